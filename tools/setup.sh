@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Installs, only when missing, every Debian package the build, the tests and
+# `make run` need. Safe to run again: it does nothing once all are present.
+set -euo pipefail
+
+packages=(
+    build-essential cmake make git pkg-config
+    g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-tools
+    wine wine64 libwine
+    xvfb xauth x11-utils
+    fonts-ipafont-gothic fonts-ipafont-mincho
+    googletest libgtest-dev libbenchmark-dev
+    util-linux imagemagick
+)
+
+missing=()
+for p in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+        missing+=("$p")
+    fi
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+    exit 0
+fi
+
+echo "setup: installing ${missing[*]}"
+SUDO=""
+if [ "$(id -u)" -ne 0 ]; then
+    SUDO=sudo
+fi
+export DEBIAN_FRONTEND=noninteractive
+$SUDO apt-get update -qq
+$SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -1,0 +1,57 @@
+#!/usr/bin/env bash
+# Runs a command inside one Wine session: a booted prefix in the Windows build folder,
+# a private Xvfb display and one persistent wineserver, all stopped by their own pid
+# when the command ends, also when it fails or is interrupted. The command and
+# everything it starts run without the right to set the clock.
+# Usage: wine-session.sh WINDOWS_BUILD_DIR COMMAND [ARGS...]
+set -uo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+. "$here/wine-env.sh"
+
+[ $# -ge 2 ] || { echo "usage: $0 WINDOWS_BUILD_DIR COMMAND..." >&2; exit 2; }
+tempiva_wine_env "$1"
+shift
+
+xvfb_pid=""
+server_pid=""
+cleanup()
+{
+    if [ -n "$server_pid" ]; then
+        wineserver -k >/dev/null 2>&1
+        kill "$server_pid" 2>/dev/null
+        wait "$server_pid" 2>/dev/null
+    fi
+    if [ -n "$xvfb_pid" ]; then
+        kill "$xvfb_pid" 2>/dev/null
+        wait "$xvfb_pid" 2>/dev/null
+    fi
+}
+trap cleanup EXIT
+trap 'exit 130' INT TERM
+
+# A display number nobody holds: no lock file and no socket.
+display=""
+for n in $(seq 91 140); do
+    if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then
+        display=":$n"
+        break
+    fi
+done
+[ -n "$display" ] || { echo "wine-session: no free X display" >&2; exit 1; }
+
+"${TEMPIVA_NO_CLOCK[@]}" Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp -ac >/dev/null 2>&1 &
+xvfb_pid=$!
+for _ in $(seq 1 100); do
+    [ -e "/tmp/.X11-unix/X${display#:}" ] && break
+    sleep 0.05
+done
+[ -e "/tmp/.X11-unix/X${display#:}" ] || { echo "wine-session: Xvfb did not start" >&2; exit 1; }
+export DISPLAY="$display"
+
+"${TEMPIVA_NO_CLOCK[@]}" bash -c '. "$1/wine-env.sh"; tempiva_wine_boot' _ "$here" || {
+    echo "wine-session: wineboot failed" >&2; exit 1; }
+"${TEMPIVA_NO_CLOCK[@]}" wineserver -f -p &
+server_pid=$!
+
+export TEMPIVA_WINE_SESSION=1
+"${TEMPIVA_NO_CLOCK[@]}" "$@"
