@@ -1,6 +1,8 @@
+#include "framework/CWinApp.h"
+
 #include <windows.h>
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
+int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE, LPSTR, int)
 {
-    return 0;
+    return AfxWinMain(hInstance);
 }

@@ -1,2 +1,5 @@
 # Wine test executables: tempiva_wine_test(name sources...)
 tempiva_wine_test(wine_platform_tests tests/wine/framework/PlatformTest.cpp)
+tempiva_wine_test(wine_app_tests
+    tests/wine/app/SettingsStoreTest.cpp
+    tests/wine/support/ScratchFolder.cpp)

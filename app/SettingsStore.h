@@ -1,0 +1,15 @@
+// Loading and saving the settings record through the application's profile functions.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+// Public NTP service of Japan's time authority; used when no server is configured.
+constexpr const char* kDefaultNtpServer = "ntp.nict.jp";
+
+// Reads Tempiva.ini beside the executable; on first run shows the greeting and saves.
+BOOL LoadSettings();
+// The same on a given file (tests keep their files in their own folders).
+BOOL LoadSettingsFrom(const std::string& strIniPath);
+BOOL SaveSettings();

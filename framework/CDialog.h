@@ -1,0 +1,46 @@
+// A dialog from a template: modeless (Create) or modal (DoModal, with its own loop). The
+// modal loop ends when EndDialog is called from anywhere, also from a command that reached
+// the application while the dialog ran; the object must outlive DoModal's return.
+#pragma once
+
+#include "framework/CWnd.h"
+
+class CDialog : public CWnd
+{
+public:
+    explicit CDialog(UINT nIdTemplate, CWnd* pParent = nullptr);
+
+    BOOL Create(UINT nIdTemplate, CWnd* pParent = nullptr);
+    // IDOK, IDCANCEL or what EndDialog was given; -1 when the dialog could not be created.
+    // A WM_QUIT that arrives meanwhile ends the dialog as cancelled and is posted again.
+    virtual INT_PTR DoModal();
+    void EndDialog(INT_PTR nResult);
+    bool IsInModalLoop() const { return m_bInModal; }
+
+    BOOL PreTranslateMessage(MSG* pMsg) override;
+
+protected:
+    // TRUE lets the dialog manager give the focus to the first control.
+    virtual BOOL OnInitDialog() { return TRUE; }
+    virtual void OnOK() { EndDialog(IDOK); }
+    virtual void OnCancel() { EndDialog(IDCANCEL); }
+
+    // Unhandled dialog messages go to the dialog manager, which the DLGPROC reaches by
+    // returning FALSE; there is nothing to call here.
+    LRESULT DefWindowProc(UINT, WPARAM, LPARAM) override { return 0; }
+
+    UINT m_nIdTemplate;
+    CWnd* m_pParentWnd;
+
+    DECLARE_MSG_MAP()
+
+private:
+    LRESULT HandleInitDialog(WPARAM, LPARAM);
+    void HandleOK() { OnOK(); }
+    void HandleCancel() { OnCancel(); }
+    static INT_PTR CALLBACK DialogProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam);
+
+    bool m_bInModal = false;
+    bool m_bEndModal = false;
+    INT_PTR m_nModalResult = IDCANCEL;
+};

@@ -1,0 +1,108 @@
+#include "framework/Seams.h"
+
+#include "framework/CWinApp.h"
+
+#include <mmsystem.h>
+
+namespace {
+
+class CRealClock : public IClock
+{
+public:
+    SYSTEMTIME GetLocalTime() override
+    {
+        SYSTEMTIME st;
+        ::GetLocalTime(&st);
+        return st;
+    }
+    SYSTEMTIME GetUtcTime() override
+    {
+        SYSTEMTIME st;
+        ::GetSystemTime(&st);
+        return st;
+    }
+};
+
+class CRealClockSetter : public IClockSetter
+{
+public:
+    BOOL SetSystemTime(const SYSTEMTIME& stUtc) override { return ::SetSystemTime(&stUtc); }
+};
+
+class CRealSoundPlayer : public ISoundPlayer
+{
+public:
+    void PlayFile(const std::string& strPath) override
+    {
+        // A missing or unreadable file simply plays nothing; there is no one to tell.
+        ::PlaySoundA(strPath.c_str(), nullptr, SND_FILENAME | SND_ASYNC);
+    }
+};
+
+class CRealMessageBox : public IMessageBox
+{
+public:
+    int Show(HWND hOwner, const std::string& strText, const std::string& strCaption, UINT nType) override
+    {
+        return ::MessageBoxA(hOwner, strText.c_str(), strCaption.c_str(), nType);
+    }
+};
+
+CRealClock g_realClock;
+CRealClockSetter g_realClockSetter;
+CRealSoundPlayer g_realSoundPlayer;
+CRealMessageBox g_realMessageBox;
+
+IClock* g_pClock = &g_realClock;
+IClockSetter* g_pClockSetter = &g_realClockSetter;
+ISoundPlayer* g_pSoundPlayer = &g_realSoundPlayer;
+IMessageBox* g_pMessageBox = &g_realMessageBox;
+
+} // namespace
+
+IClock& Clock()
+{
+    return *g_pClock;
+}
+
+IClockSetter& ClockSetter()
+{
+    return *g_pClockSetter;
+}
+
+ISoundPlayer& SoundPlayer()
+{
+    return *g_pSoundPlayer;
+}
+
+IMessageBox& MessageBoxSeam()
+{
+    return *g_pMessageBox;
+}
+
+void InstallClock(IClock* pClock)
+{
+    g_pClock = pClock ? pClock : &g_realClock;
+}
+
+void InstallClockSetter(IClockSetter* pSetter)
+{
+    g_pClockSetter = pSetter ? pSetter : &g_realClockSetter;
+}
+
+void InstallSoundPlayer(ISoundPlayer* pPlayer)
+{
+    g_pSoundPlayer = pPlayer ? pPlayer : &g_realSoundPlayer;
+}
+
+void InstallMessageBox(IMessageBox* pBox)
+{
+    g_pMessageBox = pBox ? pBox : &g_realMessageBox;
+}
+
+int AfxMessageBox(const std::string& strText, UINT nType)
+{
+    CWinApp* pApp = AfxGetApp();
+    const std::string strCaption = pApp ? pApp->m_strAppName : std::string("Tempiva");
+    return MessageBoxSeam().Show(nullptr, strText, strCaption, nType);
+}

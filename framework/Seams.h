@@ -1,0 +1,67 @@
+// The window-system calls a test must steer: the clock, setting the clock, sounds and
+// message boxes. Production uses the real calls; a test installs a fake for its scope with
+// CSeamOverride, and nothing else ever reaches the real SetSystemTime from a test.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+class IClock
+{
+public:
+    virtual ~IClock() = default;
+    virtual SYSTEMTIME GetLocalTime() = 0;
+    virtual SYSTEMTIME GetUtcTime() = 0;
+};
+
+class IClockSetter
+{
+public:
+    virtual ~IClockSetter() = default;
+    // SetSystemTime: UTC. Returns the platform's result; on failure GetLastError tells why.
+    virtual BOOL SetSystemTime(const SYSTEMTIME& stUtc) = 0;
+};
+
+class ISoundPlayer
+{
+public:
+    virtual ~ISoundPlayer() = default;
+    // PlaySoundA(path, no module, SND_FILENAME | SND_ASYNC); its result is of no use to us.
+    virtual void PlayFile(const std::string& strPath) = 0;
+};
+
+class IMessageBox
+{
+public:
+    virtual ~IMessageBox() = default;
+    virtual int Show(HWND hOwner, const std::string& strText, const std::string& strCaption, UINT nType) = 0;
+};
+
+IClock& Clock();
+IClockSetter& ClockSetter();
+ISoundPlayer& SoundPlayer();
+IMessageBox& MessageBoxSeam();
+
+void InstallClock(IClock* pClock);           // nullptr puts the real one back
+void InstallClockSetter(IClockSetter* pSetter);
+void InstallSoundPlayer(ISoundPlayer* pPlayer);
+void InstallMessageBox(IMessageBox* pBox);
+
+// Shows a message box with the application's name as caption, through the seam.
+int AfxMessageBox(const std::string& strText, UINT nType = MB_OK);
+
+// Installs a fake for the lifetime of the scope, then puts the real call back.
+template <typename Seam, void (*Install)(Seam*)> class CSeamScope
+{
+public:
+    explicit CSeamScope(Seam& fake) { Install(&fake); }
+    ~CSeamScope() { Install(nullptr); }
+    CSeamScope(const CSeamScope&) = delete;
+    CSeamScope& operator=(const CSeamScope&) = delete;
+};
+
+using CClockScope = CSeamScope<IClock, &InstallClock>;
+using CClockSetterScope = CSeamScope<IClockSetter, &InstallClockSetter>;
+using CSoundPlayerScope = CSeamScope<ISoundPlayer, &InstallSoundPlayer>;
+using CMessageBoxScope = CSeamScope<IMessageBox, &InstallMessageBox>;
