@@ -3,3 +3,6 @@ tempiva_wine_test(wine_platform_tests tests/wine/framework/PlatformTest.cpp)
 tempiva_wine_test(wine_app_tests
     tests/wine/app/SettingsStoreTest.cpp
     tests/wine/support/ScratchFolder.cpp)
+tempiva_wine_test(wine_framework_tests
+    tests/wine/framework/WindowFrameworkTest.cpp
+    tests/wine/framework/FrameworkTest.rc)
