@@ -1,6 +1,12 @@
-#include "framework/CWinApp.h"
+#include "app/CTempivaApp.h"
 
 #include <windows.h>
+
+namespace {
+
+CTempivaApp g_theApp;
+
+} // namespace
 
 int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE, LPSTR, int)
 {

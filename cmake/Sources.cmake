@@ -5,6 +5,10 @@ set(TEMPIVA_PORTABLE_SOURCES
     framework/NumberText.cpp
     framework/SjisText.cpp
     app/AppSettings.cpp
+    app/MainDlgRules.cpp
+    timetable/TaskLine.cpp
+    timetable/SectionBlock.cpp
+    timetable/IniSection.cpp
 )
 
 # Window-system code of every subsystem (Windows build only), without WinMain.
@@ -17,6 +21,9 @@ set(TEMPIVA_WIN_SOURCES
     framework/Seams.cpp
     framework/WndClass.cpp
     app/SettingsStore.cpp
+    app/CMainDlg.cpp
+    app/CTempivaApp.cpp
+    timetable/TaskFile.cpp
 )
 
 # The program's entry point and application object.
@@ -27,7 +34,12 @@ set(TEMPIVA_MAIN_SOURCES
 set(TEMPIVA_HOST_TEST_SOURCES
     tests/host/framework/ColourTextTest.cpp
     tests/host/framework/SjisTextTest.cpp
+    tests/host/app/MainDlgRulesTest.cpp
+    tests/host/timetable/TaskLineTest.cpp
+    tests/host/timetable/SectionBlockTest.cpp
+    tests/host/timetable/IniSectionTest.cpp
 )
 
 set(TEMPIVA_BENCH_SOURCES
+    bench/TaskSectionBench.cpp
 )

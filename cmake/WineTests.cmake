@@ -6,3 +6,6 @@ tempiva_wine_test(wine_app_tests
 tempiva_wine_test(wine_framework_tests
     tests/wine/framework/WindowFrameworkTest.cpp
     tests/wine/framework/FrameworkTest.rc)
+tempiva_wine_test(wine_timetable_tests
+    tests/wine/timetable/TaskFileTest.cpp
+    tests/wine/support/ScratchFolder.cpp)

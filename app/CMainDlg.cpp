@@ -1,0 +1,315 @@
+#include "app/CMainDlg.h"
+
+#include "app/AppSettings.h"
+#include "app/MainDlgRules.h"
+#include "app/SettingsStore.h"
+#include "framework/Gdi.h"
+#include "framework/Seams.h"
+#include "framework/WndClass.h"
+#include "res/resource.h"
+#include "timetable/TaskFile.h"
+
+namespace {
+
+constexpr int kHotKeyId = 1;
+constexpr UINT_PTR kTickTimerId = 1;
+constexpr const char* kFormatError = "ERROR: Time Table Format error";
+
+// Never shown; it keeps the main dialog off the taskbar and lives as long as the process.
+CWnd g_hiddenOwner;
+
+} // namespace
+
+BEGIN_MSG_MAP(CMainDlg, CDialog)
+    MapTimer<&CMainDlg::OnTimer>(),
+    MapMessage<WM_HOTKEY, &CMainDlg::OnHotKey>(),
+    MapMessage<WM_SYSCOMMAND, &CMainDlg::OnSysCommand>(),
+    MapPaint<&CMainDlg::OnPaint>(),
+    MapMessage<WM_QUERYDRAGICON, &CMainDlg::OnQueryDragIcon>(),
+    MapCommand<ID_APP_ABOUT, &CMainDlg::OnAbout>(),
+    MapCommand<ID_APP_EXIT, &CMainDlg::OnExit>(),
+    MapCommand<ID_CONFIG, &CMainDlg::OnConfig>(),
+    MapCommand<ID_TIMETABLE, &CMainDlg::OnTimeTable>(),
+    MapCommand<ID_SETTIME, &CMainDlg::OnSetTime>(),
+END_MSG_MAP()
+
+CMainDlg::CMainDlg(std::string strFolder) : CDialog(IDD_MAIN), m_strFolder(std::move(strFolder))
+{
+    // A shared icon from the resources: the system frees it, not us.
+    m_hIcon = ::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME));
+}
+
+CMainDlg::~CMainDlg() = default;
+
+BOOL CMainDlg::Create(UINT nIdTemplate)
+{
+    if (!CDialog::Create(nIdTemplate, nullptr))
+        return FALSE;
+
+    m_strTaskFile = m_strFolder + "TimeTable.ini";
+    if (!LoadTaskSection(m_strTaskFile, m_tasks, "TIMETABLE_RESERVE"))
+    {
+        DestroyWindow();
+        return FALSE;
+    }
+    if (m_tasks.size() < 2)
+    {
+        AfxMessageBox(kFormatError, MB_OK);
+        DestroyWindow();
+        return FALSE;
+    }
+    m_tasks[0]->m_bProtected = 1;
+    m_tasks[1]->m_bProtected = 1;
+    if (!LoadTaskSection(m_strTaskFile, m_tasks, "TIMETABLE") ||
+        !LoadHolidaySection(m_strFolder + "Holiday.ini", m_holidays, "HOLIDAY"))
+    {
+        DestroyWindow();
+        return FALSE;
+    }
+
+    AppSettings& settings = TheSettings();
+    if (!RegisterPanelHotKey(LOWORD(settings.HOTKEY), HIWORD(settings.HOTKEY)))
+    {
+        AfxMessageBox("ホットキーの設定をして下さい。", MB_OK);
+        settings.HOTKEY = 0;
+        OnConfig();
+        if (settings.HOTKEY == 0)
+        {
+            if (IsWindow())
+                DestroyWindow();
+            return FALSE;
+        }
+    }
+
+    // Start-up goes on without the owner: the dialog then merely shows on the taskbar.
+    AttachToHiddenOwner();
+
+    for (size_t i = 0; i < m_tasks.size(); ++i)
+    {
+        if (!IsStartupTask(*m_tasks[i]))
+            continue;
+        if (i == 1)
+            SetTimeFromServer();
+        else
+            ShowClockPanel(m_tasks[i].get());
+    }
+
+    SetTimer(kTickTimerId, static_cast<UINT>(settings.DELAY));
+    return TRUE;
+}
+
+BOOL CMainDlg::OnInitDialog()
+{
+    CDialog::OnInitDialog();
+    char szAbout[256];
+    const int nLength = ::LoadStringA(::GetModuleHandleA(nullptr), IDS_ABOUTBOX, szAbout, sizeof szAbout);
+    HMENU hSysMenu = ::GetSystemMenu(m_hWnd, FALSE);
+    if (hSysMenu != nullptr && nLength > 0)
+    {
+        ::AppendMenuA(hSysMenu, MF_SEPARATOR, 0, nullptr);
+        ::AppendMenuA(hSysMenu, MF_STRING, IDM_ABOUTBOX, szAbout);
+    }
+    SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
+    SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
+    return TRUE;
+}
+
+void CMainDlg::OnOK()
+{
+    AttachToHiddenOwner();
+}
+
+BOOL CMainDlg::RegisterPanelHotKey(UINT nModifierFlags, UINT nVirtualKey)
+{
+    const UINT nMod = TranslateHotKeyModifiers(nModifierFlags & 0xFF);
+    if (!::RegisterHotKey(m_hWnd, kHotKeyId, nMod, nVirtualKey & 0xFFFF))
+    {
+        AfxMessageBox("ホットキーの設定に失敗しました。\n既に別のアプリケーションで使用している可能性があります\n",
+                      MB_OK);
+        return FALSE;
+    }
+    return TRUE;
+}
+
+BOOL CMainDlg::AttachToHiddenOwner()
+{
+    const char* pszClass = AfxRegisterWndClass(0);
+    if (!g_hiddenOwner.IsWindow())
+    {
+        g_hiddenOwner.UnsubclassWindow();
+        if (!g_hiddenOwner.CreateEx(0, pszClass, "", WS_POPUP, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                                    CW_USEDEFAULT, nullptr, nullptr))
+            return FALSE;
+    }
+    ::SetParent(m_hWnd, g_hiddenOwner.m_hWnd);
+    ModifyStyle(WS_VISIBLE, 0);
+    return TRUE;
+}
+
+BOOL CMainDlg::ShowClockPanel(TimeTask*)
+{
+    // Nothing to show until the clock panel exists.
+    return TRUE;
+}
+
+BOOL CMainDlg::SetTimeFromServer()
+{
+    return CanSetTime();
+}
+
+BOOL CMainDlg::CanSetTime() const
+{
+    const AppSettings& settings = TheSettings();
+    return settings.USE_NTP != 0 && !settings.SERVER[0].empty() && !m_tasks.empty();
+}
+
+BOOL CMainDlg::SaveTimeTable()
+{
+    std::vector<const TimeTask*> reserved;
+    std::vector<const TimeTask*> others;
+    for (size_t i = 0; i < m_tasks.size(); ++i)
+        (i < 2 ? reserved : others).push_back(m_tasks[i].get());
+    SaveTaskSection(m_strTaskFile, reserved, "TIMETABLE_RESERVE");
+    SaveTaskSection(m_strTaskFile, others, "TIMETABLE");
+    return TRUE;
+}
+
+void CMainDlg::OnTimer(UINT_PTR nIdEvent)
+{
+    // Kill before re-arming: a slow tick must not queue a second one behind it, and the
+    // period runs from the end of the tick's work.
+    KillTimer(nIdEvent);
+    if (nIdEvent == kTickTimerId)
+    {
+        RunTaskTick();
+        if (IsWindow())
+            SetTimer(kTickTimerId, static_cast<UINT>(TheSettings().DELAY));
+    }
+    SetMsgHandled(false);
+}
+
+LRESULT CMainDlg::OnHotKey(WPARAM wParam, LPARAM)
+{
+    if (static_cast<int>(wParam) != kHotKeyId)
+    {
+        SetMsgHandled(false);
+        return 0;
+    }
+    ShowClockPanel(nullptr);
+    return 0;
+}
+
+LRESULT CMainDlg::OnSysCommand(WPARAM wParam, LPARAM)
+{
+    if ((wParam & 0xFFF0) == IDM_ABOUTBOX)
+        return 0; // the About box comes with its own dialog
+    SetMsgHandled(false);
+    return 0;
+}
+
+void CMainDlg::OnPaint()
+{
+    if (!::IsIconic(m_hWnd))
+    {
+        SetMsgHandled(false);
+        return;
+    }
+    CPaintDC dc(m_hWnd);
+    SendMessage(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(static_cast<HDC>(dc)), 0);
+    const RECT rc = GetClientRect();
+    const int x = (rc.right - rc.left - ::GetSystemMetrics(SM_CXICON) + 1) / 2;
+    const int y = (rc.bottom - rc.top - ::GetSystemMetrics(SM_CYICON) + 1) / 2;
+    ::DrawIcon(dc, x, y, m_hIcon);
+}
+
+LRESULT CMainDlg::OnQueryDragIcon(WPARAM, LPARAM)
+{
+    return reinterpret_cast<LRESULT>(m_hIcon);
+}
+
+void CMainDlg::OnAbout()
+{
+    if (m_pAboutDlg != nullptr)
+    {
+        if (m_pAboutDlg->IsWindow())
+            m_pAboutDlg->DestroyWindow();
+        m_pAboutDlg.reset();
+    }
+}
+
+bool CMainDlg::BringToFront(const std::unique_ptr<CDialog>& pDialog)
+{
+    if (pDialog == nullptr || !pDialog->IsWindow() || (pDialog->GetStyle() & WS_VISIBLE) == 0)
+        return false;
+    ::SetForegroundWindow(pDialog->m_hWnd);
+    return true;
+}
+
+INT_PTR CMainDlg::RunModal(std::unique_ptr<CDialog>& pDialog, std::unique_ptr<CDialog> (CMainDlg::*pfnMake)())
+{
+    pDialog = (this->*pfnMake)();
+    const INT_PTR nResult = pDialog != nullptr ? pDialog->DoModal() : IDCANCEL;
+    // Only now, with its loop returned, may the dialog go, also when EXIT ended it.
+    pDialog.reset();
+    return nResult;
+}
+
+void CMainDlg::OnConfig()
+{
+    if (BringToFront(m_pConfigDlg))
+        return;
+    // The hot key control in the dialog must be able to take the current key.
+    ::UnregisterHotKey(m_hWnd, kHotKeyId);
+    const INT_PTR nResult = RunModal(m_pConfigDlg, &CMainDlg::MakeConfigDialog);
+    if (m_bExiting)
+        return;
+    if (nResult == IDOK)
+        SaveSettings();
+    AppSettings& settings = TheSettings();
+    if (!RegisterPanelHotKey(LOWORD(settings.HOTKEY), HIWORD(settings.HOTKEY)))
+    {
+        AfxMessageBox("ホットキーの設定ができないので終了します。", MB_OK);
+        settings.HOTKEY = 0;
+        DestroyWindow();
+    }
+}
+
+void CMainDlg::OnTimeTable()
+{
+    if (BringToFront(m_pTimeTableDlg))
+        return;
+    const INT_PTR nResult = RunModal(m_pTimeTableDlg, &CMainDlg::MakeTimeTableDialog);
+    if (!m_bExiting && nResult == IDOK)
+        SaveTimeTable();
+}
+
+void CMainDlg::OnSetTime()
+{
+    if (CanSetTime())
+        SetTimeFromServer();
+}
+
+void CMainDlg::CloseSingletonDialog(std::unique_ptr<CDialog>& pDialog, UINT uMsg, WPARAM wParam)
+{
+    if (pDialog == nullptr)
+        return;
+    if (pDialog->IsWindow())
+        pDialog->SendMessage(uMsg, wParam, 0);
+    // Inside its modal loop the dialog is still on the stack below us: its handler frees it
+    // once DoModal has returned.
+    if (!pDialog->IsInModalLoop())
+        pDialog.reset();
+}
+
+void CMainDlg::OnExit()
+{
+    m_bExiting = true;
+    CloseSingletonDialog(m_pConfigDlg, WM_CLOSE, 0);
+    CloseSingletonDialog(m_pTimeTableDlg, WM_CLOSE, 0);
+    CloseSingletonDialog(m_pAboutDlg, WM_COMMAND, IDOK);
+    if (g_hiddenOwner.IsWindow())
+        g_hiddenOwner.DestroyWindow();
+    ::UnregisterHotKey(m_hWnd, kHotKeyId);
+    if (IsWindow())
+        DestroyWindow();
+}

@@ -1,0 +1,74 @@
+// The hidden modeless main dialog: the hub of the running program. It owns the hot key, the
+// tick timer, the task and holiday lists and the singleton windows, and carries out the
+// commands of the clock panel's menu. Owned by the application object.
+#pragma once
+
+#include "framework/CDialog.h"
+#include "timetable/TaskList.h"
+
+#include <memory>
+#include <string>
+
+class CMainDlg : public CDialog
+{
+public:
+    // strFolder: where TimeTable.ini and Holiday.ini lie (with its final backslash).
+    explicit CMainDlg(std::string strFolder);
+    ~CMainDlg() override;
+
+    // Creates the dialog and starts the program: lists, hot key, start-up tasks, tick.
+    BOOL Create(UINT nIdTemplate);
+
+    // pTask: the task whose notice to show, or none for the hot key.
+    virtual BOOL ShowClockPanel(TimeTask* pTask);
+    BOOL RegisterPanelHotKey(UINT nModifierFlags, UINT nVirtualKey);
+    BOOL AttachToHiddenOwner();
+    BOOL SaveTimeTable();
+    // Asks the time server and sets the clock; the report shows on the panel.
+    virtual BOOL SetTimeFromServer();
+    // The enabling test of SET TIME.
+    BOOL CanSetTime() const;
+
+    TaskList m_tasks;
+    HolidayList m_holidays;
+
+protected:
+    BOOL OnInitDialog() override;
+    // Enter must never close the resident dialog.
+    void OnOK() override;
+    // One scheduler step per tick.
+    virtual void RunTaskTick() {}
+    // The configuration and time table dialogs, made for each run; none yet means the
+    // command has nothing to show.
+    virtual std::unique_ptr<CDialog> MakeConfigDialog() { return nullptr; }
+    virtual std::unique_ptr<CDialog> MakeTimeTableDialog() { return nullptr; }
+
+    void OnTimer(UINT_PTR nIdEvent);
+    LRESULT OnHotKey(WPARAM wParam, LPARAM lParam);
+    LRESULT OnSysCommand(WPARAM wParam, LPARAM lParam);
+    void OnPaint();
+    LRESULT OnQueryDragIcon(WPARAM wParam, LPARAM lParam);
+    void OnAbout();
+    void OnExit();
+    void OnConfig();
+    void OnTimeTable();
+    void OnSetTime();
+
+    DECLARE_MSG_MAP()
+
+private:
+    std::string m_strFolder;
+    std::string m_strTaskFile;
+    // A singleton dialog already on screen comes to the front instead of a second one.
+    static bool BringToFront(const std::unique_ptr<CDialog>& pDialog);
+    INT_PTR RunModal(std::unique_ptr<CDialog>& pDialog, std::unique_ptr<CDialog> (CMainDlg::*pfnMake)());
+    // Ends a singleton dialog for EXIT; a dialog inside its modal loop is freed by its handler.
+    void CloseSingletonDialog(std::unique_ptr<CDialog>& pDialog, UINT uMsg, WPARAM wParam);
+
+    HICON m_hIcon = nullptr;
+    std::unique_ptr<CDialog> m_pConfigDlg;
+    std::unique_ptr<CDialog> m_pTimeTableDlg;
+    std::unique_ptr<CDialog> m_pAboutDlg;
+    // EXIT came while a modal dialog ran: its handler frees it once its loop has returned.
+    bool m_bExiting = false;
+};

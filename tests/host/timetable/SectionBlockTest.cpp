@@ -1,0 +1,68 @@
+#include "timetable/SectionBlock.h"
+
+#include "timetable/TaskLine.h"
+
+#include <gtest/gtest.h>
+
+using namespace std::string_literals;
+
+TEST(SectionBlock, NulAndLineFeedFormsGiveTheSameEntries)
+{
+    const std::vector<std::string_view> expected = {"one", "two", "three"};
+    EXPECT_EQ(expected, SplitSectionBlock("one\0two\0three\0\0"s));
+    EXPECT_EQ(expected, SplitSectionBlock("one\ntwo\nthree\0\0"s));
+    EXPECT_EQ(expected, SplitSectionBlock("one\r\ntwo\0three\n\0\0"s));
+    EXPECT_EQ(expected, SplitSectionBlock("one\n\n\ntwo\0three"s)) << "blank lines are skipped";
+    EXPECT_EQ(expected, SplitSectionBlock("one\0two\0three\0\0ghost\0\0"s)) << "the double NUL ends the block";
+}
+
+TEST(SectionBlock, EmptyBlocks)
+{
+    EXPECT_TRUE(SplitSectionBlock("").empty());
+    EXPECT_TRUE(SplitSectionBlock("\0\0"s).empty());
+    EXPECT_EQ("\0\0"s, JoinSectionBlock({}));
+    EXPECT_EQ("\0\0"s, FormatTaskSection({}));
+}
+
+TEST(SectionBlock, JoinEndsEachLineWithNulAndTheBlockWithAnother)
+{
+    EXPECT_EQ("a\0b\0\0"s, JoinSectionBlock({"a", "b"}));
+}
+
+TEST(TaskSection, ReadsUntilTheFirstBadLineAndKeepsWhatCameBefore)
+{
+    const std::string block = "   *  *  *  *  *  *  *  *      *      *  \"first\"\0"
+                              "broken\0"
+                              "   *  *  *  *  *  *  *  *      *      *  \"third\"\0\0"s;
+    const TaskSectionParse parsed = ParseTaskSection(block);
+    EXPECT_FALSE(parsed.ok);
+    ASSERT_EQ(1u, parsed.tasks.size());
+    EXPECT_EQ("first", parsed.tasks[0].m_strText);
+}
+
+TEST(TaskSection, AThousandTasksRoundTrip)
+{
+    std::vector<TimeTask> tasks(1000);
+    std::vector<const TimeTask*> pointers;
+    for (int i = 0; i < 1000; ++i)
+    {
+        tasks[i].m_nHour = i % 24;
+        tasks[i].m_nMinute = i % 60;
+        tasks[i].m_strText = "task " + std::to_string(i) + "|\"page\"\n";
+        pointers.push_back(&tasks[i]);
+    }
+    const TaskSectionParse parsed = ParseTaskSection(FormatTaskSection(pointers));
+    EXPECT_TRUE(parsed.ok);
+    EXPECT_EQ(tasks, parsed.tasks);
+}
+
+TEST(HolidaySection, ReadsInFileOrder)
+{
+    const HolidaySectionParse parsed =
+        ParseHolidaySection("   *  1  1 FF0000 \"a\"\r\n2026  1 12 FF0000 \"b\"\r\n"s);
+    EXPECT_TRUE(parsed.ok);
+    ASSERT_EQ(2u, parsed.holidays.size());
+    EXPECT_EQ("a", parsed.holidays[0].m_strName);
+    EXPECT_EQ(2026, parsed.holidays[1].m_nYear);
+    EXPECT_FALSE(ParseHolidaySection("* 1 1\0\0"s).ok);
+}

@@ -1,0 +1,80 @@
+#include "timetable/SectionBlock.h"
+
+#include "timetable/TaskLine.h"
+
+std::vector<std::string_view> SplitSectionBlock(std::string_view block)
+{
+    std::vector<std::string_view> entries;
+    std::size_t nStart = 0;
+    for (std::size_t i = 0; i <= block.size(); ++i)
+    {
+        const bool bEnd = i == block.size();
+        if (!bEnd && block[i] != '\0' && block[i] != '\n')
+            continue;
+        std::string_view entry = block.substr(nStart, i - nStart);
+        if (!entry.empty() && entry.back() == '\r')
+            entry.remove_suffix(1);
+        if (!entry.empty())
+            entries.push_back(entry);
+        // An empty NUL-ended entry is the block's terminator.
+        if (bEnd || (block[i] == '\0' && i == nStart))
+            break;
+        nStart = i + 1;
+    }
+    return entries;
+}
+
+std::string JoinSectionBlock(const std::vector<std::string>& lines)
+{
+    std::string block;
+    for (const std::string& line : lines)
+    {
+        block += line;
+        block += '\0';
+    }
+    if (lines.empty())
+        block += '\0';
+    block += '\0';
+    return block;
+}
+
+std::string FormatTaskSection(const std::vector<const TimeTask*>& tasks)
+{
+    std::vector<std::string> lines;
+    lines.reserve(tasks.size());
+    for (const TimeTask* pTask : tasks)
+        lines.push_back(FormatTaskLine(*pTask));
+    return JoinSectionBlock(lines);
+}
+
+TaskSectionParse ParseTaskSection(std::string_view block)
+{
+    TaskSectionParse result;
+    for (std::string_view entry : SplitSectionBlock(block))
+    {
+        std::optional<TimeTask> task = ParseTaskLine(entry);
+        if (!task)
+        {
+            result.ok = false;
+            break;
+        }
+        result.tasks.push_back(std::move(*task));
+    }
+    return result;
+}
+
+HolidaySectionParse ParseHolidaySection(std::string_view block)
+{
+    HolidaySectionParse result;
+    for (std::string_view entry : SplitSectionBlock(block))
+    {
+        std::optional<HolidayEntry> holiday = ParseHolidayLine(entry);
+        if (!holiday)
+        {
+            result.ok = false;
+            break;
+        }
+        result.holidays.push_back(std::move(*holiday));
+    }
+    return result;
+}

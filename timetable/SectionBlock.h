@@ -1,0 +1,33 @@
+// INI section blocks as the platform's section functions exchange them: entries each ended
+// by NUL, the last followed by a second NUL.
+#pragma once
+
+#include "timetable/TimeTask.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The entries of a block. Each entry is cut further at its line feeds, so a block of
+// NUL-ended entries and one entry of lines read the same; blank lines are skipped and a
+// carriage return before a line end is dropped.
+std::vector<std::string_view> SplitSectionBlock(std::string_view block);
+
+// "l1\0l2\0\0"; no lines give an empty section, two NULs.
+std::string JoinSectionBlock(const std::vector<std::string>& lines);
+
+std::string FormatTaskSection(const std::vector<const TimeTask*>& tasks);
+
+// Reading stops at the first malformed line; the records before it are kept.
+struct TaskSectionParse
+{
+    std::vector<TimeTask> tasks;
+    bool ok = true;
+};
+struct HolidaySectionParse
+{
+    std::vector<HolidayEntry> holidays;
+    bool ok = true;
+};
+TaskSectionParse ParseTaskSection(std::string_view block);
+HolidaySectionParse ParseHolidaySection(std::string_view block);

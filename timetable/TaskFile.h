@@ -1,0 +1,21 @@
+// TimeTable.ini and Holiday.ini through the platform's profile section functions.
+#pragma once
+
+#include "timetable/TaskList.h"
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+// Appends one task per line of the section. A missing file or section appends nothing and
+// succeeds; a malformed line shows "ERROR: Time Table Format error" and fails, keeping the
+// tasks of the lines before it.
+BOOL LoadTaskSection(const std::string& strPath, TaskList& tasks, const char* pszSection);
+BOOL LoadHolidaySection(const std::string& strPath, HolidayList& holidays, const char* pszSection);
+// Replaces the section with these tasks, in order; an empty list leaves an empty section.
+// Other sections stay as they are. FALSE when the file could not be written.
+BOOL SaveTaskSection(const std::string& strPath, const std::vector<const TimeTask*>& tasks, const char* pszSection);
+
+// The whole section as the platform hands it over: entries ended by NUL, then a second NUL.
+std::string ReadProfileSection(const std::string& strPath, const char* pszSection);
