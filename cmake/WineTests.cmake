@@ -9,3 +9,7 @@ tempiva_wine_test(wine_framework_tests
 tempiva_wine_test(wine_timetable_tests
     tests/wine/timetable/TaskFileTest.cpp
     tests/wine/support/ScratchFolder.cpp)
+tempiva_wine_test(wine_maindlg_tests
+    tests/wine/app/MainDlgTest.cpp
+    tests/wine/support/ScratchFolder.cpp
+    res/Tempiva.rc)

@@ -1,0 +1,248 @@
+// The main dialog in-process: start-up order and its failure paths, the tick, the singleton
+// dialogs and EXIT while one of them runs modally.
+#include "app/AppSettings.h"
+#include "app/CMainDlg.h"
+#include "framework/CWinApp.h"
+#include "res/resource.h"
+#include "tests/wine/support/FakeMessageBox.h"
+#include "tests/wine/support/ScratchFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace {
+
+const char* const kAnyTask = "   *  *  *  *  *  *  *  *      *      *  \"%s\"\r\n";
+constexpr UINT kTestVirtualKey = VK_F13;
+
+std::string AnyTask(const std::string& strText)
+{
+    std::string line = kAnyTask;
+    line.replace(line.find("%s"), 2, strText);
+    return line;
+}
+
+std::string TimedTask(const std::string& strText)
+{
+    return "   *  *  *  * 12 00  *  *      *      *  \"" + strText + "\"\r\n";
+}
+
+// A dialog that runs a step once it is up, for the commands that come while it is modal.
+class CScriptedDialog : public CDialog
+{
+public:
+    CScriptedDialog(std::function<void(CScriptedDialog&)> step, bool& bAlive)
+        : CDialog(IDD_MAIN), m_step(std::move(step)), m_bAlive(bAlive)
+    {
+        m_bAlive = true;
+    }
+    ~CScriptedDialog() override { m_bAlive = false; }
+
+protected:
+    BOOL OnInitDialog() override
+    {
+        SetTimer(1, 1);
+        return TRUE;
+    }
+    void OnTimer(UINT_PTR nId)
+    {
+        KillTimer(nId);
+        m_step(*this);
+    }
+    DECLARE_MSG_MAP()
+
+private:
+    std::function<void(CScriptedDialog&)> m_step;
+    bool& m_bAlive;
+};
+
+BEGIN_MSG_MAP(CScriptedDialog, CDialog)
+    MapTimer<&CScriptedDialog::OnTimer>(),
+END_MSG_MAP()
+
+class CTestMainDlg : public CMainDlg
+{
+public:
+    using CMainDlg::CMainDlg;
+
+    BOOL ShowClockPanel(TimeTask* pTask) override
+    {
+        m_shown.push_back(pTask != nullptr ? pTask->m_strText : std::string("<hot key>"));
+        return TRUE;
+    }
+    BOOL SetTimeFromServer() override
+    {
+        ++m_nTimeSettings;
+        return TRUE;
+    }
+
+    std::vector<std::string> m_shown;
+    int m_nTimeSettings = 0;
+    std::vector<ULONGLONG> m_ticks;
+    size_t m_nTicksWanted = 0;
+    std::function<void(CScriptedDialog&)> m_configStep;
+    int m_nConfigDialogsMade = 0;
+    bool m_bConfigAlive = false;
+
+protected:
+    void RunTaskTick() override
+    {
+        m_ticks.push_back(::GetTickCount64());
+        if (m_ticks.size() == m_nTicksWanted)
+            ::PostQuitMessage(0);
+    }
+    std::unique_ptr<CDialog> MakeConfigDialog() override
+    {
+        if (!m_configStep)
+            return nullptr;
+        ++m_nConfigDialogsMade;
+        return std::make_unique<CScriptedDialog>(m_configStep, m_bConfigAlive);
+    }
+};
+
+class MainDlg : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        TheSettings() = AppSettings{};
+        TheSettings().HOTKEY = static_cast<int>(kTestVirtualKey << 16);
+    }
+
+    // A quit posted by one test's EXIT must not end the next test's loop.
+    void TearDown() override
+    {
+        if (m_dlg.IsWindow())
+            m_dlg.DestroyWindow();
+        MSG msg;
+        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+        {
+        }
+    }
+
+    void WriteTimeTable(const std::string& strReserve, const std::string& strTasks = "")
+    {
+        m_folder.Write("TimeTable.ini", "[TIMETABLE_RESERVE]\r\n" + strReserve + "[TIMETABLE]\r\n" + strTasks);
+    }
+
+    // Runs the loop until a quit, or until the main dialog's window is gone.
+    void RunUntilQuit()
+    {
+        m_app.m_pMainWnd = &m_dlg;
+        m_app.Run();
+    }
+
+    CWinApp m_app;
+    CScratchFolder m_folder;
+    CFakeMessageBox m_box;
+    CTestMainDlg m_dlg{m_folder.Path()};
+};
+
+} // namespace
+
+TEST_F(MainDlg, StartUpTasksTakeTheirRoads)
+{
+    WriteTimeTable(AnyTask("reserved 0") + AnyTask("reserved 1"), AnyTask("third") + TimedTask("timed"));
+    ASSERT_TRUE(m_dlg.Create(IDD_MAIN));
+    const std::vector<std::string> expected = {"reserved 0", "third"};
+    EXPECT_EQ(expected, m_dlg.m_shown);
+    EXPECT_EQ(1, m_dlg.m_nTimeSettings) << "reserved task 1 sets the clock instead of showing";
+    ASSERT_EQ(4u, m_dlg.m_tasks.size());
+    EXPECT_EQ(1, m_dlg.m_tasks[0]->m_bProtected);
+    EXPECT_EQ(1, m_dlg.m_tasks[1]->m_bProtected);
+    EXPECT_EQ(0, m_dlg.m_tasks[2]->m_bProtected);
+    EXPECT_FALSE(m_dlg.GetStyle() & WS_VISIBLE);
+    EXPECT_TRUE(m_box.m_texts.empty());
+
+    // Enter never closes the resident dialog.
+    m_dlg.SendMessage(WM_COMMAND, IDOK);
+    EXPECT_TRUE(m_dlg.IsWindow());
+    m_dlg.SendMessage(WM_COMMAND, ID_APP_EXIT);
+    EXPECT_FALSE(m_dlg.IsWindow());
+}
+
+TEST_F(MainDlg, AThirdReservedLineMovesToTheTimeTableOnSave)
+{
+    WriteTimeTable(TimedTask("r0") + TimedTask("r1") + TimedTask("r2"), TimedTask("t"));
+    ASSERT_TRUE(m_dlg.Create(IDD_MAIN));
+    ASSERT_EQ(4u, m_dlg.m_tasks.size());
+    EXPECT_EQ(0, m_dlg.m_tasks[2]->m_bProtected);
+    m_dlg.SaveTimeTable();
+    const std::string strFile = m_folder.Read("TimeTable.ini").value();
+    EXPECT_EQ("[TIMETABLE_RESERVE]\r\n" + TimedTask("r0") + TimedTask("r1") + "[TIMETABLE]\r\n" + TimedTask("r2") +
+                  TimedTask("t"),
+              strFile);
+    m_dlg.SendMessage(WM_COMMAND, ID_APP_EXIT);
+}
+
+TEST_F(MainDlg, TooFewReservedTasksEndTheStart)
+{
+    for (const std::string& strReserve : {std::string(), TimedTask("only one")})
+    {
+        m_box.m_texts.clear();
+        CTestMainDlg dlg(m_folder.Path());
+        WriteTimeTable(strReserve);
+        EXPECT_FALSE(dlg.Create(IDD_MAIN));
+        EXPECT_FALSE(dlg.IsWindow());
+        const std::vector<std::string> expected = {"ERROR: Time Table Format error"};
+        EXPECT_EQ(expected, m_box.m_texts);
+    }
+}
+
+TEST_F(MainDlg, AMalformedHolidayFileEndsTheStartButAMissingOneDoesNot)
+{
+    WriteTimeTable(TimedTask("r0") + TimedTask("r1"));
+    m_folder.Write("Holiday.ini", "[HOLIDAY]\r\n   *  1  1\r\n");
+    EXPECT_FALSE(m_dlg.Create(IDD_MAIN));
+    EXPECT_EQ(1u, m_box.m_texts.size());
+}
+
+TEST_F(MainDlg, TheTickRunsWithPeriodDelay)
+{
+    WriteTimeTable(TimedTask("r0") + TimedTask("r1"));
+    TheSettings().DELAY = 50;
+    m_dlg.m_nTicksWanted = 11;
+    ASSERT_TRUE(m_dlg.Create(IDD_MAIN));
+    RunUntilQuit();
+    ASSERT_EQ(11u, m_dlg.m_ticks.size());
+    const ULONGLONG nElapsedMs = m_dlg.m_ticks.back() - m_dlg.m_ticks.front();
+    // Ten periods, each re-armed after the tick: never shorter, and not wildly longer.
+    EXPECT_GE(nElapsedMs, 10u * 50u - 20u);
+    EXPECT_LE(nElapsedMs, 10u * 50u * 4u);
+    m_dlg.SendMessage(WM_COMMAND, ID_APP_EXIT);
+}
+
+TEST_F(MainDlg, ExitDuringTheModalConfigDialogCancelsItAndFreesItAfterItsLoop)
+{
+    WriteTimeTable(TimedTask("r0") + TimedTask("r1"));
+    ASSERT_TRUE(m_dlg.Create(IDD_MAIN));
+    CTestMainDlg* pMain = &m_dlg;
+    m_dlg.m_configStep = [pMain](CScriptedDialog& config) {
+        // A second CONFIG only brings the open one to the front.
+        pMain->SendMessage(WM_COMMAND, ID_CONFIG);
+        EXPECT_TRUE(config.IsWindow());
+        pMain->SendMessage(WM_COMMAND, ID_APP_EXIT);
+        EXPECT_TRUE(pMain->m_bConfigAlive) << "freed while its modal loop still runs";
+    };
+    m_dlg.PostMessage(WM_COMMAND, ID_CONFIG);
+    RunUntilQuit();
+    EXPECT_EQ(1, m_dlg.m_nConfigDialogsMade);
+    EXPECT_FALSE(m_dlg.m_bConfigAlive);
+    EXPECT_FALSE(m_dlg.IsWindow());
+    EXPECT_TRUE(m_box.m_texts.empty()) << "no hot key re-registration after EXIT";
+}
+
+TEST_F(MainDlg, AHotKeyTakenElsewhereShowsBothMessagesInOrder)
+{
+    WriteTimeTable(TimedTask("r0") + TimedTask("r1"));
+    CDialog other(IDD_MAIN);
+    ASSERT_TRUE(other.Create(IDD_MAIN));
+    ASSERT_TRUE(::RegisterHotKey(other.m_hWnd, 1, 0, kTestVirtualKey));
+    EXPECT_FALSE(m_dlg.Create(IDD_MAIN));
+    ASSERT_LE(2u, m_box.m_texts.size());
+    EXPECT_EQ("ホットキーの設定に失敗しました。\n既に別のアプリケーションで使用している可能性があります\n", m_box.m_texts[0]);
+    EXPECT_EQ("ホットキーの設定をして下さい。", m_box.m_texts[1]);
+    EXPECT_EQ(0, TheSettings().HOTKEY);
+    ::UnregisterHotKey(other.m_hWnd, 1);
+}
