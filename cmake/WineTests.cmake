@@ -13,3 +13,8 @@ tempiva_wine_test(wine_maindlg_tests
     tests/wine/app/MainDlgTest.cpp
     tests/wine/support/ScratchFolder.cpp
     res/Tempiva.rc)
+tempiva_wine_test(wine_e2e_tests
+    tests/wine/e2e/StartUpTest.cpp
+    tests/wine/driver/CProgramUnderTest.cpp
+    tests/wine/support/ScratchFolder.cpp)
+add_dependencies(wine_e2e_tests Tempiva)

@@ -1,0 +1,203 @@
+#include "tests/wine/driver/CProgramUnderTest.h"
+
+#include "framework/ModulePath.h"
+
+#include <vector>
+
+namespace {
+
+constexpr int kMessageTextId = 0xFFFF;
+
+struct EnumState
+{
+    DWORD dwPid;
+    std::vector<HWND>* pWindows;
+};
+
+BOOL CALLBACK CollectChild(HWND hWnd, LPARAM lParam)
+{
+    reinterpret_cast<std::vector<HWND>*>(lParam)->push_back(hWnd);
+    return TRUE;
+}
+
+BOOL CALLBACK CollectTopLevel(HWND hWnd, LPARAM lParam)
+{
+    auto* pState = reinterpret_cast<EnumState*>(lParam);
+    DWORD dwPid = 0;
+    ::GetWindowThreadProcessId(hWnd, &dwPid);
+    if (dwPid == pState->dwPid)
+    {
+        pState->pWindows->push_back(hWnd);
+        ::EnumChildWindows(hWnd, &CollectChild, reinterpret_cast<LPARAM>(pState->pWindows));
+    }
+    return TRUE;
+}
+
+bool IsMessageBox(HWND hWnd)
+{
+    if (WindowClass(hWnd) != "#32770" || !::IsWindowVisible(hWnd))
+        return false;
+    return (::GetWindowLongPtrA(hWnd, GWL_STYLE) & WS_CHILD) == 0 && ::GetDlgItem(hWnd, kMessageTextId) != nullptr;
+}
+
+} // namespace
+
+bool WaitUntil(const std::function<bool()>& condition, DWORD nTimeoutMs)
+{
+    const ULONGLONG nEnd = ::GetTickCount64() + nTimeoutMs;
+    for (;;)
+    {
+        if (condition())
+            return true;
+        if (::GetTickCount64() >= nEnd)
+            return false;
+        ::Sleep(20);
+    }
+}
+
+std::string ExeBesideMe(const std::string& strName)
+{
+    return GetModuleDirectory() + strName;
+}
+
+std::string WindowClass(HWND hWnd)
+{
+    std::vector<char> buffer(256);
+    const int nLength = ::GetClassNameA(hWnd, buffer.data(), static_cast<int>(buffer.size()));
+    return std::string(buffer.data(), nLength > 0 ? static_cast<size_t>(nLength) : 0);
+}
+
+std::string WindowText(HWND hWnd)
+{
+    // WM_GETTEXT works across processes, where GetWindowText would not ask the window.
+    const LRESULT nLength = ::SendMessageA(hWnd, WM_GETTEXTLENGTH, 0, 0);
+    std::vector<char> buffer(static_cast<size_t>(nLength) + 1);
+    const LRESULT nCopied = ::SendMessageA(hWnd, WM_GETTEXT, buffer.size(), reinterpret_cast<LPARAM>(buffer.data()));
+    return std::string(buffer.data(), nCopied > 0 ? static_cast<size_t>(nCopied) : 0);
+}
+
+std::string CMessageBoxView::Text() const
+{
+    return WindowText(::GetDlgItem(m_hWnd, kMessageTextId));
+}
+
+std::string CMessageBoxView::Caption() const
+{
+    return WindowText(m_hWnd);
+}
+
+bool CMessageBoxView::Press(int nButtonId) const
+{
+    HWND hButton = ::GetDlgItem(m_hWnd, nButtonId);
+    if (hButton == nullptr)
+        return false;
+    return ::PostMessageA(m_hWnd, WM_COMMAND, MAKEWPARAM(nButtonId, BN_CLICKED), reinterpret_cast<LPARAM>(hButton));
+}
+
+bool CMessageBoxView::WaitGone(DWORD nTimeoutMs) const
+{
+    HWND hWnd = m_hWnd;
+    return WaitUntil([hWnd] { return !::IsWindow(hWnd); }, nTimeoutMs);
+}
+
+CProgramUnderTest::~CProgramUnderTest()
+{
+    Kill();
+}
+
+bool CProgramUnderTest::Start(const std::string& strExe)
+{
+    const std::string strTarget = m_folder.PathOf("Tempiva.exe");
+    if (::GetFileAttributesA(strTarget.c_str()) == INVALID_FILE_ATTRIBUTES &&
+        !::CopyFileA(strExe.c_str(), strTarget.c_str(), TRUE))
+        return false;
+    STARTUPINFOA si{};
+    si.cb = sizeof si;
+    PROCESS_INFORMATION pi{};
+    std::vector<char> commandLine(strTarget.begin(), strTarget.end());
+    commandLine.insert(commandLine.begin(), '"');
+    commandLine.push_back('"');
+    commandLine.push_back('\0');
+    if (!::CreateProcessA(strTarget.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                          m_folder.Path().c_str(), &si, &pi))
+        return false;
+    ::CloseHandle(pi.hThread);
+    m_hProcess = CHandle(pi.hProcess);
+    m_dwPid = pi.dwProcessId;
+    // Wait until it takes messages, so the first look for its windows is not too early.
+    ::WaitForInputIdle(pi.hProcess, 5000);
+    return true;
+}
+
+std::optional<DWORD> CProgramUnderTest::WaitForExit(DWORD nTimeoutMs)
+{
+    if (!m_hProcess || ::WaitForSingleObject(m_hProcess, nTimeoutMs) != WAIT_OBJECT_0)
+        return std::nullopt;
+    DWORD dwCode = 0;
+    ::GetExitCodeProcess(m_hProcess, &dwCode);
+    return dwCode;
+}
+
+bool CProgramUnderTest::IsRunning() const
+{
+    return m_hProcess && ::WaitForSingleObject(m_hProcess, 0) == WAIT_TIMEOUT;
+}
+
+void CProgramUnderTest::Kill()
+{
+    if (IsRunning())
+    {
+        ::TerminateProcess(m_hProcess, 99);
+        ::WaitForSingleObject(m_hProcess, 5000);
+    }
+}
+
+std::vector<HWND> CProgramUnderTest::Windows() const
+{
+    std::vector<HWND> windows;
+    EnumState state{m_dwPid, &windows};
+    ::EnumWindows(&CollectTopLevel, reinterpret_cast<LPARAM>(&state));
+    return windows;
+}
+
+HWND CProgramUnderTest::WaitForMainDialog(DWORD nTimeoutMs) const
+{
+    HWND hFound = nullptr;
+    WaitUntil(
+        [&] {
+            for (HWND hWnd : Windows())
+                if (WindowClass(hWnd) == "#32770" && WindowText(hWnd) == "Tempiva" && !::IsWindowVisible(hWnd))
+                {
+                    hFound = hWnd;
+                    return true;
+                }
+            return false;
+        },
+        nTimeoutMs);
+    return hFound;
+}
+
+std::optional<CMessageBoxView> CProgramUnderTest::WaitForMessageBox(DWORD nTimeoutMs) const
+{
+    HWND hFound = nullptr;
+    WaitUntil(
+        [&] {
+            for (HWND hWnd : Windows())
+                if (IsMessageBox(hWnd))
+                {
+                    hFound = hWnd;
+                    return true;
+                }
+            return false;
+        },
+        nTimeoutMs);
+    if (hFound == nullptr)
+        return std::nullopt;
+    return CMessageBoxView(hFound);
+}
+
+bool CProgramUnderTest::SendCommand(UINT nId, DWORD nTimeoutMs) const
+{
+    HWND hMain = WaitForMainDialog(nTimeoutMs);
+    return hMain != nullptr && ::PostMessageA(hMain, WM_COMMAND, nId, 0);
+}

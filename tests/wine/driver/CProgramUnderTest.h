@@ -1,0 +1,68 @@
+// Drives Tempiva.exe as a black box: starts a copy in a test's folder of INI files, finds
+// its windows and message boxes, sends it commands, waits for its end. Every wait is
+// bounded, so a program that hangs fails its test instead of hanging the run.
+#pragma once
+
+#include "framework/Handle.h"
+#include "tests/wine/support/ScratchFolder.h"
+
+#include <windows.h>
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+// Polls every 20 ms until the condition holds or the time is up.
+bool WaitUntil(const std::function<bool()>& condition, DWORD nTimeoutMs);
+
+// A file beside the running test executable (the build folder).
+std::string ExeBesideMe(const std::string& strName);
+
+// A message box of the program.
+class CMessageBoxView
+{
+public:
+    explicit CMessageBoxView(HWND hWnd) : m_hWnd(hWnd) {}
+    std::string Text() const;
+    std::string Caption() const;
+    // Clicks the button with this id (IDOK, IDYES, ...).
+    bool Press(int nButtonId) const;
+    bool WaitGone(DWORD nTimeoutMs) const;
+
+    HWND m_hWnd;
+};
+
+class CProgramUnderTest
+{
+public:
+    explicit CProgramUnderTest(const CScratchFolder& folder) : m_folder(folder) {}
+    // A program still running at the end of a test is ended, so it cannot disturb the next.
+    ~CProgramUnderTest();
+    CProgramUnderTest(const CProgramUnderTest&) = delete;
+    CProgramUnderTest& operator=(const CProgramUnderTest&) = delete;
+
+    // Copies the exe into the folder (once) and starts it there.
+    bool Start(const std::string& strExe = ExeBesideMe("Tempiva.exe"));
+    std::optional<DWORD> WaitForExit(DWORD nTimeoutMs);
+    bool IsRunning() const;
+    void Kill();
+    DWORD Pid() const { return m_dwPid; }
+
+    // The program's windows, hidden ones and the children of its top-level windows too.
+    std::vector<HWND> Windows() const;
+    // The hidden main dialog: class "#32770", caption "Tempiva".
+    HWND WaitForMainDialog(DWORD nTimeoutMs) const;
+    // A visible message box of the program.
+    std::optional<CMessageBoxView> WaitForMessageBox(DWORD nTimeoutMs) const;
+    // Posts a command to the main dialog, as the panel's menu would.
+    bool SendCommand(UINT nId, DWORD nTimeoutMs = 5000) const;
+
+private:
+    const CScratchFolder& m_folder;
+    CHandle m_hProcess;
+    DWORD m_dwPid = 0;
+};
+
+std::string WindowClass(HWND hWnd);
+std::string WindowText(HWND hWnd);
