@@ -18,3 +18,14 @@ tempiva_wine_test(wine_e2e_tests
     tests/wine/driver/CProgramUnderTest.cpp
     tests/wine/support/ScratchFolder.cpp)
 add_dependencies(wine_e2e_tests Tempiva)
+
+# The run command of the README, end to end; the remote is a console program of its own.
+add_executable(tempiva_remote tests/wine/e2e/RemoteControl.cpp tests/wine/driver/CProgramUnderTest.cpp
+    tests/wine/support/ScratchFolder.cpp)
+tempiva_target_defaults(tempiva_remote)
+target_link_libraries(tempiva_remote PRIVATE tempiva_core)
+target_link_options(tempiva_remote PRIVATE -static)
+add_dependencies(tempiva_remote Tempiva)
+add_test(NAME run_script_test
+    COMMAND ${CMAKE_SOURCE_DIR}/tests/wine/e2e/RunScriptTest.sh ${CMAKE_SOURCE_DIR} ${CMAKE_BINARY_DIR})
+set_tests_properties(run_script_test PROPERTIES TIMEOUT 300)
