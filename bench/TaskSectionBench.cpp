@@ -32,7 +32,7 @@ void ParseThousandTasks(benchmark::State& state)
     for (auto _ : state)
     {
         TaskSectionParse parsed = ParseTaskSection(block);
-        benchmark::DoNotOptimize(parsed.tasks.data());
+        benchmark::DoNotOptimize(parsed.records.data());
     }
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * block.size()));
 }
@@ -43,7 +43,7 @@ void FormatThousandTasks(benchmark::State& state)
     const std::string block = ThousandTaskBlock();
     const TaskSectionParse parsed = ParseTaskSection(block);
     std::vector<const TimeTask*> pointers;
-    for (const TimeTask& task : parsed.tasks)
+    for (const TimeTask& task : parsed.records)
         pointers.push_back(&task);
     for (auto _ : state)
     {

@@ -94,15 +94,16 @@ template <auto Pfn> constexpr MsgMapEntry MapTimer()
     return e;
 }
 
-// void OnPaint()
-template <auto Pfn> constexpr MsgMapEntry MapPaint()
+namespace msgmap_detail {
+
+// void OnX() for a message whose parameters carry nothing the handler needs.
+template <UINT Msg, auto Pfn> constexpr MsgMapEntry NoArgumentEntry()
 {
-    using T = msgmap_detail::ClassOf<Pfn>;
-    static_assert(std::is_same_v<decltype(Pfn), void (T::*)()>, "MapPaint expects void OnPaint()");
+    using T = ClassOf<Pfn>;
     MsgMapEntry e;
-    e.uMsg = WM_PAINT;
+    e.uMsg = Msg;
     e.pfnThunk = [](CWnd* p, WPARAM, LPARAM, LRESULT& r) {
-        msgmap_detail::HandlerScope scope(p);
+        HandlerScope scope(p);
         (static_cast<T*>(p)->*Pfn)();
         r = 0;
         return scope.Handled();
@@ -110,20 +111,22 @@ template <auto Pfn> constexpr MsgMapEntry MapPaint()
     return e;
 }
 
+} // namespace msgmap_detail
+
+// void OnPaint()
+template <auto Pfn> constexpr MsgMapEntry MapPaint()
+{
+    using T = msgmap_detail::ClassOf<Pfn>;
+    static_assert(std::is_same_v<decltype(Pfn), void (T::*)()>, "MapPaint expects void OnPaint()");
+    return msgmap_detail::NoArgumentEntry<WM_PAINT, Pfn>();
+}
+
 // void OnDestroy()
 template <auto Pfn> constexpr MsgMapEntry MapDestroy()
 {
     using T = msgmap_detail::ClassOf<Pfn>;
     static_assert(std::is_same_v<decltype(Pfn), void (T::*)()>, "MapDestroy expects void OnDestroy()");
-    MsgMapEntry e;
-    e.uMsg = WM_DESTROY;
-    e.pfnThunk = [](CWnd* p, WPARAM, LPARAM, LRESULT& r) {
-        msgmap_detail::HandlerScope scope(p);
-        (static_cast<T*>(p)->*Pfn)();
-        r = 0;
-        return scope.Handled();
-    };
-    return e;
+    return msgmap_detail::NoArgumentEntry<WM_DESTROY, Pfn>();
 }
 
 // The escape hatch: LRESULT OnX(WPARAM, LPARAM) for any message.

@@ -47,34 +47,32 @@ std::string FormatTaskSection(const std::vector<const TimeTask*>& tasks)
     return JoinSectionBlock(lines);
 }
 
-TaskSectionParse ParseTaskSection(std::string_view block)
+namespace {
+
+template <typename Result, typename Parse> Result ParseEntries(std::string_view block, Parse parseLine)
 {
-    TaskSectionParse result;
+    Result result;
     for (std::string_view entry : SplitSectionBlock(block))
     {
-        std::optional<TimeTask> task = ParseTaskLine(entry);
-        if (!task)
+        auto record = parseLine(entry);
+        if (!record)
         {
             result.ok = false;
             break;
         }
-        result.tasks.push_back(std::move(*task));
+        result.records.push_back(std::move(*record));
     }
     return result;
 }
 
+} // namespace
+
+TaskSectionParse ParseTaskSection(std::string_view block)
+{
+    return ParseEntries<TaskSectionParse>(block, ParseTaskLine);
+}
+
 HolidaySectionParse ParseHolidaySection(std::string_view block)
 {
-    HolidaySectionParse result;
-    for (std::string_view entry : SplitSectionBlock(block))
-    {
-        std::optional<HolidayEntry> holiday = ParseHolidayLine(entry);
-        if (!holiday)
-        {
-            result.ok = false;
-            break;
-        }
-        result.holidays.push_back(std::move(*holiday));
-    }
-    return result;
+    return ParseEntries<HolidaySectionParse>(block, ParseHolidayLine);
 }

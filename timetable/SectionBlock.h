@@ -19,15 +19,12 @@ std::string JoinSectionBlock(const std::vector<std::string>& lines);
 std::string FormatTaskSection(const std::vector<const TimeTask*>& tasks);
 
 // Reading stops at the first malformed line; the records before it are kept.
-struct TaskSectionParse
+template <typename Record> struct SectionParse
 {
-    std::vector<TimeTask> tasks;
+    std::vector<Record> records;
     bool ok = true;
 };
-struct HolidaySectionParse
-{
-    std::vector<HolidayEntry> holidays;
-    bool ok = true;
-};
+using TaskSectionParse = SectionParse<TimeTask>;
+using HolidaySectionParse = SectionParse<HolidayEntry>;
 TaskSectionParse ParseTaskSection(std::string_view block);
 HolidaySectionParse ParseHolidaySection(std::string_view block);

@@ -70,11 +70,13 @@ std::string ReadProfileSection(const std::string& strPath, const char* pszSectio
     }
 }
 
-BOOL LoadTaskSection(const std::string& strPath, TaskList& tasks, const char* pszSection)
+namespace {
+
+template <typename Record>
+BOOL AppendSection(const SectionParse<Record>& parsed, std::vector<std::unique_ptr<Record>>& list)
 {
-    TaskSectionParse parsed = ParseTaskSection(ReadProfileSection(strPath, pszSection));
-    for (TimeTask& task : parsed.tasks)
-        tasks.push_back(std::make_unique<TimeTask>(std::move(task)));
+    for (const Record& record : parsed.records)
+        list.push_back(std::make_unique<Record>(record));
     if (!parsed.ok)
     {
         AfxMessageBox(kFormatError, MB_OK);
@@ -83,17 +85,16 @@ BOOL LoadTaskSection(const std::string& strPath, TaskList& tasks, const char* ps
     return TRUE;
 }
 
+} // namespace
+
+BOOL LoadTaskSection(const std::string& strPath, TaskList& tasks, const char* pszSection)
+{
+    return AppendSection(ParseTaskSection(ReadProfileSection(strPath, pszSection)), tasks);
+}
+
 BOOL LoadHolidaySection(const std::string& strPath, HolidayList& holidays, const char* pszSection)
 {
-    HolidaySectionParse parsed = ParseHolidaySection(ReadProfileSection(strPath, pszSection));
-    for (HolidayEntry& holiday : parsed.holidays)
-        holidays.push_back(std::make_unique<HolidayEntry>(std::move(holiday)));
-    if (!parsed.ok)
-    {
-        AfxMessageBox(kFormatError, MB_OK);
-        return FALSE;
-    }
-    return TRUE;
+    return AppendSection(ParseHolidaySection(ReadProfileSection(strPath, pszSection)), holidays);
 }
 
 BOOL SaveTaskSection(const std::string& strPath, const std::vector<const TimeTask*>& tasks, const char* pszSection)
