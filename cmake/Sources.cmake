@@ -13,6 +13,7 @@ set(TEMPIVA_PORTABLE_SOURCES
 
 # Window-system code of every subsystem (Windows build only), without WinMain.
 set(TEMPIVA_WIN_SOURCES
+    framework/CDataExchange.cpp
     framework/CDialog.cpp
     framework/CWinApp.cpp
     framework/CWnd.cpp

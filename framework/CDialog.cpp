@@ -98,6 +98,32 @@ BOOL CDialog::PreTranslateMessage(MSG* pMsg)
     return ::IsDialogMessageA(m_hWnd, pMsg);
 }
 
+BOOL CDialog::UpdateData(BOOL bSaveAndValidate)
+{
+    CDataExchange dx(this, bSaveAndValidate);
+    try
+    {
+        DoDataExchange(&dx);
+    }
+    catch (const CDataExchangeFailure&)
+    {
+        return FALSE;
+    }
+    return TRUE;
+}
+
+BOOL CDialog::OnInitDialog()
+{
+    UpdateData(FALSE);
+    return TRUE;
+}
+
+void CDialog::OnOK()
+{
+    if (UpdateData(TRUE))
+        EndDialog(IDOK);
+}
+
 LRESULT CDialog::HandleInitDialog(WPARAM, LPARAM)
 {
     return OnInitDialog();

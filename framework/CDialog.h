@@ -3,6 +3,7 @@
 // the application while the dialog ran; the object must outlive DoModal's return.
 #pragma once
 
+#include "framework/CDataExchange.h"
 #include "framework/CWnd.h"
 
 class CDialog : public CWnd
@@ -16,13 +17,18 @@ public:
     virtual INT_PTR DoModal();
     void EndDialog(INT_PTR nResult);
     bool IsInModalLoop() const { return m_bInModal; }
+    // TRUE: controls to members, with checks; FALSE: members to controls. FALSE when a
+    // check failed (the user has been told and the field has the focus).
+    BOOL UpdateData(BOOL bSaveAndValidate = TRUE);
 
     BOOL PreTranslateMessage(MSG* pMsg) override;
 
 protected:
-    // TRUE lets the dialog manager give the focus to the first control.
-    virtual BOOL OnInitDialog() { return TRUE; }
-    virtual void OnOK() { EndDialog(IDOK); }
+    virtual void DoDataExchange(CDataExchange*) {}
+    // Fills the controls; TRUE lets the dialog manager give the focus to the first control.
+    virtual BOOL OnInitDialog();
+    // Ends with IDOK only when the fields pass their checks.
+    virtual void OnOK();
     virtual void OnCancel() { EndDialog(IDCANCEL); }
 
     // Unhandled dialog messages go to the dialog manager, which the DLGPROC reaches by

@@ -5,6 +5,7 @@
 #include "framework/CWnd.h"
 #include "framework/ModulePath.h"
 #include "framework/WndClass.h"
+#include "tests/wine/support/FakeMessageBox.h"
 
 #include <gtest/gtest.h>
 
@@ -223,4 +224,79 @@ TEST(WindowFramework, PathSeparatorSkipsTrailBytesOfDoubleByteCharacters)
     EXPECT_EQ(2u, FindLastPathSeparator("C:\\表"));
     EXPECT_EQ(5u, FindLastPathSeparator("C:\\表\\a.exe"));
     EXPECT_EQ(std::string::npos, FindLastPathSeparator("表"));
+}
+
+namespace {
+
+class CExchangeDialog : public CDialog
+{
+public:
+    CExchangeDialog() : CDialog(901) {}
+    UINT m_nTimeMs = 300;
+    std::string m_strName = "名前";
+    int m_nMethod = 2;
+    int m_nChecked = 1;
+    std::vector<std::string> m_inputs; // typed into 1002, one per OK press
+    std::vector<std::string> m_seenAtInit;
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override
+    {
+        DDX_Text(pDX, 1002, m_nTimeMs);
+        DDV_MinMaxUInt(pDX, m_nTimeMs, 0, 10000);
+        DDX_Text(pDX, 1003, m_strName);
+        DDX_Radio(pDX, 1010, m_nMethod);
+        DDX_Check(pDX, 1020, m_nChecked);
+    }
+    BOOL OnInitDialog() override
+    {
+        CDialog::OnInitDialog();
+        m_seenAtInit = {CWndText(1002), CWndText(1003)};
+        m_seenAtInit.push_back(::IsDlgButtonChecked(m_hWnd, 1012) ? "c" : "-");
+        SetTimer(1, 1);
+        return TRUE;
+    }
+    void OnTimer(UINT_PTR)
+    {
+        if (m_inputs.empty())
+            return;
+        KillTimer(1);
+        for (const std::string& input : m_inputs)
+        {
+            ::SetDlgItemTextA(m_hWnd, 1002, input.c_str());
+            ::CheckRadioButton(m_hWnd, 1010, 1012, 1011);
+            SendMessage(WM_COMMAND, IDOK);
+        }
+        m_inputs.clear();
+    }
+    std::string CWndText(int nId) const
+    {
+        char sz[64] = {};
+        ::GetDlgItemTextA(m_hWnd, nId, sz, sizeof sz);
+        return sz;
+    }
+    DECLARE_MSG_MAP()
+};
+
+BEGIN_MSG_MAP(CExchangeDialog, CDialog)
+    MapTimer<&CExchangeDialog::OnTimer>(),
+END_MSG_MAP()
+
+} // namespace
+
+TEST(DataExchange, FillsTheControlsAndRefusesBadInputUntilItIsRight)
+{
+    CWinApp app;
+    CFakeMessageBox box;
+    CExchangeDialog dlg;
+    dlg.m_inputs = {"abc", "20000", "-1", " 250 "};
+    EXPECT_EQ(IDOK, dlg.DoModal());
+    const std::vector<std::string> atInit = {"300", "名前", "c"};
+    EXPECT_EQ(atInit, dlg.m_seenAtInit);
+    const std::vector<std::string> messages = {"正の整数を入力してください。", "0 から 10000 までの整数を入力してください。",
+                                               "正の整数を入力してください。"};
+    EXPECT_EQ(messages, box.m_texts);
+    EXPECT_EQ(250u, dlg.m_nTimeMs);
+    EXPECT_EQ(1, dlg.m_nMethod);
+    EXPECT_EQ(1, dlg.m_nChecked);
 }
