@@ -1,72 +1,91 @@
 #!/usr/bin/env python3
-"""Writes res/defaults/Holiday.ini: Japan's national holidays in Shift-JIS, as Tempiva reads them.
+"""Writes res/defaults/Holiday.ini: Japanese national holidays.
 
-Fixed dates hold for every year ("*"); the moving ones, substitute holidays and the days
-between two holidays are computed for FIRST_YEAR to LAST_YEAR.
+Fixed-date holidays use year '*'. Moving holidays, equinoxes, substitute
+holidays and sandwiched days depend on the year, so they are listed per year.
+The loader takes every line as an entry, so no comment lines are written.
+Output is CP932 with CRLF line ends.
+Run from anywhere: python3 res/tools/make_holidays.py
 """
 import datetime
-from pathlib import Path
+import os
 
-FIRST_YEAR, LAST_YEAR = 2026, 2030
-COLOUR = "FF0000"
-FIXED = [(1, 1, "元日"), (2, 11, "建国記念の日"), (2, 23, "天皇誕生日"), (4, 29, "昭和の日"),
-         (5, 3, "憲法記念日"), (5, 4, "みどりの日"), (5, 5, "こどもの日"), (8, 11, "山の日"),
-         (11, 3, "文化の日"), (11, 23, "勤労感謝の日")]
+YEARS = range(2026, 2031)
+COLOUR = 'FF0000'
+
+FIXED = [
+    (1, 1, '元日'), (2, 11, '建国記念の日'), (2, 23, '天皇誕生日'),
+    (4, 29, '昭和の日'), (5, 3, '憲法記念日'), (5, 4, 'みどりの日'),
+    (5, 5, 'こどもの日'), (8, 11, '山の日'), (11, 3, '文化の日'),
+    (11, 23, '勤労感謝の日'),
+]
 
 
 def nth_monday(year, month, n):
-    first = datetime.date(year, month, 1)
-    return first + datetime.timedelta(days=(7 - first.weekday()) % 7 + 7 * (n - 1))
+    d = datetime.date(year, month, 1)
+    d += datetime.timedelta(days=(0 - d.weekday()) % 7)   # Monday == 0
+    return d + datetime.timedelta(weeks=n - 1)
 
 
-def equinox(year, base):
-    # The usual approximation of the equinox day, valid from 1980 to 2099.
-    return int(base + 0.242194 * (year - 1980)) - (year - 1980) // 4
+def equinoxes(year):
+    # usual approximation, valid for 1980-2099
+    k = year - 1980
+    spring = int(20.8431 + 0.242194 * k) - int(k / 4)
+    autumn = int(23.2488 + 0.242194 * k) - int(k / 4)
+    return datetime.date(year, 3, spring), datetime.date(year, 9, autumn)
 
 
-def holidays_of(year):
-    days = {datetime.date(year, m, d): name for m, d, name in FIXED}
-    days[nth_monday(year, 1, 2)] = "成人の日"
-    days[datetime.date(year, 3, equinox(year, 20.8431))] = "春分の日"
-    days[nth_monday(year, 7, 3)] = "海の日"
-    days[nth_monday(year, 9, 3)] = "敬老の日"
-    days[datetime.date(year, 9, equinox(year, 23.2488))] = "秋分の日"
-    days[nth_monday(year, 10, 2)] = "スポーツの日"
-    # A weekday between two holidays is a holiday as well.
-    between = {}
-    for day in sorted(days):
-        gap = day + datetime.timedelta(days=1)
-        if gap not in days and gap + datetime.timedelta(days=1) in days and gap.weekday() != 6:
-            between[gap] = "国民の休日"
-    days.update(between)
-    # A holiday on a Sunday moves its rest to the next day that is not a holiday.
-    substitutes = {}
-    for day in sorted(days):
-        if day.weekday() == 6:
-            rest = day + datetime.timedelta(days=1)
-            while rest in days or rest in substitutes:
-                rest += datetime.timedelta(days=1)
-            substitutes[rest] = "振替休日"
-    days.update(substitutes)
-    return days
+def year_holidays(year):
+    """Returns ({date: name} of national holidays, [(date, name)] extras)."""
+    spring, autumn = equinoxes(year)
+    h = {datetime.date(year, m, d): n for m, d, n in FIXED}
+    h[nth_monday(year, 1, 2)] = '成人の日'
+    h[spring] = '春分の日'
+    h[nth_monday(year, 7, 3)] = '海の日'
+    h[nth_monday(year, 9, 3)] = '敬老の日'
+    h[autumn] = '秋分の日'
+    h[nth_monday(year, 10, 2)] = 'スポーツの日'
+    one = datetime.timedelta(days=1)
+    extra = {}
+    for d in sorted(h):
+        if d.weekday() == 6:                      # Sunday
+            s = d + one
+            while s in h:
+                s += one
+            extra[s] = '振替休日'
+    for d in sorted(h):
+        s = d + one
+        if s not in h and s not in extra and s + one in h:
+            extra[s] = '国民の休日'
+    return h, extra
 
 
-def line(year, month, day, name):
-    return f"{year:>4} {month:>2} {day:>2} {COLOUR:>6} \"{name}\""
+
+def fmt(year, month, day, name):
+    return '%4s %2s %2s %6s "%s"' % (year, month, day, COLOUR, name)
 
 
 def main():
-    lines = ["[HOLIDAY]"]
-    lines += [line("*", m, d, name) for m, d, name in FIXED]
     fixed = {(m, d) for m, d, _ in FIXED}
-    for year in range(FIRST_YEAR, LAST_YEAR + 1):
-        days = holidays_of(year)
-        print(year, ", ".join(f"{d.month}/{d.day} {n}" for d, n in sorted(days.items())))
-        lines += [line(year, d.month, d.day, n) for d, n in sorted(days.items()) if (d.month, d.day) not in fixed]
-    target = Path(__file__).resolve().parent.parent / "defaults" / "Holiday.ini"
-    target.write_bytes(("\r\n".join(lines) + "\r\n").encode("cp932"))
-    print(f"wrote {target}")
+    lines = ['[HOLIDAY]']
+    lines += [fmt('*', m, d, n) for m, d, n in FIXED]
+    for y in YEARS:
+        h, extra = year_holidays(y)
+        allh = dict(h)
+        allh.update(extra)
+        print('%d:' % y)
+        for d in sorted(allh):
+            print('  %s (%s) %s' % (d.isoformat(), '月火水木金土日'[d.weekday()],
+                                    allh[d]))
+            if (d.month, d.day) not in fixed:
+                lines.append(fmt(y, d.month, d.day, allh[d]))
+    data = ('\r\n'.join(lines) + '\r\n').encode('cp932')
+    path = os.path.join(os.path.dirname(os.path.abspath(__file__)),
+                        '..', 'defaults', 'Holiday.ini')
+    with open(path, 'wb') as f:
+        f.write(data)
+    print('wrote', os.path.normpath(path), len(data), 'bytes')
 
 
-if __name__ == "__main__":
+if __name__ == '__main__':
     main()

@@ -1,96 +1,145 @@
 #!/usr/bin/env python3
-"""Draws icon 128, a small LCD clock face, as res/Tempiva.ico (16x16 and 32x32, 32-bit)."""
+"""Writes res/Tempiva.ico: a small LCD clock face at 16x16 and 32x32.
+
+Drawn pixel by pixel (no image library) so the output is reproducible.
+Run from anywhere: python3 res/tools/make_icon.py
+"""
+import os
 import struct
-from pathlib import Path
 
-FRAME = (0x30, 0x33, 0x2A, 0xFF)
-LCD = (0xB3, 0xB7, 0x8B, 0xFF)
-OFF = (0x9E, 0xA4, 0x6C, 0xFF)
-ON = (0x10, 0x10, 0x10, 0xFF)
-CLEAR = (0, 0, 0, 0)
+FRAME = (0x2A, 0x2C, 0x2E)
+FRAME_EDGE = (0x55, 0x58, 0x5C)   # lighter rim so the frame reads on dark taskbars
+LCD = (0xB3, 0xB7, 0x8B)
+UNLIT = (0x9E, 0xA4, 0x6C)
+LIT = (0x00, 0x00, 0x00)
 
-# Segments a-g of a seven-segment digit.
-DIGITS = {"0": "abcdef", "1": "bc", "2": "abdeg", "3": "abcdg", "4": "bcfg", "5": "acdfg",
-          "6": "acdefg", "7": "abc", "8": "abcdefg", "9": "abcdfg"}
+# Segment names: a top, b upper right, c lower right, d bottom,
+# e lower left, f upper left, g middle.
+DIGITS = {
+    '0': 'abcdef', '1': 'bc', '2': 'abdeg', '3': 'abcdg', '4': 'bcfg',
+    '5': 'acdfg', '6': 'acdefg', '7': 'abc', '8': 'abcdefg', '9': 'abcdfg',
+}
 
 
-def segment_cells(x, y, w, h, t):
-    """Rectangles (x0, y0, x1, y1) of the seven segments of a digit cell."""
-    mid = y + (h - t) // 2
-    return {
-        "a": (x + t, y, x + w - t, y + t),
-        "b": (x + w - t, y + t, x + w, mid),
-        "c": (x + w - t, mid + t, x + w, y + h - t),
-        "d": (x + t, y + h - t, x + w - t, y + h),
-        "e": (x, mid + t, x + t, y + h - t),
-        "f": (x, y + t, x + t, mid),
-        "g": (x + t, mid, x + w - t, mid + t),
+class Canvas:
+    def __init__(self, size):
+        self.size = size
+        self.px = [[(0, 0, 0, 0)] * size for _ in range(size)]
+
+    def set(self, x, y, rgb, a=255):
+        if 0 <= x < self.size and 0 <= y < self.size:
+            self.px[y][x] = (rgb[0], rgb[1], rgb[2], a)
+
+    def rect(self, x0, y0, x1, y1, rgb):
+        for y in range(y0, y1 + 1):
+            for x in range(x0, x1 + 1):
+                self.set(x, y, rgb)
+
+    def rounded(self, x0, y0, x1, y1, r, rgb, aa=True):
+        # 4x4 supersampled coverage gives soft corners without blur elsewhere.
+        n = 4
+        for y in range(y0, y1 + 1):
+            for x in range(x0, x1 + 1):
+                hits = 0
+                for sy in range(n):
+                    for sx in range(n):
+                        fx = x + (sx + 0.5) / n
+                        fy = y + (sy + 0.5) / n
+                        cx = min(max(fx, x0 + r), x1 + 1 - r)
+                        cy = min(max(fy, y0 + r), y1 + 1 - r)
+                        if (fx - cx) ** 2 + (fy - cy) ** 2 <= r * r:
+                            hits += 1
+                if hits == 0:
+                    continue
+                a = 255 * hits // (n * n) if aa else 255
+                if a >= 255 or self.px[y][x][3] == 0:
+                    self.set(x, y, rgb, a)
+                else:
+                    # blend over what is already there (inner shapes over frame)
+                    br, bg, bb, ba = self.px[y][x]
+                    t = a / 255.0
+                    self.set(x, y, (round(rgb[0] * t + br * (1 - t)),
+                                    round(rgb[1] * t + bg * (1 - t)),
+                                    round(rgb[2] * t + bb * (1 - t))), ba)
+
+
+def digit(c, ox, oy, w, h, t, ch):
+    """Draws a seven-segment digit; every segment is drawn, lit or unlit."""
+    mid = (h - t) // 2
+    segs = {
+        'a': (t, 0, w - t - 1, t - 1),
+        'g': (t, mid, w - t - 1, mid + t - 1),
+        'd': (t, h - t, w - t - 1, h - 1),
+        'f': (0, t, t - 1, mid - 1),
+        'b': (w - t, t, w - 1, mid - 1),
+        'e': (0, mid + t, t - 1, h - t - 1),
+        'c': (w - t, mid + t, w - 1, h - t - 1),
     }
+    lit = DIGITS[ch]
+    for name, (x0, y0, x1, y1) in segs.items():
+        c.rect(ox + x0, oy + y0, ox + x1, oy + y1,
+               LIT if name in lit else UNLIT)
 
 
-def draw(size):
-    px = [[CLEAR] * size for _ in range(size)]
-
-    def fill(x0, y0, x1, y1, colour):
-        for yy in range(max(0, y0), min(size, y1)):
-            for xx in range(max(0, x0), min(size, x1)):
-                px[yy][xx] = colour
-
-    # A dark case with cut corners around the LCD glass.
-    fill(0, 1, size, size - 1, FRAME)
-    fill(1, 0, size - 1, size, FRAME)
-    border = 1 if size == 16 else 2
-    fill(border, border + (1 if size == 32 else 0), size - border, size - border - (1 if size == 32 else 0), LCD)
-
-    if size == 32:
-        t, w, h, top = 2, 8, 16, 8
-        digits = [(3, "1"), (12, "2")]
-        colon_x = 22
-        small = [(24, "0")]
-    else:
-        t, w, h, top = 1, 5, 10, 3
-        digits = [(2, "1"), (8, "2")]
-        colon_x = None
-        small = []
-    for x, d in digits:
-        for name, rect in segment_cells(x, top, w, h, t).items():
-            fill(*rect, ON if name in DIGITS[d] else OFF)
-    if colon_x is not None:
-        fill(colon_x - 1, top + 4, colon_x + 1, top + 6, ON)
-        fill(colon_x - 1, top + 10, colon_x + 1, top + 12, ON)
-        for x, d in small:
-            for name, rect in segment_cells(x, top + 6, 5, 10, 1).items():
-                fill(*rect, ON if name in DIGITS[d] else OFF)
-    return px
+def draw32():
+    c = Canvas(32)
+    c.rounded(0, 3, 31, 28, 5, FRAME_EDGE)
+    c.rounded(1, 4, 30, 27, 4, FRAME)
+    c.rounded(3, 6, 28, 25, 1.5, LCD)
+    digit(c, 5, 8, 8, 16, 2, '1')
+    digit(c, 16, 8, 8, 16, 2, '2')
+    # colon hint: the minutes would follow to the right
+    c.rect(26, 11, 27, 12, LIT)
+    c.rect(26, 19, 27, 20, LIT)
+    return c
 
 
-def dib(px):
-    size = len(px)
-    header = struct.pack("<IiiHHIIiiII", 40, size, size * 2, 1, 32, 0, 0, 0, 0, 0, 0)
-    rows = b"".join(bytes(c for (r, g, b, a) in row for c in (b, g, r, a)) for row in reversed(px))
-    mask_stride = ((size + 31) // 32) * 4
+def draw16():
+    c = Canvas(16)
+    c.rounded(0, 1, 15, 14, 3, FRAME_EDGE)
+    c.rounded(1, 2, 14, 13, 2, FRAME)
+    c.rect(3, 4, 12, 11, LCD)
+    digit(c, 3, 5, 4, 7, 1, '1')
+    digit(c, 8, 5, 4, 7, 1, '2')
+    return c
+
+
+def dib(c):
+    n = c.size
+    pixels = bytearray()
+    for y in range(n - 1, -1, -1):          # DIB rows are bottom-up
+        for x in range(n):
+            r, g, b, a = c.px[y][x]
+            pixels += bytes((b, g, r, a))
+    row = ((n + 31) // 32) * 4
     mask = bytearray()
-    for row in reversed(px):
-        bits = bytearray(mask_stride)
-        for x, (_, _, _, a) in enumerate(row):
-            if a == 0:
+    for y in range(n - 1, -1, -1):
+        bits = bytearray(row)
+        for x in range(n):
+            if c.px[y][x][3] == 0:           # transparent where alpha is zero
                 bits[x // 8] |= 0x80 >> (x % 8)
         mask += bits
-    return header + rows + bytes(mask)
+    header = struct.pack('<IiiHHIIiiII', 40, n, n * 2, 1, 32, 0,
+                         len(pixels) + len(mask), 0, 0, 0, 0)
+    return header + bytes(pixels) + bytes(mask)
 
 
 def main():
-    images = [dib(draw(16)), dib(draw(32))]
-    out = struct.pack("<HHH", 0, 1, len(images))
+    images = [(16, dib(draw16())), (32, dib(draw32()))]
+    out = struct.pack('<HHH', 0, 1, len(images))
     offset = 6 + 16 * len(images)
-    for size, data in zip((16, 32), images):
-        out += struct.pack("<BBBBHHII", size, size, 0, 0, 1, 32, len(data), offset)
+    for size, data in images:
+        out += struct.pack('<BBBBHHII', size, size, 0, 0, 1, 32,
+                           len(data), offset)
         offset += len(data)
-    out += b"".join(images)
-    target = Path(__file__).resolve().parent.parent / "Tempiva.ico"
-    target.write_bytes(out)
-    print(f"wrote {target} ({len(out)} bytes)")
+    for _, data in images:
+        out += data
+    path = os.path.join(os.path.dirname(os.path.abspath(__file__)),
+                        '..', 'Tempiva.ico')
+    with open(path, 'wb') as f:
+        f.write(out)
+    print('wrote', os.path.normpath(path), len(out), 'bytes')
 
 
-if __name__ == "__main__":
+if __name__ == '__main__':
     main()
