@@ -9,6 +9,8 @@ set(TEMPIVA_PORTABLE_SOURCES
     timetable/TaskLine.cpp
     timetable/SectionBlock.cpp
     timetable/IniSection.cpp
+    panel/PanelLayout.cpp
+    panel/LcdDigits.cpp
 )
 
 # Window-system code of every subsystem (Windows build only), without WinMain.
@@ -39,6 +41,7 @@ set(TEMPIVA_HOST_TEST_SOURCES
     tests/host/timetable/TaskLineTest.cpp
     tests/host/timetable/SectionBlockTest.cpp
     tests/host/timetable/IniSectionTest.cpp
+    tests/host/panel/PanelLayoutTest.cpp
 )
 
 set(TEMPIVA_BENCH_SOURCES

@@ -1,0 +1,65 @@
+#include "panel/LcdDigits.h"
+#include "panel/PanelLayout.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const PanelRect kWork{0, 0, 1280, 994};
+const PanelRect kUnplaced{-3, -22, 154, 75};
+
+} // namespace
+
+TEST(PlaceInCorner, SitsFlushInEachCorner)
+{
+    EXPECT_EQ((PanelRect{0, 0, 157, 97}), PlaceInCorner(kWork, 157, 97, 0, kUnplaced));
+    EXPECT_EQ((PanelRect{1123, 0, 1280, 97}), PlaceInCorner(kWork, 157, 97, 1, kUnplaced));
+    EXPECT_EQ((PanelRect{0, 897, 157, 994}), PlaceInCorner(kWork, 157, 97, 2, kUnplaced));
+    EXPECT_EQ((PanelRect{1123, 897, 1280, 994}), PlaceInCorner(kWork, 157, 97, 3, kUnplaced));
+    // A work area that does not start at the origin (a second monitor, a bar on the left).
+    const PanelRect second{1280, 40, 2560, 1024};
+    EXPECT_EQ((PanelRect{1280, 40, 1437, 137}), PlaceInCorner(second, 157, 97, 0, kUnplaced));
+    EXPECT_EQ((PanelRect{2403, 927, 2560, 1024}), PlaceInCorner(second, 157, 97, 3, kUnplaced));
+}
+
+TEST(PlaceInCorner, AWorkAreaSmallerThanThePanelPinsItToTheOrigin)
+{
+    const PanelRect tiny{0, 0, 100, 50};
+    EXPECT_EQ((PanelRect{0, 0, 100, 50}), PlaceInCorner(tiny, 157, 97, 0, kUnplaced));
+    EXPECT_EQ((PanelRect{0, 0, 100, 50}), PlaceInCorner(tiny, 157, 97, 3, kUnplaced));
+    EXPECT_EQ((PanelRect{0, 0, 100, 50}), PlaceInCorner(tiny, 157, 97, 1, kUnplaced));
+}
+
+TEST(PlaceInCorner, AnUnknownCornerKeepsTheUnplacedRectangle)
+{
+    EXPECT_EQ(kUnplaced, PlaceInCorner(kWork, 157, 97, 4, kUnplaced));
+    EXPECT_EQ(kUnplaced, PlaceInCorner(kWork, 157, 97, -1, kUnplaced));
+}
+
+TEST(AutoHideBar, CutsTheWorkAreaOnItsOwnEdgeOnly)
+{
+    const PanelRect work{0, 0, 1280, 1024};
+    EXPECT_EQ((PanelRect{0, 0, 1280, 1022}), CutByAutoHideBar(work, {0, 1022, 1280, 1064}, BarEdge::Bottom));
+    EXPECT_EQ((PanelRect{0, 2, 1280, 1024}), CutByAutoHideBar(work, {0, -40, 1280, 2}, BarEdge::Top));
+    EXPECT_EQ((PanelRect{2, 0, 1280, 1024}), CutByAutoHideBar(work, {-60, 0, 2, 1024}, BarEdge::Left));
+    EXPECT_EQ((PanelRect{0, 0, 1278, 1024}), CutByAutoHideBar(work, {1278, 0, 1340, 1024}, BarEdge::Right));
+    // A bar that does not reach into the work area changes nothing.
+    EXPECT_EQ(work, CutByAutoHideBar(work, {0, 1030, 1280, 1070}, BarEdge::Bottom));
+}
+
+TEST(LcdDigits, EveryDigitOfTheLastSecondOfTheYear)
+{
+    const LcdDigits digits = DigitsOf(2026, 12, 31, 23, 59, 59);
+    EXPECT_EQ((std::array<int, 6>{2, 3, 5, 9, 5, 9}), digits.time);
+    EXPECT_EQ((std::array<int, 8>{3, 1, 1, 2, 2, 0, 2, 6}), digits.date);
+    const LcdDigits next = DigitsOf(2027, 1, 1, 0, 0, 0);
+    EXPECT_EQ((std::array<int, 6>{0, 0, 0, 0, 0, 0}), next.time);
+    EXPECT_EQ((std::array<int, 8>{0, 1, 0, 1, 2, 0, 2, 7}), next.date);
+}
+
+TEST(LcdDigits, HoursInTwentyFourHourFormWithALeadingZero)
+{
+    const LcdDigits digits = DigitsOf(987, 7, 5, 9, 5, 3);
+    EXPECT_EQ((std::array<int, 6>{0, 9, 0, 5, 0, 3}), digits.time);
+    EXPECT_EQ((std::array<int, 8>{0, 5, 0, 7, 0, 9, 8, 7}), digits.date) << "the year has four digits";
+}
