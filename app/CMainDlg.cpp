@@ -146,10 +146,27 @@ BOOL CMainDlg::AttachToHiddenOwner()
     return TRUE;
 }
 
-BOOL CMainDlg::ShowClockPanel(TimeTask*)
+BOOL CMainDlg::ShowClockPanel(TimeTask* pTask)
 {
-    // Nothing to show until the clock panel exists.
-    return TRUE;
+    if (m_pPanel != nullptr)
+    {
+        if (m_pPanel->IsWindow())
+            return m_pPanel->AddNotice(pTask);
+        m_pPanel->CloseAll();
+        m_pPanel.reset();
+    }
+    const AppSettings& settings = TheSettings();
+    const AnimationFlags flags = ComputeAnimationFlags(settings.SHOWSTYLE, settings.DISP_POS);
+    m_pPanel = std::make_unique<CClockPanel>();
+    return m_pPanel->Create(this, flags.dwShow, flags.dwHide, settings.DISP_POS, settings.DRAW_SEC, pTask);
+}
+
+void CMainDlg::ClosePanel()
+{
+    if (m_pPanel == nullptr)
+        return;
+    m_pPanel->CloseAll();
+    m_pPanel.reset();
 }
 
 BOOL CMainDlg::SetTimeFromServer()
@@ -195,7 +212,11 @@ LRESULT CMainDlg::OnHotKey(WPARAM wParam, LPARAM)
         SetMsgHandled(false);
         return 0;
     }
-    ShowClockPanel(nullptr);
+    // The hot key toggles the panel.
+    if (m_pPanel != nullptr && m_pPanel->IsWindow())
+        ClosePanel();
+    else
+        ShowClockPanel(nullptr);
     return 0;
 }
 
@@ -304,6 +325,7 @@ void CMainDlg::CloseSingletonDialog(std::unique_ptr<CDialog>& pDialog, UINT uMsg
 void CMainDlg::OnExit()
 {
     m_bExiting = true;
+    ClosePanel();
     CloseSingletonDialog(m_pConfigDlg, WM_CLOSE, 0);
     CloseSingletonDialog(m_pTimeTableDlg, WM_CLOSE, 0);
     CloseSingletonDialog(m_pAboutDlg, WM_COMMAND, IDOK);

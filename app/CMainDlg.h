@@ -4,6 +4,7 @@
 #pragma once
 
 #include "framework/CDialog.h"
+#include "panel/CClockPanel.h"
 #include "timetable/TaskList.h"
 
 #include <memory>
@@ -20,6 +21,7 @@ public:
     BOOL Create(UINT nIdTemplate);
 
     // pTask: the task whose notice to show, or none for the hot key.
+    CClockPanel* Panel() const { return m_pPanel.get(); }
     virtual BOOL ShowClockPanel(TimeTask* pTask);
     BOOL RegisterPanelHotKey(UINT nModifierFlags, UINT nVirtualKey);
     BOOL AttachToHiddenOwner();
@@ -60,12 +62,15 @@ private:
     std::string m_strFolder;
     std::string m_strTaskFile;
     // A singleton dialog already on screen comes to the front instead of a second one.
+    void ClosePanel();
     static bool BringToFront(const std::unique_ptr<CDialog>& pDialog);
     INT_PTR RunModal(std::unique_ptr<CDialog>& pDialog, std::unique_ptr<CDialog> (CMainDlg::*pfnMake)());
     // Ends a singleton dialog for EXIT; a dialog inside its modal loop is freed by its handler.
     void CloseSingletonDialog(std::unique_ptr<CDialog>& pDialog, UINT uMsg, WPARAM wParam);
 
     HICON m_hIcon = nullptr;
+    // May outlive its window after the panel hid itself; IsWindow tells at the next use.
+    std::unique_ptr<CClockPanel> m_pPanel;
     std::unique_ptr<CDialog> m_pConfigDlg;
     std::unique_ptr<CDialog> m_pTimeTableDlg;
     std::unique_ptr<CDialog> m_pAboutDlg;

@@ -27,6 +27,8 @@ set(TEMPIVA_WIN_SOURCES
     app/CMainDlg.cpp
     app/CTempivaApp.cpp
     timetable/TaskFile.cpp
+    panel/CClockST.cpp
+    panel/CClockPanel.cpp
 )
 
 # The program's entry point and application object.

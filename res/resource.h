@@ -8,9 +8,9 @@
 #define IDD_CONFIG 129
 #define IDD_TIMETABLE 130
 #define IDD_TASK 132
-#define IDB_LCD_FACE 136
+#define IDB_LCD_SMALL 136
 #define IDB_LCD_LARGE 137
-#define IDB_LCD_SMALL 138
+#define IDB_LCD_FACE 138
 
 #define IDS_ABOUTBOX 101
 

@@ -1,6 +1,6 @@
 // A Wine program for the run-script test: finds a Tempiva started by someone else in this
 // Wine session, answers its message boxes with OK and sends it EXIT.
-// Usage: tempiva_remote wait | exit     (exit code 0 when done, 1 when no Tempiva answered)
+// Usage: tempiva_remote wait | hotkey | exit     (exit code 0 when done, 1 when no Tempiva answered)
 #include "res/resource.h"
 #include "tests/wine/driver/CProgramUnderTest.h"
 
@@ -57,6 +57,8 @@ int main(int argc, char** argv)
         60000);
     if (!bFound)
         return 1;
+    if (std::strcmp(argv[1], "hotkey") == 0)
+        return ::PostMessageA(hMain, WM_HOTKEY, 1, 0) ? 0 : 1;
     if (std::strcmp(argv[1], "exit") != 0)
         return 0;
     return ::PostMessageA(hMain, WM_COMMAND, ID_APP_EXIT, 0) ? 0 : 1;
