@@ -29,3 +29,6 @@ add_dependencies(tempiva_remote Tempiva)
 add_test(NAME run_script_test
     COMMAND ${CMAKE_SOURCE_DIR}/tests/wine/e2e/RunScriptTest.sh ${CMAKE_SOURCE_DIR} ${CMAKE_BINARY_DIR})
 set_tests_properties(run_script_test PROPERTIES TIMEOUT 300)
+tempiva_wine_test(wine_panel_tests
+    tests/wine/panel/ClockSTTest.cpp
+    res/Tempiva.rc)

@@ -1,0 +1,155 @@
+// The LCD clock in a real window, read back pixel for pixel through WM_PRINTCLIENT.
+#include "framework/Gdi.h"
+#include "framework/WndClass.h"
+#include "panel/CClockST.h"
+#include "res/resource.h"
+#include "tests/wine/support/FakeClock.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+
+namespace {
+
+constexpr COLORREF kBack = RGB(179, 183, 139);
+constexpr COLORREF kOn = RGB(0, 0, 0);
+constexpr COLORREF kOff = RGB(158, 164, 108);
+constexpr COLORREF kWhite = RGB(255, 255, 255);
+
+// A 32-bit picture of the control, as an animation would ask for it.
+class CCapture
+{
+public:
+    explicit CCapture(HWND hWnd)
+    {
+        BITMAPINFO bmi{};
+        bmi.bmiHeader.biSize = sizeof bmi.bmiHeader;
+        bmi.bmiHeader.biWidth = kLcdFaceWidth;
+        bmi.bmiHeader.biHeight = -kLcdFaceHeight;
+        bmi.bmiHeader.biPlanes = 1;
+        bmi.bmiHeader.biBitCount = 32;
+        void* pBits = nullptr;
+        m_bitmap.Attach(::CreateDIBSection(nullptr, &bmi, DIB_RGB_COLORS, &pBits, nullptr, 0));
+        m_pPixels = static_cast<const std::uint32_t*>(pBits);
+        CMemoryDC dc(nullptr);
+        CSelectObject keep(dc, m_bitmap);
+        ::SendMessageA(hWnd, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(static_cast<HDC>(dc)), PRF_CLIENT);
+        ::GdiFlush();
+    }
+    COLORREF At(int x, int y) const
+    {
+        const std::uint32_t v = m_pPixels[y * kLcdFaceWidth + x];
+        return RGB((v >> 16) & 0xFF, (v >> 8) & 0xFF, v & 0xFF);
+    }
+
+private:
+    CBitmap m_bitmap;
+    const std::uint32_t* m_pPixels = nullptr;
+};
+
+class ClockST : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_clock.CreateEx(0, "STATIC", "", WS_POPUP | WS_VISIBLE | SS_NOPREFIX, 0, 0, 10, 10, nullptr,
+                                     nullptr));
+    }
+    void StartDefault() { m_clock.Start(IDB_LCD_FACE, IDB_LCD_LARGE, IDB_LCD_SMALL); }
+
+    // 23:59:58 on 31 December 2026: "31-12-2026", "23:59:58".
+    CFakeClock m_time{LocalTime(2026, 12, 31, 23, 59, 58)};
+    CClockST m_clock;
+};
+
+// Points inside segments of the cells at their face positions: (cell x, cell y) + offset.
+struct SegmentProbe
+{
+    const char* what;
+    int x;
+    int y;
+    bool bLit; // false: the segment is unlit for this digit
+};
+
+const SegmentProbe kProbes[] = {
+    {"hour tens 2, top bar", 5 + 12, 33 + 2, true},
+    {"hour tens 2, upper left bar", 5 + 2, 33 + 8, false},
+    {"hour units 3, lower left bar", 32 + 2, 33 + 25, false},
+    {"hour units 3, middle bar", 32 + 12, 33 + 16, true},
+    {"minute tens 5, upper right bar", 65 + 21, 33 + 8, false},
+    {"minute units 9, lower left bar", 92 + 2, 33 + 25, false},
+    {"minute units 9, bottom bar", 92 + 12, 33 + 31, true},
+    {"second tens 5, lower right bar", 120 + 10, 50 + 12, true},
+    {"second units 8, lower left bar", 134 + 1, 50 + 12, true},
+    {"day tens 3, upper left bar", 105 + 1, 5 + 4, false},
+    {"day units 1, top bar", 119 + 6, 5 + 1, false},
+    {"day units 1, upper right bar", 119 + 10, 5 + 4, true},
+    {"month tens 1, middle bar", 69 + 6, 5 + 8, false},
+    {"month units 2, lower left bar", 83 + 1, 5 + 12, true},
+    {"year thousands 2, lower right bar", 5 + 10, 5 + 12, false},
+    {"year hundreds 0, middle bar", 19 + 6, 5 + 8, false},
+    {"year units 6, lower left bar", 47 + 1, 5 + 12, true},
+};
+
+void ExpectPicture(const CCapture& picture, COLORREF crBack, COLORREF crOn, COLORREF crOff)
+{
+    for (const SegmentProbe& probe : kProbes)
+        EXPECT_EQ(probe.bLit ? crOn : crOff, picture.At(probe.x, probe.y)) << probe.what;
+    EXPECT_EQ(crBack, picture.At(5 + 12, 33 + 10)) << "inside the hour tens";
+    EXPECT_EQ(crBack, picture.At(140, 20)) << "the empty face";
+    EXPECT_EQ(crOn, picture.At(63, 13)) << "dash";
+    EXPECT_EQ(crOn, picture.At(60, 42)) << "colon";
+    EXPECT_EQ(kWhite, picture.At(0, 0)) << "frame";
+    EXPECT_EQ(kWhite, picture.At(150, 71)) << "frame";
+    EXPECT_EQ(kWhite, picture.At(75, 71)) << "frame";
+}
+
+} // namespace
+
+TEST_F(ClockST, ShowsTheTimeInTheDefaultColours)
+{
+    StartDefault();
+    ExpectPicture(CCapture(m_clock.m_hWnd), kBack, kOn, kOff);
+}
+
+TEST_F(ClockST, TakesTheFaceSizeWhateverItWasCreatedWith)
+{
+    StartDefault();
+    const RECT rc = m_clock.GetClientRect();
+    EXPECT_EQ(151, rc.right - rc.left);
+    EXPECT_EQ(72, rc.bottom - rc.top);
+}
+
+TEST_F(ClockST, NewColoursShowOnlyAfterResetAndStart)
+{
+    StartDefault();
+    const COLORREF crBack = RGB(0, 0, 128);
+    const COLORREF crOn = RGB(255, 255, 0);
+    const COLORREF crOff = RGB(0, 64, 64);
+    m_clock.SetColours(crBack, crOn, crOff);
+    ExpectPicture(CCapture(m_clock.m_hWnd), kBack, kOn, kOff);
+    m_clock.Start(IDB_LCD_FACE, IDB_LCD_LARGE, IDB_LCD_SMALL);
+    ExpectPicture(CCapture(m_clock.m_hWnd), kBack, kOn, kOff);
+    m_clock.Reset();
+    m_clock.Start(IDB_LCD_FACE, IDB_LCD_LARGE, IDB_LCD_SMALL);
+    ExpectPicture(CCapture(m_clock.m_hWnd), crBack, crOn, crOff);
+}
+
+TEST_F(ClockST, APrintedPictureShowsTheCurrentSecond)
+{
+    StartDefault();
+    m_time.m_stLocal = LocalTime(2027, 1, 1, 0, 0, 0);
+    const CCapture picture(m_clock.m_hWnd);
+    EXPECT_EQ(kOn, picture.At(5 + 2, 33 + 8)) << "hour tens 0 has its upper left bar";
+    EXPECT_EQ(kOff, picture.At(5 + 12, 33 + 16)) << "hour tens 0 has no middle bar";
+    EXPECT_EQ(kOff, picture.At(119 + 1, 5 + 4)) << "day units 1";
+}
+
+TEST_F(ClockST, MissingBitmapsLeaveAPlainFace)
+{
+    m_clock.Start(999, 998, 997);
+    const CCapture picture(m_clock.m_hWnd);
+    EXPECT_EQ(kBack, picture.At(5 + 12, 33 + 2));
+    const RECT rc = m_clock.GetClientRect();
+    EXPECT_EQ(151, rc.right - rc.left);
+}

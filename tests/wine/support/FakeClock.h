@@ -1,0 +1,29 @@
+// A clock that moves only when the test moves it.
+#pragma once
+
+#include "framework/Seams.h"
+
+class CFakeClock : public IClock
+{
+public:
+    explicit CFakeClock(const SYSTEMTIME& stLocal) : m_stLocal(stLocal), m_scope(*this) {}
+    SYSTEMTIME GetLocalTime() override { return m_stLocal; }
+    SYSTEMTIME GetUtcTime() override { return m_stLocal; }
+
+    SYSTEMTIME m_stLocal;
+
+private:
+    CClockScope m_scope;
+};
+
+inline SYSTEMTIME LocalTime(WORD wYear, WORD wMonth, WORD wDay, WORD wHour, WORD wMinute, WORD wSecond)
+{
+    SYSTEMTIME st{};
+    st.wYear = wYear;
+    st.wMonth = wMonth;
+    st.wDay = wDay;
+    st.wHour = wHour;
+    st.wMinute = wMinute;
+    st.wSecond = wSecond;
+    return st;
+}
