@@ -15,6 +15,8 @@ tempiva_wine_test(wine_maindlg_tests
     res/Tempiva.rc)
 tempiva_wine_test(wine_e2e_tests
     tests/wine/e2e/StartUpTest.cpp
+    tests/wine/e2e/PanelTest.cpp
+    tests/wine/support/PngWriter.cpp
     tests/wine/driver/CProgramUnderTest.cpp
     tests/wine/support/ScratchFolder.cpp)
 add_dependencies(wine_e2e_tests Tempiva)
@@ -31,4 +33,5 @@ add_test(NAME run_script_test
 set_tests_properties(run_script_test PROPERTIES TIMEOUT 300)
 tempiva_wine_test(wine_panel_tests
     tests/wine/panel/ClockSTTest.cpp
+    tests/wine/panel/ClockPanelMenuTest.cpp
     res/Tempiva.rc)

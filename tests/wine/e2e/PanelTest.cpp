@@ -1,0 +1,174 @@
+// The clock panel end to end: the hot key, its corner, auto-hide by the pointer, colours.
+#include "framework/Gdi.h"
+#include "res/resource.h"
+#include "tests/wine/driver/CProgramUnderTest.h"
+#include "tests/wine/support/PngWriter.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+
+namespace {
+
+constexpr DWORD kWaitMs = 10000;
+
+std::string Task(const char* pszWhen, const std::string& strText)
+{
+    return std::string(pszWhen) + "  \"" + strText + "\"\r\n";
+}
+
+const char* const kTimed = "   *  *  *  * 12 00  *  *      *      *";
+const char* const kStartUpOneSecond = "   *  *  *  *  *  *  * 01      *      *";
+
+HWND FindPanel(const CProgramUnderTest& program)
+{
+    for (HWND hWnd : program.Windows())
+    {
+        const LONG_PTR exStyle = ::GetWindowLongPtrA(hWnd, GWL_EXSTYLE);
+        if (::IsWindowVisible(hWnd) && (exStyle & WS_EX_TOOLWINDOW) && (exStyle & WS_EX_TOPMOST))
+            return hWnd;
+    }
+    return nullptr;
+}
+
+HWND WaitForPanel(const CProgramUnderTest& program)
+{
+    HWND hPanel = nullptr;
+    WaitUntil([&] { return (hPanel = FindPanel(program)) != nullptr; }, kWaitMs);
+    return hPanel;
+}
+
+RECT WorkArea()
+{
+    RECT rc{};
+    ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &rc, 0);
+    return rc;
+}
+
+// The panel as the screen shows it, saved beside the tests; returns its pixels.
+std::vector<std::uint32_t> Screenshot(HWND hWnd, const std::string& strName, int& nWidth)
+{
+    RECT rc{};
+    ::GetWindowRect(hWnd, &rc);
+    nWidth = rc.right - rc.left;
+    const int nHeight = rc.bottom - rc.top;
+    BITMAPINFO bmi{};
+    bmi.bmiHeader.biSize = sizeof bmi.bmiHeader;
+    bmi.bmiHeader.biWidth = nWidth;
+    bmi.bmiHeader.biHeight = -nHeight;
+    bmi.bmiHeader.biPlanes = 1;
+    bmi.bmiHeader.biBitCount = 32;
+    void* pBits = nullptr;
+    CBitmap bitmap(::CreateDIBSection(nullptr, &bmi, DIB_RGB_COLORS, &pBits, nullptr, 0));
+    std::vector<std::uint32_t> pixels(static_cast<size_t>(nWidth) * nHeight);
+    {
+        HDC hdcScreen = ::GetDC(nullptr);
+        CMemoryDC dc(hdcScreen);
+        CSelectObject keep(dc, bitmap);
+        ::BitBlt(dc, 0, 0, nWidth, nHeight, hdcScreen, rc.left, rc.top, SRCCOPY);
+        ::ReleaseDC(nullptr, hdcScreen);
+        ::GdiFlush();
+        const auto* pSource = static_cast<const std::uint32_t*>(pBits);
+        for (size_t i = 0; i < pixels.size(); ++i)
+            pixels[i] = pSource[i] & 0xFFFFFF;
+    }
+    const std::string strDir = ExeBesideMe("screenshots");
+    ::CreateDirectoryA(strDir.c_str(), nullptr);
+    WritePng(strDir + "\\" + strName, nWidth, nHeight, pixels);
+    return pixels;
+}
+
+// The entrance animation and the first paint take a moment: capture until the face is there.
+std::vector<std::uint32_t> ScreenshotWhenPainted(HWND hWnd, const std::string& strName, int& nWidth)
+{
+    std::vector<std::uint32_t> pixels;
+    WaitUntil(
+        [&] {
+            pixels = Screenshot(hWnd, strName, nWidth);
+            return pixels.size() > 4u * static_cast<size_t>(nWidth) && pixels[3u * nWidth + 3] == 0xFFFFFFu &&
+                   pixels[static_cast<size_t>(3 + 20) * nWidth + 3 + 140] != 0xFFFFFFu;
+        },
+        kWaitMs);
+    return pixels;
+}
+
+class ClockPanel : public ::testing::Test
+{
+protected:
+    void Start(const std::string& strReserve, const std::string& strSettings = "")
+    {
+        m_folder.Write("TimeTable.ini", "[TIMETABLE_RESERVE]\r\n" + strReserve + "[TIMETABLE]\r\n");
+        m_folder.Write("Tempiva.ini", "[TEMPIVA]\r\nHOTKEY=" + std::to_string(VK_F20 << 16) + "\r\n" + strSettings);
+        ASSERT_TRUE(m_program.Start());
+        m_hMain = m_program.WaitForMainDialog(kWaitMs);
+        ASSERT_NE(nullptr, m_hMain);
+    }
+    void HotKey() { ::PostMessageA(m_hMain, WM_HOTKEY, 1, 0); }
+    void TearDown() override
+    {
+        if (m_program.IsRunning())
+        {
+            m_program.SendCommand(ID_APP_EXIT);
+            EXPECT_EQ(std::optional<DWORD>(0), m_program.WaitForExit(kWaitMs));
+        }
+    }
+
+    CScratchFolder m_folder;
+    CProgramUnderTest m_program{m_folder};
+    HWND m_hMain = nullptr;
+};
+
+} // namespace
+
+TEST_F(ClockPanel, TheHotKeyOpensItFlushInTheBottomRightCornerAndClosesIt)
+{
+    ::SetCursorPos(0, 0);
+    Start(Task(kTimed, "r0") + Task(kTimed, "r1"));
+    HotKey();
+    HWND hPanel = WaitForPanel(m_program);
+    ASSERT_NE(nullptr, hPanel);
+    RECT rc{};
+    ::GetWindowRect(hPanel, &rc);
+    const RECT work = WorkArea();
+    EXPECT_EQ(work.right, rc.right);
+    EXPECT_EQ(work.bottom, rc.bottom);
+    EXPECT_EQ(157, rc.right - rc.left) << "151 x 72 and the dialog frame";
+    EXPECT_EQ(78, rc.bottom - rc.top);
+    EXPECT_NE(hPanel, ::GetForegroundWindow()) << "the panel must not take the focus";
+
+    int nWidth = 0;
+    const std::vector<std::uint32_t> pixels = ScreenshotWhenPainted(hPanel, "panel-default.png", nWidth);
+    EXPECT_EQ(0xB3B78Bu, pixels[static_cast<size_t>(3 + 20) * nWidth + 3 + 140]) << "the LCD background";
+
+    HotKey();
+    EXPECT_TRUE(WaitUntil([&] { return !::IsWindow(hPanel); }, kWaitMs)) << "a second hot key closes it";
+    HotKey();
+    EXPECT_NE(nullptr, WaitForPanel(m_program)) << "and a third opens a new one";
+}
+
+TEST_F(ClockPanel, ItStaysWhileThePointerRestsOnItAndHidesWhenItLeaves)
+{
+    // A start-up task with a show time of one second opens the panel at once.
+    const RECT work = WorkArea();
+    ::SetCursorPos(work.right - 40, work.bottom - 30);
+    Start(Task(kStartUpOneSecond, "") + Task(kTimed, "r1"));
+    HWND hPanel = WaitForPanel(m_program);
+    ASSERT_NE(nullptr, hPanel);
+    ::Sleep(2500);
+    EXPECT_TRUE(::IsWindowVisible(hPanel)) << "closed although the pointer was on it";
+    ::SetCursorPos(0, 0);
+    EXPECT_TRUE(WaitUntil([&] { return !::IsWindow(hPanel); }, 3000)) << "still open with the pointer away";
+}
+
+TEST_F(ClockPanel, ShowsTheConfiguredColours)
+{
+    ::SetCursorPos(0, 0);
+    Start(Task(kTimed, "r0") + Task(kTimed, "r1"), "RGB_BACK=202830\r\nRGB_ON=40FF60\r\nRGB_OFF=28343C\r\n");
+    HotKey();
+    HWND hPanel = WaitForPanel(m_program);
+    ASSERT_NE(nullptr, hPanel);
+    int nWidth = 0;
+    const std::vector<std::uint32_t> pixels = ScreenshotWhenPainted(hPanel, "panel-green.png", nWidth);
+    EXPECT_EQ(0x202830u, pixels[static_cast<size_t>(3 + 20) * nWidth + 3 + 140]);
+    EXPECT_EQ(0x40FF60u, pixels[static_cast<size_t>(3 + 13) * nWidth + 3 + 63]) << "the date dash";
+}
