@@ -35,3 +35,11 @@ tempiva_wine_test(wine_panel_tests
     tests/wine/panel/ClockSTTest.cpp
     tests/wine/panel/ClockPanelMenuTest.cpp
     res/Tempiva.rc)
+
+# Timed runs, not tests: bench/wine/PanelTiming.cpp (see the README).
+add_executable(panel_timing bench/wine/PanelTiming.cpp tests/wine/driver/CProgramUnderTest.cpp
+    tests/wine/support/ScratchFolder.cpp res/Tempiva.rc)
+add_dependencies(panel_timing Tempiva)
+tempiva_target_defaults(panel_timing)
+target_link_libraries(panel_timing PRIVATE tempiva_core)
+target_link_options(panel_timing PRIVATE -static)

@@ -48,6 +48,7 @@ public:
     bool IsRunning() const;
     void Kill();
     DWORD Pid() const { return m_dwPid; }
+    HANDLE Process() const { return m_hProcess; }
 
     // The program's windows, hidden ones and the children of its top-level windows too.
     std::vector<HWND> Windows() const;
