@@ -1,6 +1,7 @@
 // A Wine program for the run-script test: finds a Tempiva started by someone else in this
 // Wine session, answers its message boxes with OK and sends it EXIT.
-// Usage: tempiva_remote wait | hotkey | exit     (exit code 0 when done, 1 when no Tempiva answered)
+// Usage: tempiva_remote wait | hotkey | hover | exit   (exit code 0 when done, 1 when no Tempiva answered)
+// hover rests the pointer on the open panel, so that it stays open.
 #include "res/resource.h"
 #include "tests/wine/driver/CProgramUnderTest.h"
 
@@ -42,6 +43,31 @@ void AnswerMessageBoxes()
             CMessageBoxView(hWnd).Press(IDOK);
 }
 
+// The panel: a visible top-level tool window of the process that owns the main dialog.
+bool HoverOverPanel()
+{
+    HWND hMain = FindMainDialog();
+    DWORD dwPid = 0;
+    ::GetWindowThreadProcessId(hMain, &dwPid);
+    HWND hPanel = nullptr;
+    WaitUntil(
+        [&] {
+            for (HWND hWnd = ::GetTopWindow(nullptr); hWnd != nullptr; hWnd = ::GetWindow(hWnd, GW_HWNDNEXT))
+            {
+                DWORD dwOwner = 0;
+                ::GetWindowThreadProcessId(hWnd, &dwOwner);
+                if (dwOwner == dwPid && ::IsWindowVisible(hWnd) &&
+                    (::GetWindowLongPtrA(hWnd, GWL_EXSTYLE) & WS_EX_TOOLWINDOW) != 0)
+                    hPanel = hWnd;
+            }
+            return hPanel != nullptr;
+        },
+        10000);
+    RECT rc{};
+    return hPanel != nullptr && ::GetWindowRect(hPanel, &rc) &&
+           ::SetCursorPos((rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2);
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -59,6 +85,8 @@ int main(int argc, char** argv)
         return 1;
     if (std::strcmp(argv[1], "hotkey") == 0)
         return ::PostMessageA(hMain, WM_HOTKEY, 1, 0) ? 0 : 1;
+    if (std::strcmp(argv[1], "hover") == 0)
+        return HoverOverPanel() ? 0 : 1;
     if (std::strcmp(argv[1], "exit") != 0)
         return 0;
     return ::PostMessageA(hMain, WM_COMMAND, ID_APP_EXIT, 0) ? 0 : 1;
