@@ -7,6 +7,7 @@ set(TEMPIVA_PORTABLE_SOURCES
     app/AppSettings.cpp
     app/MainDlgRules.cpp
     timetable/TaskLine.cpp
+    timetable/TaskScheduler.cpp
     timetable/SectionBlock.cpp
     timetable/IniSection.cpp
     panel/PanelLayout.cpp
@@ -41,6 +42,7 @@ set(TEMPIVA_HOST_TEST_SOURCES
     tests/host/framework/SjisTextTest.cpp
     tests/host/app/MainDlgRulesTest.cpp
     tests/host/timetable/TaskLineTest.cpp
+    tests/host/timetable/TaskSchedulerTest.cpp
     tests/host/timetable/SectionBlockTest.cpp
     tests/host/timetable/IniSectionTest.cpp
     tests/host/panel/PanelLayoutTest.cpp
@@ -48,4 +50,5 @@ set(TEMPIVA_HOST_TEST_SOURCES
 
 set(TEMPIVA_BENCH_SOURCES
     bench/TaskSectionBench.cpp
+    bench/TaskTickBench.cpp
 )
