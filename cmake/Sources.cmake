@@ -10,6 +10,7 @@ set(TEMPIVA_PORTABLE_SOURCES
     timetable/TaskScheduler.cpp
     timetable/SectionBlock.cpp
     timetable/IniSection.cpp
+    timetable/ScrollerModel.cpp
     panel/PanelLayout.cpp
     panel/LcdDigits.cpp
 )
@@ -22,6 +23,7 @@ set(TEMPIVA_WIN_SOURCES
     framework/CWnd.cpp
     framework/Exceptions.cpp
     framework/ModulePath.cpp
+    framework/PointFont.cpp
     framework/Seams.cpp
     framework/WndClass.cpp
     app/SettingsStore.cpp
@@ -30,6 +32,8 @@ set(TEMPIVA_WIN_SOURCES
     timetable/TaskFile.cpp
     panel/CClockST.cpp
     panel/CClockPanel.cpp
+    timetable/CScrollerCtrl.cpp
+    timetable/CTaskNoticeWnd.cpp
 )
 
 # The program's entry point and application object.
@@ -45,6 +49,7 @@ set(TEMPIVA_HOST_TEST_SOURCES
     tests/host/timetable/TaskSchedulerTest.cpp
     tests/host/timetable/SectionBlockTest.cpp
     tests/host/timetable/IniSectionTest.cpp
+    tests/host/timetable/ScrollerModelTest.cpp
     tests/host/panel/PanelLayoutTest.cpp
 )
 

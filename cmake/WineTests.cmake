@@ -43,3 +43,6 @@ add_dependencies(panel_timing Tempiva)
 tempiva_target_defaults(panel_timing)
 target_link_libraries(panel_timing PRIVATE tempiva_core)
 target_link_options(panel_timing PRIVATE -static)
+tempiva_wine_test(wine_notice_tests
+    tests/wine/timetable/TaskNoticeTest.cpp
+    tests/wine/support/PngWriter.cpp)

@@ -1,0 +1,399 @@
+// The task notice and its scroller in real windows: the notice's size from its font and where
+// it ends, its colours read back through WM_PRINTCLIENT and from the screen, its pages, and
+// scroll steps driven by sending the timer messages.
+#include "app/AppSettings.h"
+#include "framework/Gdi.h"
+#include "framework/ModulePath.h"
+#include "framework/WndClass.h"
+#include "tests/wine/support/FakeMessageBox.h"
+#include "tests/wine/support/PngWriter.h"
+#include "timetable/CTaskNoticeWnd.h"
+#include "timetable/TimeTask.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <tuple>
+#include <vector>
+
+namespace {
+
+// Task colours are COLORREF values: red in the low byte.
+constexpr COLORREF kTaskText = RGB(255, 255, 0);
+constexpr COLORREF kTaskBack = RGB(0, 0, 128);
+constexpr COLORREF kDefaultBack = RGB(179, 183, 139);
+// The owner stands in for the panel; the rectangle is the one the panel gives a notice.
+const RECT kPanel{700, 600, 857, 697};
+const RECT kGiven{700, 600 - 1 - 49, 857, 600 - 1};
+
+TimeTask Task(const std::string& strText, int crText = -1, int crBack = -1)
+{
+    TimeTask task;
+    task.m_strText = strText;
+    task.m_crText = crText;
+    task.m_crBack = crBack;
+    return task;
+}
+
+// A 32-bit picture, taken with WM_PRINTCLIENT (as an animation asks for it) or from the screen.
+struct Picture
+{
+    Picture(HWND hWnd, bool bFromScreen)
+    {
+        RECT rc{};
+        bFromScreen ? ::GetWindowRect(hWnd, &rc) : ::GetClientRect(hWnd, &rc);
+        nWidth = rc.right - rc.left;
+        nHeight = rc.bottom - rc.top;
+        BITMAPINFO bmi{};
+        bmi.bmiHeader.biSize = sizeof bmi.bmiHeader;
+        bmi.bmiHeader.biWidth = nWidth;
+        bmi.bmiHeader.biHeight = -nHeight;
+        bmi.bmiHeader.biPlanes = 1;
+        bmi.bmiHeader.biBitCount = 32;
+        void* pBits = nullptr;
+        CBitmap bitmap(::CreateDIBSection(nullptr, &bmi, DIB_RGB_COLORS, &pBits, nullptr, 0));
+        CMemoryDC dc(nullptr);
+        CSelectObject keep(dc, bitmap);
+        if (bFromScreen)
+        {
+            CClientDC screen(nullptr);
+            ::BitBlt(dc, 0, 0, nWidth, nHeight, screen, rc.left, rc.top, SRCCOPY);
+        }
+        else
+            ::SendMessageA(hWnd, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(static_cast<HDC>(dc)), PRF_CLIENT);
+        ::GdiFlush();
+        const auto* pSource = static_cast<const std::uint32_t*>(pBits);
+        pixels.assign(pSource, pSource + static_cast<size_t>(nWidth) * nHeight);
+        for (std::uint32_t& v : pixels)
+            v &= 0xFFFFFF;
+    }
+    COLORREF At(int x, int y) const
+    {
+        const std::uint32_t v = pixels[static_cast<size_t>(y) * nWidth + x];
+        return RGB((v >> 16) & 0xFF, (v >> 8) & 0xFF, v & 0xFF);
+    }
+    int Count(COLORREF cr, int yFrom, int yTo) const
+    {
+        int n = 0;
+        for (int y = std::max(yFrom, 0); y < std::min(yTo, nHeight); ++y)
+            for (int x = 0; x < nWidth; ++x)
+                n += At(x, y) == cr;
+        return n;
+    }
+    int LastRowWith(COLORREF cr) const
+    {
+        int y = nHeight - 1;
+        while (y >= 0 && Count(cr, y, y + 1) == 0)
+            --y;
+        return y;
+    }
+    void Save(const std::string& strName) const
+    {
+        const std::string strDir = GetModuleDirectory() + "screenshots";
+        ::CreateDirectoryA(strDir.c_str(), nullptr);
+        WritePng(strDir + "\\" + strName, nWidth, nHeight, pixels);
+    }
+
+    int nWidth = 0;
+    int nHeight = 0;
+    std::vector<std::uint32_t> pixels; // 0xRRGGBB, rows from the top
+};
+
+// Lets the real timers and paints run until done() or the time is up.
+void PumpUntil(DWORD nMs, const std::function<bool()>& done)
+{
+    const ULONGLONG nEnd = ::GetTickCount64() + nMs;
+    while (::GetTickCount64() < nEnd && !done())
+    {
+        MSG msg;
+        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+            ::DispatchMessageA(&msg);
+        ::Sleep(5);
+    }
+}
+
+// One expiry of a scroller timer, then the paint the message loop would give it first.
+void Step(CScrollerCtrl& scroller, UINT_PTR nTimerId)
+{
+    scroller.SendMessage(WM_TIMER, nTimerId);
+    ::UpdateWindow(scroller.m_hWnd);
+}
+
+// Steps until the text changes or the scroller rests; the number of steps taken.
+int StepUntilPageOrRest(CScrollerCtrl& scroller)
+{
+    const std::string strBefore = scroller.GetText();
+    for (int n = 1; n <= 1000; ++n)
+    {
+        Step(scroller, kScrollTimerId);
+        if (scroller.GetText() != strBefore || scroller.IsPaused())
+            return n;
+    }
+    return -1;
+}
+
+// Worked out here from the points rather than asked of the notice.
+int ThreeLinesHigh(int nPoints, const char* pszFace)
+{
+    CClientDC screen(nullptr);
+    LOGFONTA lf{};
+    lf.lfHeight = -(::GetDeviceCaps(screen, LOGPIXELSY) * nPoints / 72);
+    lf.lfCharSet = DEFAULT_CHARSET;
+    ::lstrcpynA(lf.lfFaceName, pszFace, LF_FACESIZE);
+    CFont font(::CreateFontIndirectA(&lf));
+    CSelectObject keep(screen, font);
+    RECT rc{0, 0, 1000, 1000};
+    return ::DrawTextA(screen, "1\n2\n3", -1, &rc, DT_CALCRECT | DT_NOPREFIX);
+}
+
+class CScrollerParent : public CWnd
+{
+public:
+    LRESULT OnCommand(WPARAM wParam, LPARAM lParam)
+    {
+        m_commands.emplace_back(wParam, lParam);
+        return 0;
+    }
+    std::vector<std::pair<WPARAM, LPARAM>> m_commands;
+    DECLARE_MSG_MAP()
+};
+
+BEGIN_MSG_MAP(CScrollerParent, CWnd)
+    MapMessage<WM_COMMAND, &CScrollerParent::OnCommand>(),
+END_MSG_MAP()
+
+class TaskNotice : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        TheSettings() = AppSettings{};
+        TheSettings().FONT_NAME = "Tahoma";
+        ASSERT_TRUE(m_owner.CreateEx(WS_EX_TOOLWINDOW, AfxRegisterWndClass(0), "panel", WS_POPUP | WS_VISIBLE,
+                                     kPanel.left, kPanel.top, kPanel.right - kPanel.left,
+                                     kPanel.bottom - kPanel.top, nullptr, nullptr));
+    }
+    void TearDown() override { EXPECT_TRUE(m_boxes.m_texts.empty()); }
+
+    std::unique_ptr<CTaskNoticeWnd> Open(const TimeTask& task)
+    {
+        auto pNotice = std::make_unique<CTaskNoticeWnd>();
+        EXPECT_TRUE(pNotice->Create(&m_owner, kGiven, 0x40008, 0x50004, 3, 0, &task));
+        return pNotice;
+    }
+    static void ScrolledOut(const CTaskNoticeWnd& notice)
+    {
+        notice.SendMessage(WM_COMMAND, MAKEWPARAM(1, 0), reinterpret_cast<LPARAM>(notice.m_scroller.m_hWnd));
+    }
+
+    CFakeMessageBox m_boxes;
+    CWnd m_owner;
+};
+
+} // namespace
+
+TEST_F(TaskNotice, IsThreeLinesOfItsFontHighAndEndsOnTheRowAboveWhatItStacksOn)
+{
+    for (int nPoints : {9, 15})
+    {
+        SCOPED_TRACE(nPoints);
+        TheSettings().FONT_SIZE = nPoints;
+        const auto pNotice = Open(Task("one|two"));
+        ASSERT_TRUE(pNotice->IsWindow());
+        const RECT rcClient = pNotice->GetClientRect();
+        EXPECT_EQ(ThreeLinesHigh(nPoints, "Tahoma") + 4, rcClient.bottom);
+        RECT rcFramed = rcClient;
+        ::AdjustWindowRectEx(&rcFramed, WS_POPUP | WS_DLGFRAME, FALSE, 0x188);
+        const RECT rc = pNotice->GetWindowRect();
+        EXPECT_EQ(kGiven.left, rc.left);
+        EXPECT_EQ(kGiven.right, rc.right);
+        EXPECT_EQ(kPanel.top, rc.bottom) << "the last row is the one just above the panel";
+        EXPECT_EQ(rcFramed.bottom - rcFramed.top, rc.bottom - rc.top);
+
+        RECT rcScroller = pNotice->m_scroller.GetWindowRect();
+        ::MapWindowPoints(HWND_DESKTOP, pNotice->m_hWnd, reinterpret_cast<POINT*>(&rcScroller), 2);
+        EXPECT_EQ(std::make_tuple(5, 2, rcClient.right - 5, rcClient.bottom - 2),
+                  std::make_tuple(rcScroller.left, rcScroller.top, rcScroller.right, rcScroller.bottom));
+    }
+}
+
+TEST_F(TaskNotice, DrawsInTheTaskColoursOrInThoseOfTheSettings)
+{
+    struct Case
+    {
+        const char* pszWhat;
+        int crTaskText;
+        int crTaskBack;
+        std::uint32_t nSettingsOn; // RGB_ON
+        COLORREF crText;
+        COLORREF crBack;
+    };
+    const Case cases[] = {
+        {"task", static_cast<int>(kTaskText), static_cast<int>(kTaskBack), 0, kTaskText, kTaskBack},
+        {"defaults", -1, -1, 0, RGB(0, 0, 0), kDefaultBack},
+        {"settings", -1, -1, 0x0000C0, RGB(192, 0, 0), kDefaultBack},
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.pszWhat);
+        TheSettings().RGB_ON = c.nSettingsOn;
+        const auto pNotice = Open(Task("Wide WWW|two", c.crTaskText, c.crTaskBack));
+        const Picture picture(pNotice->m_scroller.m_hWnd, false);
+        picture.Save(std::string("notice-colours-") + c.pszWhat + ".png");
+        EXPECT_EQ(c.crBack, picture.At(0, 0));
+        EXPECT_EQ(c.crBack, picture.At(picture.nWidth - 2, picture.nHeight - 2));
+        EXPECT_GT(picture.Count(c.crText, 0, picture.nHeight), 40);
+    }
+}
+
+TEST_F(TaskNotice, TheFrameAroundTheScrollerIsTheSettingsBackground)
+{
+    const auto pNotice = Open(Task("Wide WWW|two", static_cast<int>(kTaskText), static_cast<int>(kTaskBack)));
+    POINT pt0{0, 0};
+    ::ClientToScreen(pNotice->m_hWnd, &pt0);
+    const RECT rcWindow = pNotice->GetWindowRect();
+    const int x0 = pt0.x - rcWindow.left;
+    const int y0 = pt0.y - rcWindow.top;
+    const int w = pNotice->GetClientRect().right;
+    const int h = pNotice->GetClientRect().bottom;
+    std::unique_ptr<Picture> pPicture;
+    PumpUntil(2000, [&] {
+        pPicture = std::make_unique<Picture>(pNotice->m_hWnd, true);
+        return pPicture->At(x0 + w / 2, y0 + h - 4) == kTaskBack;
+    });
+    pPicture->Save("notice-on-screen.png");
+    for (POINT pt : {POINT{0, 0}, POINT{4, h / 2}, POINT{w - 1, h - 1}, POINT{w / 2, 1}, POINT{w / 2, h - 2}})
+        EXPECT_EQ(kDefaultBack, pPicture->At(x0 + pt.x, y0 + pt.y)) << pt.x << "," << pt.y;
+    EXPECT_EQ(kTaskBack, pPicture->At(x0 + 5, y0 + 2));
+    EXPECT_EQ(kTaskBack, pPicture->At(x0 + w - 6, y0 + h - 3));
+    EXPECT_GT(pPicture->Count(kTaskText, y0, y0 + h), 40);
+}
+
+TEST_F(TaskNotice, PagesComeRoundOneAfterTheOtherAndNoPageMeansNoWindow)
+{
+    const auto pNotice = Open(Task("one|two||three"));
+    std::string strSeen = pNotice->m_scroller.GetText();
+    for (int i = 0; i < 4; ++i)
+    {
+        ScrolledOut(*pNotice);
+        strSeen += "," + pNotice->m_scroller.GetText();
+    }
+    EXPECT_EQ("one,two,three,one,two", strSeen);
+    const auto pSingle = Open(Task("|solo|"));
+    ScrolledOut(*pSingle);
+    EXPECT_EQ("solo", pSingle->m_scroller.GetText());
+
+    for (const char* pszText : {"", "||"})
+    {
+        const TimeTask task = Task(pszText);
+        CTaskNoticeWnd notice;
+        EXPECT_FALSE(notice.Create(&m_owner, kGiven, 0x40008, 0x50004, 3, 0, &task)) << pszText;
+        EXPECT_EQ(nullptr, notice.m_hWnd);
+    }
+}
+
+TEST_F(TaskNotice, APageRisesOutAtTheTopAndTheNextComesInFromBelowToRest)
+{
+    const auto pNotice = Open(Task("one|1\n2\n3\n4\n5"));
+    CScrollerCtrl& scroller = pNotice->m_scroller;
+    const int nHeight = scroller.GetClientRect().bottom;
+    const int nLine = scroller.GetTextHeight();
+    ASSERT_GT(nLine, 0);
+    ASSERT_EQ(3 * nLine, nHeight);
+
+    // It opens resting: the scroll timer moves nothing until the rest is over.
+    Step(scroller, kScrollTimerId);
+    EXPECT_EQ(0, scroller.GetOffset());
+    const int nLastRow = Picture(scroller.m_hWnd, false).LastRowWith(RGB(0, 0, 0));
+    Step(scroller, kPauseTimerId);
+    EXPECT_EQ(-1, scroller.GetOffset());
+    for (int i = 0; i < 4; ++i)
+        Step(scroller, kScrollTimerId);
+    EXPECT_EQ(nLastRow - 5, Picture(scroller.m_hWnd, false).LastRowWith(RGB(0, 0, 0))) << "the picture rose";
+
+    // Gone once its last row has left (nLine + 1 steps in all), the next page enters from below.
+    EXPECT_EQ(nLine + 1 - 5, StepUntilPageOrRest(scroller));
+    EXPECT_EQ("1\n2\n3\n4\n5", scroller.GetText());
+    EXPECT_EQ(nHeight, scroller.GetOffset());
+    EXPECT_EQ(nHeight, StepUntilPageOrRest(scroller));
+    EXPECT_EQ(0, scroller.GetOffset());
+    EXPECT_EQ(5 * nLine, scroller.GetTextHeight());
+
+    // Five lines rest again with the last three shown, then leave for the first page.
+    Step(scroller, kPauseTimerId);
+    StepUntilPageOrRest(scroller);
+    EXPECT_EQ(nHeight - 5 * nLine, scroller.GetOffset());
+    Step(scroller, kScrollTimerId);
+    EXPECT_EQ(nHeight - 5 * nLine, scroller.GetOffset());
+    Step(scroller, kPauseTimerId);
+    EXPECT_EQ(nHeight, StepUntilPageOrRest(scroller));
+    EXPECT_EQ("one", scroller.GetText());
+}
+
+TEST_F(TaskNotice, ScrollsOnTheShortestRealTimer)
+{
+    const auto pNotice = Open(Task("1\n2\n3\n4\n5\n6\n7\n8\n9"));
+    CScrollerCtrl& scroller = pNotice->m_scroller;
+    Step(scroller, kPauseTimerId);
+    const ULONGLONG nStart = ::GetTickCount64();
+    PumpUntil(5000, [&] { return scroller.GetOffset() <= -20; });
+    EXPECT_LE(scroller.GetOffset(), -20);
+    EXPECT_LT(::GetTickCount64() - nStart, 20u * 80u) << "no faster than at the default delay";
+}
+
+TEST_F(TaskNotice, ClosingThenDeletingAndDeletingWhileOpenAreBothSafe)
+{
+    auto pClosed = Open(Task("one"));
+    pClosed->SendMessage(WM_CLOSE);
+    EXPECT_EQ(nullptr, pClosed->m_hWnd);
+    pClosed.reset();
+
+    auto pOpen = Open(Task("one"));
+    const HWND hOpen = pOpen->m_hWnd;
+    const HWND hScroller = pOpen->m_scroller.m_hWnd;
+    pOpen.reset();
+    EXPECT_FALSE(::IsWindow(hOpen));
+    EXPECT_FALSE(::IsWindow(hScroller));
+
+    // An owner that goes first takes its notice with it.
+    auto pOrphan = Open(Task("one"));
+    m_owner.DestroyWindow();
+    EXPECT_FALSE(pOrphan->IsWindow());
+    pOrphan.reset();
+}
+
+TEST(ScrollerCtrl, AWrappingTextRepeatsBelowItselfAndStartsAgainAtTheTop)
+{
+    constexpr COLORREF kBlue = RGB(0, 0, 255);
+    constexpr COLORREF kWhite = RGB(255, 255, 255);
+    CScrollerParent parent;
+    ASSERT_TRUE(parent.CreateEx(WS_EX_TOOLWINDOW, AfxRegisterWndClass(0), "parent", WS_POPUP | WS_VISIBLE,
+                                300, 300, 220, 90, nullptr, nullptr));
+    CScrollerCtrl scroller;
+    ASSERT_TRUE(scroller.Create(RECT{0, 0, 200, 80}, &parent, WS_CHILD | WS_VISIBLE | WS_VSCROLL, 7));
+    EXPECT_EQ(200, scroller.GetClientRect().right) << "no scroll bar";
+    scroller.SetText("Wrap");
+    scroller.SetTextColor(kBlue);
+    ::UpdateWindow(scroller.m_hWnd);
+    const int nLine = scroller.GetTextHeight();
+    ASSERT_GT(nLine, 0);
+    ASSERT_LE(2 * nLine, 80);
+    const Picture picture(scroller.m_hWnd, false);
+    picture.Save("scroller-wrapping.png");
+    EXPECT_GT(picture.Count(kBlue, 0, nLine), 20);
+    EXPECT_EQ(picture.Count(kBlue, 0, nLine), picture.Count(kBlue, nLine, 2 * nLine)) << "the copy below";
+
+    // Gone at the top, back at the top with word to the parent, resting.
+    Step(scroller, kPauseTimerId);
+    EXPECT_EQ(nLine, StepUntilPageOrRest(scroller));
+    EXPECT_EQ(0, scroller.GetOffset());
+    ASSERT_EQ(1u, parent.m_commands.size());
+    EXPECT_EQ(MAKEWPARAM(7, 0), parent.m_commands[0].first);
+    EXPECT_EQ(reinterpret_cast<LPARAM>(scroller.m_hWnd), parent.m_commands[0].second);
+
+    // An empty text is drawn once, not forever.
+    scroller.SetText("");
+    EXPECT_EQ(200 * 80, Picture(scroller.m_hWnd, false).Count(kWhite, 0, 80));
+}
