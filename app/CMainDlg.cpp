@@ -8,6 +8,9 @@
 #include "framework/WndClass.h"
 #include "res/resource.h"
 #include "timetable/TaskFile.h"
+#include "timetable/TaskScheduler.h"
+
+#include <mmsystem.h>
 
 namespace {
 
@@ -188,6 +191,24 @@ BOOL CMainDlg::SaveTimeTable()
         (i < 2 ? reserved : others).push_back(m_tasks[i].get());
     SaveTaskSection(m_strTaskFile, reserved, "TIMETABLE_RESERVE");
     SaveTaskSection(m_strTaskFile, others, "TIMETABLE");
+    return TRUE;
+}
+
+BOOL CMainDlg::RunTaskTick()
+{
+    const SYSTEMTIME st = Clock().GetLocalTime();
+    const LocalTimeFields now{st.wYear, st.wMonth, st.wDay, st.wHour, st.wMinute, st.wSecond, st.wDayOfWeek + 1};
+    const TickDecision decision = DecideTaskTick(now, m_tasks, m_nSoundFlag);
+    for (const size_t nTask : decision.m_shown)
+    {
+        // Showing a task must not change the list, but a position past its end is never used.
+        if (nTask < m_tasks.size())
+            ShowClockPanel(m_tasks[nTask].get());
+    }
+    // The result is of no use: a file that cannot be played counts as played.
+    if (decision.m_nSoundTask && *decision.m_nSoundTask < m_tasks.size())
+        SoundPlayer().Play(m_tasks[*decision.m_nSoundTask]->m_strSound.c_str(), nullptr,
+                          SND_FILENAME | SND_ASYNC);
     return TRUE;
 }
 

@@ -38,8 +38,9 @@ protected:
     BOOL OnInitDialog() override;
     // Enter must never close the resident dialog.
     void OnOK() override;
-    // One scheduler step per tick.
-    virtual void RunTaskTick() {}
+    // One scheduler step per tick: shows the tasks whose notice moment is now and starts
+    // the sound of the first one due now.
+    virtual BOOL RunTaskTick();
     // The configuration and time table dialogs, made for each run; none yet means the
     // command has nothing to show.
     virtual std::unique_ptr<CDialog> MakeConfigDialog() { return nullptr; }
@@ -76,4 +77,6 @@ private:
     std::unique_ptr<CDialog> m_pAboutDlg;
     // EXIT came while a modal dialog ran: its handler frees it once its loop has returned.
     bool m_bExiting = false;
+    // 1 from the start of a sound until a later tick of its due minute: one sound per minute.
+    int m_nSoundFlag = 0;
 };

@@ -16,7 +16,9 @@ tempiva_wine_test(wine_maindlg_tests
 tempiva_wine_test(wine_e2e_tests
     tests/wine/e2e/StartUpTest.cpp
     tests/wine/e2e/PanelTest.cpp
+    tests/wine/e2e/NoticeTest.cpp
     tests/wine/support/PngWriter.cpp
+    tests/wine/support/Screenshot.cpp
     tests/wine/driver/CProgramUnderTest.cpp
     tests/wine/support/ScratchFolder.cpp)
 add_dependencies(wine_e2e_tests Tempiva)

@@ -32,10 +32,9 @@ public:
 class CRealSoundPlayer : public ISoundPlayer
 {
 public:
-    void PlayFile(const std::string& strPath) override
+    BOOL Play(const char* pszSound, HMODULE hModule, DWORD dwFlags) override
     {
-        // A missing or unreadable file simply plays nothing; there is no one to tell.
-        ::PlaySoundA(strPath.c_str(), nullptr, SND_FILENAME | SND_ASYNC);
+        return ::PlaySoundA(pszSound, hModule, dwFlags);
     }
 };
 

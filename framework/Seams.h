@@ -27,8 +27,8 @@ class ISoundPlayer
 {
 public:
     virtual ~ISoundPlayer() = default;
-    // PlaySoundA(path, no module, SND_FILENAME | SND_ASYNC); its result is of no use to us.
-    virtual void PlayFile(const std::string& strPath) = 0;
+    // PlaySoundA, with the caller's flags so that a test sees them too.
+    virtual BOOL Play(const char* pszSound, HMODULE hModule, DWORD dwFlags) = 0;
 };
 
 class IMessageBox

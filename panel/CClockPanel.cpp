@@ -4,6 +4,7 @@
 #include "framework/Seams.h"
 #include "framework/WndClass.h"
 #include "res/resource.h"
+#include "timetable/CTaskNoticeWnd.h"
 #include "timetable/TimeTask.h"
 
 #include <shellapi.h>
@@ -121,10 +122,31 @@ bool CClockPanel::IsCursorOver(HWND hWnd)
     return ::GetCursorPos(&pt) && ::GetWindowRect(hWnd, &rc) && ::PtInRect(&rc, pt);
 }
 
-BOOL CClockPanel::AddNotice(const TimeTask*)
+BOOL CClockPanel::AddNotice(const TimeTask* pTask)
 {
-    // The notice windows stack here once their window class exists; the panel shows the
-    // clock alone until then.
+    const NoticeStacking stacking = IsTopCorner(m_nCorner) ? NoticeStacking::Downwards : NoticeStacking::Upwards;
+    // What the new notice stacks on: the newest notice still on screen, else the panel. A
+    // notice whose window could not be made has no rectangle to stack on.
+    RECT rcBase = GetWindowRect();
+    for (auto it = m_notices.rbegin(); it != m_notices.rend(); ++it)
+        if (*it != nullptr && (*it)->IsWindow())
+        {
+            rcBase = (*it)->GetWindowRect();
+            break;
+        }
+    RECT rcScreen{};
+    ::GetWindowRect(::GetDesktopWindow(), &rcScreen);
+    PanelRect rcCalendar{};
+    const bool bCalendar = m_pCalendar != nullptr && m_pCalendar->IsWindow();
+    if (bCalendar)
+        rcCalendar = ToPanelRect(m_pCalendar->GetWindowRect());
+    const RECT rcNotice = ToRect(
+        PlaceNotice(ToPanelRect(rcBase), ToPanelRect(rcScreen), bCalendar ? &rcCalendar : nullptr, stacking));
+
+    auto pNotice = std::make_unique<CTaskNoticeWnd>();
+    pNotice->Create(this, rcNotice, m_dwShowFlags, m_dwHideFlags, m_nCorner, m_nAnimationMs, pTask);
+    // Kept also when it failed: CloseAll deals with every entry alike.
+    m_notices.push_back(std::move(pNotice));
     return TRUE;
 }
 

@@ -44,3 +44,21 @@ PanelRect PlaceInCorner(const PanelRect& work, int nWidth, int nHeight, int nCor
         return rcUnplaced;
     }
 }
+
+PanelRect PlaceNotice(const PanelRect& base, const PanelRect& screen, const PanelRect* pCalendar,
+                      NoticeStacking stacking)
+{
+    constexpr int kProvisionalHeight = 49;
+    if (stacking == NoticeStacking::Upwards)
+    {
+        int nReference = std::min(screen.bottom, base.top);
+        if (pCalendar != nullptr)
+            nReference = std::min(nReference, pCalendar->top);
+        return {base.left, nReference - kProvisionalHeight - 1, base.right, nReference - 1};
+    }
+    int nReference = base.bottom;
+    if (pCalendar != nullptr)
+        nReference = std::max(nReference, pCalendar->bottom);
+    nReference = std::min(nReference, screen.bottom - kProvisionalHeight);
+    return {base.left, nReference, base.right, nReference + kProvisionalHeight};
+}

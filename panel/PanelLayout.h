@@ -26,3 +26,23 @@ PanelRect CutByAutoHideBar(const PanelRect& work, const PanelRect& bar, BarEdge 
 // The panel rectangle flush in corner 0 top-left, 1 top-right, 2 bottom-left or 3 bottom-right
 // of the work area; any other corner gives rcUnplaced unchanged.
 PanelRect PlaceInCorner(const PanelRect& work, int nWidth, int nHeight, int nCorner, const PanelRect& rcUnplaced);
+
+// Notices stack above the panel in the bottom corners and below it in the top corners,
+// where above would be off the screen.
+enum class NoticeStacking
+{
+    Upwards,
+    Downwards,
+};
+
+inline bool IsTopCorner(int nCorner)
+{
+    return nCorner == 0 || nCorner == 1;
+}
+
+// The rectangle a new notice is created in, as wide as base (the newest notice, else the
+// panel). Upwards: 49 pixels high with its bottom one pixel above the highest of base, the
+// calendar and the screen's bottom. Downwards: its top on the lowest of base's and the
+// calendar's bottom, kept on the screen. The notice takes its own height from its font.
+PanelRect PlaceNotice(const PanelRect& base, const PanelRect& screen, const PanelRect* pCalendar,
+                      NoticeStacking stacking);

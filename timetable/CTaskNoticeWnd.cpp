@@ -49,9 +49,11 @@ CTaskNoticeWnd::~CTaskNoticeWnd()
         DestroyWindow();
 }
 
-BOOL CTaskNoticeWnd::Create(CWnd* pPanel, const RECT& rect, DWORD dwShowFlags, DWORD dwHideFlags, int,
+BOOL CTaskNoticeWnd::Create(CWnd* pPanel, const RECT& rect, DWORD dwShowFlags, DWORD dwHideFlags, int nCorner,
                             int nAnimationMs, const TimeTask* pTask)
 {
+    // In a top corner the notices stack downwards: this one hangs from the rectangle's top.
+    m_bHangFromTop = nCorner == 0 || nCorner == 1;
     if (m_hWnd != nullptr || pTask == nullptr)
         return FALSE;
     m_pPanel = pPanel;
@@ -96,7 +98,10 @@ int CTaskNoticeWnd::OnCreate(CREATESTRUCT* pcs)
     RECT rc = rcClient;
     ::MapWindowPoints(m_hWnd, HWND_DESKTOP, reinterpret_cast<POINT*>(&rc), 2);
     ::AdjustWindowRectEx(&rc, kNoticeStyle, FALSE, kNoticeExStyle);
-    ::OffsetRect(&rc, 0, rcCreated.bottom + 1 - rc.bottom);
+    if (m_bHangFromTop)
+        ::OffsetRect(&rc, 0, rcCreated.top - rc.top);
+    else
+        ::OffsetRect(&rc, 0, rcCreated.bottom + 1 - rc.bottom);
     ::SetWindowPos(m_hWnd, HWND_TOP, rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top, SWP_NOACTIVATE);
 
     ::AnimateWindow(m_hWnd, static_cast<DWORD>(m_nAnimTime), m_dwShowFlags);

@@ -23,7 +23,8 @@ public:
 
     // rect: as wide as the panel, its bottom one pixel above what the notice stacks on; the
     // notice keeps the width, takes its own height and ends on the row just above that.
-    // pPanel's window owns the pop-up. nCorner is unused: the rectangle already says where.
+    // pPanel's window owns the pop-up. In the top corners (nCorner 0, 1) the notice hangs from the
+    // rectangle's top, elsewhere it stands on the pixel below the rectangle's bottom.
     // The task is read during the call only. FALSE, and no window, for a text with no page.
     BOOL Create(CWnd* pPanel, const RECT& rect, DWORD dwShowFlags, DWORD dwHideFlags, int nCorner,
                 int nAnimationMs, const TimeTask* pTask);
@@ -50,4 +51,5 @@ private:
     DWORD m_dwShowFlags = 0x40008;
     DWORD m_dwHideFlags = 0x50004;
     int m_nAnimTime = 500;
+    bool m_bHangFromTop = false;
 };

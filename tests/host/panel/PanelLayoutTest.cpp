@@ -63,3 +63,25 @@ TEST(LcdDigits, HoursInTwentyFourHourFormWithALeadingZero)
     EXPECT_EQ((std::array<int, 6>{0, 9, 0, 5, 0, 3}), digits.time);
     EXPECT_EQ((std::array<int, 8>{0, 5, 0, 7, 0, 9, 8, 7}), digits.date) << "the year has four digits";
 }
+
+TEST(NoticePlace, AboveThePanelInBottomCornersBelowItInTopCorners)
+{
+    const PanelRect screen{0, 0, 1280, 1024};
+    const PanelRect panel{1123, 927, 1280, 1024};
+    // One pixel of air above the panel; the notice fixes its own height from this bottom.
+    EXPECT_EQ((PanelRect{1123, 877, 1280, 926}), PlaceNotice(panel, screen, nullptr, NoticeStacking::Upwards));
+    // A calendar above the panel pushes the notice above the calendar.
+    const PanelRect calendar{1123, 700, 1280, 926};
+    EXPECT_EQ((PanelRect{1123, 650, 1280, 699}), PlaceNotice(panel, screen, &calendar, NoticeStacking::Upwards));
+    // A panel that hangs below the screen still gets a notice on the screen.
+    const PanelRect low{0, 1030, 157, 1127};
+    EXPECT_EQ(1023, PlaceNotice(low, screen, nullptr, NoticeStacking::Upwards).bottom);
+
+    const PanelRect top{1123, 0, 1280, 97};
+    EXPECT_EQ((PanelRect{1123, 97, 1280, 146}), PlaceNotice(top, screen, nullptr, NoticeStacking::Downwards));
+    // Stacked to the bottom of the screen, the newest notice stays on it.
+    const PanelRect last{1123, 1000, 1280, 1030};
+    EXPECT_LE(PlaceNotice(last, screen, nullptr, NoticeStacking::Downwards).bottom, screen.bottom);
+    EXPECT_TRUE(IsTopCorner(0) && IsTopCorner(1));
+    EXPECT_FALSE(IsTopCorner(2) || IsTopCorner(3) || IsTopCorner(7));
+}

@@ -4,12 +4,15 @@
 #include "app/CMainDlg.h"
 #include "framework/CWinApp.h"
 #include "res/resource.h"
+#include "tests/wine/support/FakeClock.h"
 #include "tests/wine/support/FakeMessageBox.h"
 #include "tests/wine/support/ScratchFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
+
+#include <mmsystem.h>
 
 namespace {
 
@@ -84,13 +87,18 @@ public:
     std::function<void(CScriptedDialog&)> m_configStep;
     int m_nConfigDialogsMade = 0;
     bool m_bConfigAlive = false;
+    bool m_bRealTick = false;
+    void Tick() { RunTaskTick(); }
 
 protected:
-    void RunTaskTick() override
+    BOOL RunTaskTick() override
     {
+        if (m_bRealTick)
+            return CMainDlg::RunTaskTick();
         m_ticks.push_back(::GetTickCount64());
         if (m_ticks.size() == m_nTicksWanted)
             ::PostQuitMessage(0);
+        return TRUE;
     }
     std::unique_ptr<CDialog> MakeConfigDialog() override
     {
@@ -245,4 +253,52 @@ TEST_F(MainDlg, AHotKeyTakenElsewhereShowsBothMessagesInOrder)
     EXPECT_EQ("ホットキーの設定をして下さい。", m_box.m_texts[1]);
     EXPECT_EQ(0, TheSettings().HOTKEY);
     ::UnregisterHotKey(other.m_hWnd, 1);
+}
+
+namespace {
+
+struct CSoundCall
+{
+    std::string strSound;
+    HMODULE hModule;
+    DWORD dwFlags;
+    bool operator==(const CSoundCall&) const = default;
+};
+
+class CRecordingSoundPlayer : public ISoundPlayer
+{
+public:
+    BOOL Play(const char* pszSound, HMODULE hModule, DWORD dwFlags) override
+    {
+        m_calls.push_back({pszSound, hModule, dwFlags});
+        return FALSE; // as for a file that is not there
+    }
+    std::vector<CSoundCall> m_calls;
+};
+
+} // namespace
+
+TEST_F(MainDlg, TheTickShowsAtTheLeadAndAsksForTheSoundOnceWithItsFlags)
+{
+    CFakeClock clock(LocalTime(2026, 12, 7, 11, 59, 58));
+    CRecordingSoundPlayer player;
+    CSoundPlayerScope sound(player);
+    const std::string strPast = "2020  1  1  *  0  0  *  *      *      *  \"\"\r\n";
+    WriteTimeTable(strPast + strPast,
+                   "   *  *  *  * 12 00 01  *      *      *  \"lunch\" \"C:\\missing\\gone.wav\"\r\n");
+    m_dlg.m_bRealTick = true;
+    ASSERT_TRUE(m_dlg.Create(IDD_MAIN));
+    m_dlg.m_shown.clear();
+    // Four ticks a second from 11:59:58 to 12:00:01, as with DELAY 250.
+    for (WORD wSecond : {58, 59, 0, 1})
+    {
+        clock.m_stLocal = wSecond >= 58 ? LocalTime(2026, 12, 7, 11, 59, wSecond) : LocalTime(2026, 12, 7, 12, 0, wSecond);
+        clock.m_stLocal.wDayOfWeek = 1;
+        for (int i = 0; i < 4; ++i)
+            m_dlg.Tick();
+    }
+    EXPECT_EQ(std::vector<std::string>(4, "lunch"), m_dlg.m_shown) << "shown on every tick of 11:59:59";
+    const std::vector<CSoundCall> expected = {{"C:\\missing\\gone.wav", nullptr, SND_FILENAME | SND_ASYNC}};
+    EXPECT_EQ(expected, player.m_calls);
+    m_dlg.SendMessage(WM_COMMAND, ID_APP_EXIT);
 }

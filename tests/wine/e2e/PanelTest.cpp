@@ -1,8 +1,7 @@
 // The clock panel end to end: the hot key, its corner, auto-hide by the pointer, colours.
-#include "framework/Gdi.h"
 #include "res/resource.h"
 #include "tests/wine/driver/CProgramUnderTest.h"
-#include "tests/wine/support/PngWriter.h"
+#include "tests/wine/support/Screenshot.h"
 
 #include <gtest/gtest.h>
 
@@ -45,37 +44,13 @@ RECT WorkArea()
     return rc;
 }
 
-// The panel as the screen shows it, saved beside the tests; returns its pixels.
+// The panel as the screen shows it, saved beside the tests.
 std::vector<std::uint32_t> Screenshot(HWND hWnd, const std::string& strName, int& nWidth)
 {
     RECT rc{};
     ::GetWindowRect(hWnd, &rc);
     nWidth = rc.right - rc.left;
-    const int nHeight = rc.bottom - rc.top;
-    BITMAPINFO bmi{};
-    bmi.bmiHeader.biSize = sizeof bmi.bmiHeader;
-    bmi.bmiHeader.biWidth = nWidth;
-    bmi.bmiHeader.biHeight = -nHeight;
-    bmi.bmiHeader.biPlanes = 1;
-    bmi.bmiHeader.biBitCount = 32;
-    void* pBits = nullptr;
-    CBitmap bitmap(::CreateDIBSection(nullptr, &bmi, DIB_RGB_COLORS, &pBits, nullptr, 0));
-    std::vector<std::uint32_t> pixels(static_cast<size_t>(nWidth) * nHeight);
-    {
-        HDC hdcScreen = ::GetDC(nullptr);
-        CMemoryDC dc(hdcScreen);
-        CSelectObject keep(dc, bitmap);
-        ::BitBlt(dc, 0, 0, nWidth, nHeight, hdcScreen, rc.left, rc.top, SRCCOPY);
-        ::ReleaseDC(nullptr, hdcScreen);
-        ::GdiFlush();
-        const auto* pSource = static_cast<const std::uint32_t*>(pBits);
-        for (size_t i = 0; i < pixels.size(); ++i)
-            pixels[i] = pSource[i] & 0xFFFFFF;
-    }
-    const std::string strDir = ExeBesideMe("screenshots");
-    ::CreateDirectoryA(strDir.c_str(), nullptr);
-    WritePng(strDir + "\\" + strName, nWidth, nHeight, pixels);
-    return pixels;
+    return Screenshot(rc, strName);
 }
 
 // The entrance animation and the first paint take a moment: capture until the face is there.
