@@ -13,6 +13,9 @@ set(TEMPIVA_PORTABLE_SOURCES
     timetable/ScrollerModel.cpp
     panel/PanelLayout.cpp
     panel/LcdDigits.cpp
+    timesync/NtpArithmetic.cpp
+    timesync/CNtpStamp.cpp
+    timesync/SntpPacket.cpp
 )
 
 # Window-system code of every subsystem (Windows build only), without WinMain.
@@ -34,6 +37,10 @@ set(TEMPIVA_WIN_SOURCES
     panel/CClockPanel.cpp
     timetable/CScrollerCtrl.cpp
     timetable/CTaskNoticeWnd.cpp
+    timesync/CWSocketException.cpp
+    timesync/CNetSocket.cpp
+    timesync/NtpClock.cpp
+    timesync/CSntpClient.cpp
 )
 
 # The program's entry point and application object.
@@ -51,6 +58,8 @@ set(TEMPIVA_HOST_TEST_SOURCES
     tests/host/timetable/IniSectionTest.cpp
     tests/host/timetable/ScrollerModelTest.cpp
     tests/host/panel/PanelLayoutTest.cpp
+    tests/host/timesync/NtpStampTest.cpp
+    tests/host/timesync/SntpPacketTest.cpp
 )
 
 set(TEMPIVA_BENCH_SOURCES

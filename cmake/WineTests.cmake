@@ -48,3 +48,16 @@ target_link_options(panel_timing PRIVATE -static)
 tempiva_wine_test(wine_notice_tests
     tests/wine/timetable/TaskNoticeTest.cpp
     tests/wine/support/PngWriter.cpp)
+tempiva_wine_test(wine_timesync_tests
+    tests/wine/timesync/SntpClientTest.cpp
+    tests/wine/timesync/NetSocketTest.cpp
+    tests/wine/timesync/CTestNtpServer.cpp)
+
+# Our SNTP exchange against a real NTP server (chronyd, -x, on loopback), beside ntpdig's.
+add_executable(sntp_query tests/wine/timesync/SntpQuery.cpp)
+tempiva_target_defaults(sntp_query)
+target_link_libraries(sntp_query PRIVATE tempiva_core)
+target_link_options(sntp_query PRIVATE -static)
+add_test(NAME chrony_peer_test
+    COMMAND ${CMAKE_SOURCE_DIR}/tests/wine/timesync/ChronyPeerTest.sh ${CMAKE_BINARY_DIR})
+set_tests_properties(chrony_peer_test PROPERTIES TIMEOUT 120)

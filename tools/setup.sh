@@ -11,6 +11,7 @@ packages=(
     fonts-ipafont-gothic fonts-ipafont-mincho
     googletest libgtest-dev libbenchmark-dev
     util-linux imagemagick
+    chrony ntpsec-ntpdig iproute2
 )
 
 missing=()
@@ -30,5 +31,19 @@ if [ "$(id -u)" -ne 0 ]; then
     SUDO=sudo
 fi
 export DEBIAN_FRONTEND=noninteractive
+# chrony's install would start the system's chronyd, which steers this machine's clock; the
+# tests run their own with -x. Without a policy that forbids starting services, lay one for
+# the install only.
+if [ ! -e /usr/sbin/policy-rc.d ]; then
+    printf '#!/bin/sh\nexit 101\n' | $SUDO tee /usr/sbin/policy-rc.d >/dev/null
+    $SUDO chmod 755 /usr/sbin/policy-rc.d
+    trap '$SUDO rm -f /usr/sbin/policy-rc.d' EXIT
+fi
 $SUDO apt-get update -qq
 $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
+
+# Nor may the system's chronyd start at the next boot.
+if [[ " ${missing[*]} " == *" chrony "* ]]; then
+    $SUDO ln -sf /dev/null /etc/systemd/system/chrony.service
+    $SUDO update-rc.d chrony disable >/dev/null 2>&1 || true # no init scripts here: nothing to disable
+fi

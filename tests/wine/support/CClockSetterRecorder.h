@@ -1,0 +1,25 @@
+// Stands in for SetSystemTime in every test: records each time it was asked to set and
+// answers with a chosen result, so no test ever moves the machine's clock.
+#pragma once
+
+#include "framework/Seams.h"
+
+#include <vector>
+
+class CClockSetterRecorder : public IClockSetter
+{
+public:
+    explicit CClockSetterRecorder(BOOL bResult = TRUE) : m_bResult(bResult), m_scope(*this) {}
+
+    BOOL SetSystemTime(const SYSTEMTIME& stUtc) override
+    {
+        m_times.push_back(stUtc);
+        return m_bResult;
+    }
+
+    std::vector<SYSTEMTIME> m_times;
+
+private:
+    BOOL m_bResult;
+    CClockSetterScope m_scope;
+};

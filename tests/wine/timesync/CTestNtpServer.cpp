@@ -1,0 +1,110 @@
+#include "tests/wine/timesync/CTestNtpServer.h"
+
+#include <algorithm>
+#include <cstring>
+#include <stdexcept>
+
+namespace {
+
+constexpr std::uint64_t kFileTimeTicksPerSecond = 10000000;
+// From 1601-01-01, where FILETIME counts, to 1900-01-01, where NTP does.
+constexpr std::uint64_t kSeconds1601To1900 = 9435484800;
+constexpr unsigned kStopPollMs = 20;
+
+void Put(std::vector<std::uint8_t>& packet, std::size_t nOffset, const CNtpStamp& stamp)
+{
+    const std::array<std::uint8_t, 8> wire = stamp.ToNetwork();
+    std::memcpy(packet.data() + nOffset, wire.data(), wire.size());
+}
+
+} // namespace
+
+CTestNtpServer::CTestNtpServer(Behaviour behaviour) : m_behaviour(std::move(behaviour))
+{
+    m_hSocket = ::socket(AF_INET, SOCK_DGRAM, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = ::htonl(INADDR_LOOPBACK);
+    int nLength = sizeof address;
+    if (m_hSocket == INVALID_SOCKET ||
+        ::bind(m_hSocket, reinterpret_cast<const sockaddr*>(&address), sizeof address) == SOCKET_ERROR ||
+        ::getsockname(m_hSocket, reinterpret_cast<sockaddr*>(&address), &nLength) == SOCKET_ERROR)
+    {
+        if (m_hSocket != INVALID_SOCKET)
+            ::closesocket(m_hSocket);
+        throw std::runtime_error("test NTP server: no loopback port");
+    }
+    m_nPort = ::ntohs(address.sin_port);
+    m_thread = std::thread(&CTestNtpServer::Serve, this);
+}
+
+CTestNtpServer::~CTestNtpServer()
+{
+    m_bStop = true;
+    m_thread.join();
+    ::closesocket(m_hSocket);
+}
+
+std::vector<std::vector<std::uint8_t>> CTestNtpServer::Requests() const
+{
+    std::lock_guard<std::mutex> guard(m_lock);
+    return m_requests;
+}
+
+CNtpStamp CTestNtpServer::PreciseNow()
+{
+    FILETIME ft;
+    ::GetSystemTimeAsFileTime(&ft);
+    const std::uint64_t nTicks = static_cast<std::uint64_t>(ft.dwHighDateTime) << 32 | ft.dwLowDateTime;
+    const std::uint64_t nSeconds = nTicks / kFileTimeTicksPerSecond - kSeconds1601To1900;
+    const std::uint64_t nFraction = (nTicks % kFileTimeTicksPerSecond << 32) / kFileTimeTicksPerSecond;
+    return CNtpStamp(static_cast<std::uint32_t>(nSeconds), static_cast<std::uint32_t>(nFraction));
+}
+
+void CTestNtpServer::Serve()
+{
+    while (!m_bStop)
+    {
+        // Short waits, so that the destructor's stop is seen at once.
+        fd_set readable;
+        FD_ZERO(&readable);
+        FD_SET(m_hSocket, &readable);
+        timeval timeout{0, static_cast<long>(kStopPollMs * 1000)};
+        if (::select(0, &readable, nullptr, nullptr, &timeout) <= 0)
+            continue;
+
+        std::vector<std::uint8_t> request(512);
+        sockaddr_in client{};
+        int nClientLength = sizeof client;
+        const int nReceived =
+            ::recvfrom(m_hSocket, reinterpret_cast<char*>(request.data()), static_cast<int>(request.size()),
+                       0, reinterpret_cast<sockaddr*>(&client), &nClientLength);
+        const CNtpStamp received = PreciseNow().AddSeconds(m_behaviour.dOffsetSeconds);
+        if (nReceived < 0)
+            continue; // an ICMP error of an earlier reply; nothing to answer
+        request.resize(static_cast<std::size_t>(nReceived));
+        {
+            std::lock_guard<std::mutex> guard(m_lock);
+            m_requests.push_back(request);
+        }
+        if (m_behaviour.bSilent || request.size() < 48)
+            continue;
+
+        if (m_behaviour.nDelayMs > 0)
+            ::Sleep(m_behaviour.nDelayMs);
+        std::vector<std::uint8_t> reply(std::max<std::size_t>(m_behaviour.nReplyBytes, 48), 0);
+        reply[0] = 0x1C; // leap 0, version 3, server
+        reply[1] = 2;
+        reply[2] = 6;
+        reply[3] = 0xEC; // 2^-20 s
+        std::memcpy(reply.data() + 24, request.data() + 40, 8);
+        Put(reply, 32, received);
+        Put(reply, 40, PreciseNow().AddSeconds(m_behaviour.dOffsetSeconds));
+        reply.resize(m_behaviour.nReplyBytes);
+        if (m_behaviour.malform)
+            m_behaviour.malform(reply);
+        // A lost reply shows in the test as a time-out; there is nothing to do about it here.
+        ::sendto(m_hSocket, reinterpret_cast<const char*>(reply.data()), static_cast<int>(reply.size()), 0,
+                 reinterpret_cast<const sockaddr*>(&client), nClientLength);
+    }
+}

@@ -1,0 +1,52 @@
+// An SNTP server on a loopback port for the client's tests, run on its own thread. It answers
+// with its own precise clock moved by a chosen offset, after a chosen delay, through a chosen
+// malformation, or not at all.
+#pragma once
+
+#include "timesync/CNtpStamp.h"
+
+#include <winsock.h>
+
+#include <atomic>
+#include <cstdint>
+#include <functional>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+class CTestNtpServer
+{
+public:
+    struct Behaviour
+    {
+        double dOffsetSeconds = 0.0;
+        unsigned nDelayMs = 0; // between stamping the receipt and stamping the reply
+        bool bSilent = false;
+        std::size_t nReplyBytes = 48;
+        // Applied to the finished reply; may also resize it.
+        std::function<void(std::vector<std::uint8_t>&)> malform;
+    };
+
+    explicit CTestNtpServer(Behaviour behaviour);
+    ~CTestNtpServer();
+    CTestNtpServer(const CTestNtpServer&) = delete;
+    CTestNtpServer& operator=(const CTestNtpServer&) = delete;
+
+    std::uint16_t Port() const { return m_nPort; }
+    // Every datagram that reached the server, in order.
+    std::vector<std::vector<std::uint8_t>> Requests() const;
+
+    // This machine's UTC time to 100 ns, not through the clock seam.
+    static CNtpStamp PreciseNow();
+
+private:
+    void Serve();
+
+    Behaviour m_behaviour;
+    SOCKET m_hSocket = INVALID_SOCKET;
+    std::uint16_t m_nPort = 0;
+    std::atomic<bool> m_bStop{false};
+    mutable std::mutex m_lock;
+    std::vector<std::vector<std::uint8_t>> m_requests;
+    std::thread m_thread;
+};

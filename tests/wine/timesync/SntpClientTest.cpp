@@ -1,0 +1,161 @@
+// The SNTP exchange over real UDP on loopback, against a server the test runs itself.
+#include "tests/wine/support/CClockSetterRecorder.h"
+#include "tests/wine/support/Stopwatch.h"
+#include "tests/wine/timesync/CTestNtpServer.h"
+#include "timesync/CSntpClient.h"
+
+#include <gtest/gtest.h>
+
+#include <winsock.h>
+
+#include <cmath>
+#include <functional>
+
+namespace {
+
+// The application starts Windows Sockets once at start-up; so does this test program.
+class CSocketsEnvironment : public ::testing::Environment
+{
+public:
+    void SetUp() override
+    {
+        WSADATA wsa;
+        ASSERT_EQ(0, ::WSAStartup(MAKEWORD(1, 1), &wsa));
+    }
+    void TearDown() override { ::WSACleanup(); }
+};
+
+const auto* const g_pSockets = ::testing::AddGlobalTestEnvironment(new CSocketsEnvironment);
+
+void Put(std::vector<std::uint8_t>& packet, std::size_t nOffset, const CNtpStamp& stamp)
+{
+    const std::array<std::uint8_t, 8> wire = stamp.ToNetwork();
+    std::copy(wire.begin(), wire.end(), packet.begin() + static_cast<std::ptrdiff_t>(nOffset));
+}
+
+// Nothing here may set the clock; the recorder proves that nothing tried.
+class SntpClient : public ::testing::Test
+{
+protected:
+    void TearDown() override { EXPECT_TRUE(m_setter.m_times.empty()); }
+
+    // The exchange with the last error it left, read at once.
+    bool Ask(const char* pszHost, std::uint16_t nPort, SntpResult& result, DWORD& nError)
+    {
+        ::SetLastError(0);
+        const bool bOk = m_client.GetServerTime(pszHost, result, nPort);
+        nError = ::GetLastError();
+        return bOk;
+    }
+
+    CClockSetterRecorder m_setter;
+    CSntpClient m_client;
+};
+
+struct OffsetCase
+{
+    const char* pszHost;
+    double dOffsetSeconds;
+    unsigned nDelayMs;
+    std::size_t nReplyBytes;
+};
+
+struct BadReply
+{
+    const char* pszWhat;
+    std::function<void(std::vector<std::uint8_t>&)> malform;
+    DWORD nExpectedError;
+};
+
+} // namespace
+
+TEST_F(SntpClient, MeasuresTheServersOffsetWithinFiveMilliseconds)
+{
+    const OffsetCase cases[] = {
+        {"127.0.0.1", 12.345, 0, 48},
+        {"127.0.0.1", 12.345, 300, 48}, // the server's own delay is not offset
+        {"localhost", -0.25, 0, 68},    // a name, and a reply with key identifier and digest
+        {"127.0.0.1", -3599.5, 0, 68},
+    };
+    for (const OffsetCase& c : cases)
+    {
+        SCOPED_TRACE(c.dOffsetSeconds);
+        SCOPED_TRACE(c.nDelayMs);
+        CTestNtpServer server({c.dOffsetSeconds, c.nDelayMs, false, c.nReplyBytes, nullptr});
+        SntpResult result;
+        DWORD nError = 0;
+        ASSERT_TRUE(Ask(c.pszHost, server.Port(), result, nError)) << nError;
+        EXPECT_NEAR(c.dOffsetSeconds, result.clockOffset, 0.005);
+        EXPECT_EQ(2, result.stratum);
+        EXPECT_EQ(0, result.leapIndicator);
+        EXPECT_GE(result.destinationTime.DiffSeconds(result.originateTime), c.nDelayMs / 1000.0 - 0.002);
+
+        // One request, of the client kind, whose transmit time is the originate we used.
+        const auto requests = server.Requests();
+        ASSERT_EQ(1u, requests.size());
+        ASSERT_EQ(48u, requests[0].size());
+        EXPECT_EQ(0x1B, requests[0][0]);
+        EXPECT_EQ(result.originateTime, CNtpStamp::FromNetwork(&requests[0][40]));
+        EXPECT_NEAR(0.0, CTestNtpServer::PreciseNow().DiffSeconds(result.originateTime), 1.0);
+    }
+}
+
+TEST_F(SntpClient, SilenceGivesUpAfterFiveSecondsWithTimedOut)
+{
+    CTestNtpServer server({0.0, 0, true, 48, nullptr});
+    SntpResult result;
+    DWORD nError = 0;
+    const CStopwatch watch;
+    EXPECT_FALSE(Ask("127.0.0.1", server.Port(), result, nError));
+    const double dSeconds = watch.Seconds();
+    EXPECT_EQ(static_cast<DWORD>(WSAETIMEDOUT), nError);
+    EXPECT_GE(dSeconds, 4.95);
+    EXPECT_LT(dSeconds, 6.0);
+    EXPECT_EQ(1u, server.Requests().size()) << "no second try";
+}
+
+TEST_F(SntpClient, RefusesRepliesThatCannotBeTrusted)
+{
+    const BadReply cases[] = {
+        {"40 bytes", [](auto& r) { r.resize(40); }, ERROR_INVALID_DATA},
+        {"empty datagram", [](auto& r) { r.clear(); }, ERROR_INVALID_DATA},
+        {"client mode", [](auto& r) { r[0] = 0x1B; }, ERROR_INVALID_DATA},
+        {"leap 3", [](auto& r) { r[0] = 0xDC; }, ERROR_INVALID_DATA},
+        {"kiss-o'-death", [](auto& r) { r[1] = 0; }, ERROR_INVALID_DATA},
+        {"stratum 16", [](auto& r) { r[1] = 16; }, ERROR_INVALID_DATA},
+        {"zero transmit", [](auto& r) { Put(r, 40, CNtpStamp()); }, ERROR_INVALID_DATA},
+        {"zero originate", [](auto& r) { Put(r, 24, CNtpStamp()); }, ERROR_INVALID_DATA},
+        {"originate of another request",
+         [](auto& r) { Put(r, 24, CNtpStamp::FromNetwork(&r[24]).AddSeconds(-0.001)); }, ERROR_INVALID_DATA},
+        {"69 bytes, more than the buffer", [](auto& r) { r.resize(69); }, WSAEMSGSIZE},
+    };
+    for (const BadReply& bad : cases)
+    {
+        SCOPED_TRACE(bad.pszWhat);
+        CTestNtpServer server({1800.0, 0, false, 48, bad.malform});
+        SntpResult result;
+        DWORD nError = 0;
+        const CStopwatch watch;
+        EXPECT_FALSE(Ask("127.0.0.1", server.Port(), result, nError));
+        EXPECT_EQ(bad.nExpectedError, nError);
+        EXPECT_LT(watch.Seconds(), 1.0) << "refused when it came, not after the time-out";
+    }
+}
+
+TEST_F(SntpClient, ReportsAnUnreachablePortWithItsCode)
+{
+    // A port that was free a moment ago: the loopback answers the request with ICMP port
+    // unreachable. Windows reports it on the next read as WSAECONNRESET; Wine holds it as the
+    // socket's error, WSAECONNREFUSED. Either way it is the port's answer, not a time-out.
+    std::uint16_t nPort = 0;
+    {
+        CTestNtpServer server({});
+        nPort = server.Port();
+    }
+    SntpResult result;
+    DWORD nError = 0;
+    const CStopwatch watch;
+    EXPECT_FALSE(Ask("127.0.0.1", nPort, result, nError));
+    EXPECT_TRUE(nError == WSAECONNRESET || nError == WSAECONNREFUSED) << nError;
+    EXPECT_LT(watch.Seconds(), 1.0);
+}

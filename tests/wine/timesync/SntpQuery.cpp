@@ -1,0 +1,84 @@
+// One SNTP exchange from the command line, for comparing our offset with another client's:
+// sntp_query HOST PORT [SECONDS] prints the offset and the round-trip delay in seconds, and
+// the exchange's wall time. With SECONDS, the program's clock seam runs that many seconds
+// behind this machine's clock, so the offset it measures should grow by as much; the
+// machine's clock itself is never touched.
+#include "framework/Seams.h"
+#include "timesync/CSntpClient.h"
+
+#include <winsock.h>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+constexpr double kFileTimeTicksPerSecond = 1e7;
+
+// The real UTC time moved back by a fixed amount, truncated to the millisecond as
+// GetSystemTime is.
+class CLaggingClock : public IClock
+{
+public:
+    explicit CLaggingClock(double dBehindSeconds)
+        : m_nBehindTicks(static_cast<LONGLONG>(dBehindSeconds * kFileTimeTicksPerSecond))
+    {
+    }
+    SYSTEMTIME GetLocalTime() override { return GetUtcTime(); }
+    SYSTEMTIME GetUtcTime() override
+    {
+        FILETIME ft;
+        ::GetSystemTimeAsFileTime(&ft);
+        ULARGE_INTEGER ticks;
+        ticks.LowPart = ft.dwLowDateTime;
+        ticks.HighPart = ft.dwHighDateTime;
+        ticks.QuadPart -= m_nBehindTicks;
+        ft.dwLowDateTime = ticks.LowPart;
+        ft.dwHighDateTime = ticks.HighPart;
+        SYSTEMTIME st;
+        ::FileTimeToSystemTime(&ft, &st);
+        return st;
+    }
+
+private:
+    LONGLONG m_nBehindTicks;
+};
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc != 3 && argc != 4)
+    {
+        std::fputs("usage: sntp_query HOST PORT [SECONDS_BEHIND]\n", stderr);
+        return 2;
+    }
+    CLaggingClock clock(argc == 4 ? std::atof(argv[3]) : 0.0);
+    CClockScope useClock(clock);
+    WSADATA wsa;
+    if (::WSAStartup(MAKEWORD(1, 1), &wsa) != 0)
+    {
+        std::fputs("sntp_query: no Windows Sockets\n", stderr);
+        return 1;
+    }
+    LARGE_INTEGER frequency, start, end;
+    ::QueryPerformanceFrequency(&frequency);
+    CSntpClient client;
+    SntpResult result;
+    ::QueryPerformanceCounter(&start);
+    const bool bOk = client.GetServerTime(argv[1], result, static_cast<std::uint16_t>(std::atoi(argv[2])));
+    const DWORD nError = ::GetLastError();
+    ::QueryPerformanceCounter(&end);
+    ::WSACleanup();
+    const double dWallMs = static_cast<double>(end.QuadPart - start.QuadPart) * 1000.0 / frequency.QuadPart;
+    if (!bOk)
+    {
+        std::printf("error=%lu wall_ms=%.3f\n", static_cast<unsigned long>(nError), dWallMs);
+        return 1;
+    }
+    const double dDelay = result.destinationTime.DiffSeconds(result.originateTime) -
+                          result.transmitTime.DiffSeconds(result.receiveTime);
+    std::printf("offset=%.6f delay=%.6f stratum=%d wall_ms=%.3f\n", result.clockOffset, dDelay,
+                result.stratum, dWallMs);
+    return 0;
+}

@@ -1,0 +1,28 @@
+// One SNTP exchange over UDP: a request, one reply within the time-out, its checks and the
+// clock offset. Made for one clock setting and dropped after it; blocks the calling thread.
+#pragma once
+
+#include "timesync/SntpPacket.h"
+
+#include <cstdint>
+
+class CSntpClient
+{
+public:
+    CSntpClient() = default;
+    virtual ~CSntpClient() = default;
+    CSntpClient(const CSntpClient&) = delete;
+    CSntpClient& operator=(const CSntpClient&) = delete;
+
+    // Host is a name or a dotted address. On failure GetLastError tells why: the socket
+    // error, WSAETIMEDOUT (10060) when no reply came in time, or ERROR_INVALID_DATA (13) for a
+    // reply that failed its checks. A failed result is partly filled and not to be used.
+    bool GetServerTime(const char* pszHost, SntpResult& result, std::uint16_t nPort = 123);
+
+    std::uint32_t m_nTimeoutMs = 5000;
+
+private:
+    // 0 or the failure code; the socket is closed before the caller sets the last error, so
+    // closing cannot overwrite it.
+    int Exchange(const char* pszHost, std::uint16_t nPort, SntpResult& result) const;
+};
