@@ -19,6 +19,7 @@ tempiva_wine_test(wine_e2e_tests
     tests/wine/e2e/NoticeTest.cpp
     tests/wine/support/PngWriter.cpp
     tests/wine/support/Screenshot.cpp
+    tests/wine/support/Dib32.cpp
     tests/wine/driver/CProgramUnderTest.cpp
     tests/wine/support/ScratchFolder.cpp)
 add_dependencies(wine_e2e_tests Tempiva)
@@ -36,6 +37,7 @@ set_tests_properties(run_script_test PROPERTIES TIMEOUT 300)
 tempiva_wine_test(wine_panel_tests
     tests/wine/panel/ClockSTTest.cpp
     tests/wine/panel/ClockPanelMenuTest.cpp
+    tests/wine/support/Dib32.cpp
     res/Tempiva.rc)
 
 # Timed runs, not tests: bench/wine/PanelTiming.cpp (see the README).
@@ -47,6 +49,7 @@ target_link_libraries(panel_timing PRIVATE tempiva_core)
 target_link_options(panel_timing PRIVATE -static)
 tempiva_wine_test(wine_notice_tests
     tests/wine/timetable/TaskNoticeTest.cpp
+    tests/wine/support/Dib32.cpp
     tests/wine/support/PngWriter.cpp)
 tempiva_wine_test(wine_timesync_tests
     tests/wine/timesync/SntpClientTest.cpp

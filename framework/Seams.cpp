@@ -26,7 +26,7 @@ public:
 class CRealClockSetter : public IClockSetter
 {
 public:
-    BOOL SetSystemTime(const SYSTEMTIME& stUtc) override { return ::SetSystemTime(&stUtc); }
+    BOOL SetUtcTime(const SYSTEMTIME& stUtc) override { return ::SetSystemTime(&stUtc); }
 };
 
 class CRealSoundPlayer : public ISoundPlayer

@@ -1,6 +1,6 @@
 // The window-system calls a test must steer: the clock, setting the clock, sounds and
 // message boxes. Production uses the real calls; a test installs a fake for its scope with
-// CSeamOverride, and nothing else ever reaches the real SetSystemTime from a test.
+// a CSeamScope, and no test ever reaches the real clock setter.
 #pragma once
 
 #include <windows.h>
@@ -19,8 +19,8 @@ class IClockSetter
 {
 public:
     virtual ~IClockSetter() = default;
-    // SetSystemTime: UTC. Returns the platform's result; on failure GetLastError tells why.
-    virtual BOOL SetSystemTime(const SYSTEMTIME& stUtc) = 0;
+    // Sets the system clock (UTC). Returns the platform's result; on failure GetLastError tells why.
+    virtual BOOL SetUtcTime(const SYSTEMTIME& stUtc) = 0;
 };
 
 class ISoundPlayer

@@ -5,6 +5,8 @@
 #include "res/resource.h"
 #include "tests/wine/support/FakeClock.h"
 
+#include "tests/wine/support/Dib32.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -22,14 +24,8 @@ class CCapture
 public:
     explicit CCapture(HWND hWnd)
     {
-        BITMAPINFO bmi{};
-        bmi.bmiHeader.biSize = sizeof bmi.bmiHeader;
-        bmi.bmiHeader.biWidth = kLcdFaceWidth;
-        bmi.bmiHeader.biHeight = -kLcdFaceHeight;
-        bmi.bmiHeader.biPlanes = 1;
-        bmi.bmiHeader.biBitCount = 32;
         void* pBits = nullptr;
-        m_bitmap.Attach(::CreateDIBSection(nullptr, &bmi, DIB_RGB_COLORS, &pBits, nullptr, 0));
+        m_bitmap.Attach(CreateDib32(kLcdFaceWidth, kLcdFaceHeight, &pBits));
         m_pPixels = static_cast<const std::uint32_t*>(pBits);
         CMemoryDC dc(nullptr);
         CSelectObject keep(dc, m_bitmap);

@@ -1,4 +1,4 @@
-// Stands in for SetSystemTime in every test: records each time it was asked to set and
+// Stands in for the clock setter in every test: records each time it was asked to set and
 // answers with a chosen result, so no test ever moves the machine's clock.
 #pragma once
 
@@ -11,7 +11,7 @@ class CClockSetterRecorder : public IClockSetter
 public:
     explicit CClockSetterRecorder(BOOL bResult = TRUE) : m_bResult(bResult), m_scope(*this) {}
 
-    BOOL SetSystemTime(const SYSTEMTIME& stUtc) override
+    BOOL SetUtcTime(const SYSTEMTIME& stUtc) override
     {
         m_times.push_back(stUtc);
         return m_bResult;

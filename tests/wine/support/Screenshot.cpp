@@ -8,14 +8,8 @@ std::vector<std::uint32_t> Screenshot(const RECT& rc, const std::string& strName
 {
     const int nWidth = rc.right - rc.left;
     const int nHeight = rc.bottom - rc.top;
-    BITMAPINFO bmi{};
-    bmi.bmiHeader.biSize = sizeof bmi.bmiHeader;
-    bmi.bmiHeader.biWidth = nWidth;
-    bmi.bmiHeader.biHeight = -nHeight;
-    bmi.bmiHeader.biPlanes = 1;
-    bmi.bmiHeader.biBitCount = 32;
     void* pBits = nullptr;
-    CBitmap bitmap(::CreateDIBSection(nullptr, &bmi, DIB_RGB_COLORS, &pBits, nullptr, 0));
+    CBitmap bitmap(CreateDib32(nWidth, nHeight, &pBits));
     std::vector<std::uint32_t> pixels(static_cast<size_t>(nWidth) * nHeight);
     if (pBits == nullptr)
         return pixels;

@@ -2,6 +2,8 @@
 // tests, so a reader can look at what a test saw.
 #pragma once
 
+#include "tests/wine/support/Dib32.h"
+
 #include <windows.h>
 
 #include <cstdint>

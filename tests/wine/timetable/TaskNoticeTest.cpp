@@ -10,6 +10,8 @@
 #include "timetable/CTaskNoticeWnd.h"
 #include "timetable/TimeTask.h"
 
+#include "tests/wine/support/Dib32.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -46,14 +48,8 @@ struct Picture
         bFromScreen ? ::GetWindowRect(hWnd, &rc) : ::GetClientRect(hWnd, &rc);
         nWidth = rc.right - rc.left;
         nHeight = rc.bottom - rc.top;
-        BITMAPINFO bmi{};
-        bmi.bmiHeader.biSize = sizeof bmi.bmiHeader;
-        bmi.bmiHeader.biWidth = nWidth;
-        bmi.bmiHeader.biHeight = -nHeight;
-        bmi.bmiHeader.biPlanes = 1;
-        bmi.bmiHeader.biBitCount = 32;
         void* pBits = nullptr;
-        CBitmap bitmap(::CreateDIBSection(nullptr, &bmi, DIB_RGB_COLORS, &pBits, nullptr, 0));
+        CBitmap bitmap(CreateDib32(nWidth, nHeight, &pBits));
         CMemoryDC dc(nullptr);
         CSelectObject keep(dc, bitmap);
         if (bFromScreen)
