@@ -183,6 +183,11 @@ BOOL CMainDlg::CanSetTime() const
     return settings.USE_NTP != 0 && !settings.SERVER[0].empty() && !m_tasks.empty();
 }
 
+bool CMainDlg::FindHolidayColour(int nYear, int nMonth, int nDay, int& crColour) const
+{
+    return ::FindHolidayColour(m_holidays, nYear, nMonth, nDay, crColour);
+}
+
 BOOL CMainDlg::SaveTimeTable()
 {
     std::vector<const TimeTask*> reserved;

@@ -3,6 +3,7 @@
 // commands of the clock panel's menu. Owned by the application object.
 #pragma once
 
+#include "calendar/HolidayLookup.h"
 #include "framework/CDialog.h"
 #include "panel/CClockPanel.h"
 #include "timetable/TaskList.h"
@@ -10,7 +11,7 @@
 #include <memory>
 #include <string>
 
-class CMainDlg : public CDialog
+class CMainDlg : public CDialog, public IHolidayLookup
 {
 public:
     // strFolder: where TimeTable.ini and Holiday.ini lie (with its final backslash).
@@ -30,6 +31,7 @@ public:
     virtual BOOL SetTimeFromServer();
     // The enabling test of SET TIME.
     BOOL CanSetTime() const;
+    bool FindHolidayColour(int nYear, int nMonth, int nDay, int& crColour) const override;
 
     TaskList m_tasks;
     HolidayList m_holidays;

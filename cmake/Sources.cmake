@@ -16,6 +16,7 @@ set(TEMPIVA_PORTABLE_SOURCES
     timesync/NtpArithmetic.cpp
     timesync/CNtpStamp.cpp
     timesync/SntpPacket.cpp
+    calendar/HolidayLookup.cpp
 )
 
 # Window-system code of every subsystem (Windows build only), without WinMain.
