@@ -17,6 +17,13 @@ set(TEMPIVA_PORTABLE_SOURCES
     timesync/CNtpStamp.cpp
     timesync/SntpPacket.cpp
     calendar/HolidayLookup.cpp
+    calendar/CalendarDate.cpp
+    calendar/CalendarGrid.cpp
+    calendar/CalendarMetrics.cpp
+    calendar/CalendarGeometry.cpp
+    calendar/CalendarCellStyle.cpp
+    calendar/CalendarPaging.cpp
+    calendar/MonthPickerModel.cpp
 )
 
 # Window-system code of every subsystem (Windows build only), without WinMain.
