@@ -7,8 +7,11 @@
 #include "framework/Seams.h"
 #include "framework/WndClass.h"
 #include "res/resource.h"
+#include "timesync/ClockSetting.h"
 #include "timetable/TaskFile.h"
 #include "timetable/TaskScheduler.h"
+
+#include <utility>
 
 #include <mmsystem.h>
 
@@ -174,7 +177,20 @@ void CMainDlg::ClosePanel()
 
 BOOL CMainDlg::SetTimeFromServer()
 {
-    return CanSetTime();
+    // Reserved task 1 carries the report, so it must be there too.
+    if (!CanSetTime() || m_tasks.size() < 2)
+        return FALSE;
+    const AppSettings& settings = TheSettings();
+    const std::unique_ptr<CSntpClient> pClient = MakeSntpClient();
+    const std::string strReport =
+        SetClockFromServer(*pClient, settings.SERVER[0].c_str(), static_cast<std::uint16_t>(settings.PORT));
+    // The notice copies the text while it is shown; the task's own text is put back after,
+    // so that it is not lost at the next save.
+    TimeTask& carrier = *m_tasks[1];
+    std::string strOwnText = std::exchange(carrier.m_strText, strReport);
+    ShowClockPanel(&carrier);
+    carrier.m_strText = std::move(strOwnText);
+    return TRUE;
 }
 
 BOOL CMainDlg::CanSetTime() const

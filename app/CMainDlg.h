@@ -6,6 +6,7 @@
 #include "calendar/HolidayLookup.h"
 #include "framework/CDialog.h"
 #include "panel/CClockPanel.h"
+#include "timesync/CSntpClient.h"
 #include "timetable/TaskList.h"
 
 #include <memory>
@@ -27,7 +28,8 @@ public:
     BOOL RegisterPanelHotKey(UINT nModifierFlags, UINT nVirtualKey);
     BOOL AttachToHiddenOwner();
     BOOL SaveTimeTable();
-    // Asks the time server and sets the clock; the report shows on the panel.
+    // Asks the time server and sets the clock; the report shows on the panel as the notice of
+    // reserved task 1. FALSE when setting the time is not configured.
     virtual BOOL SetTimeFromServer();
     // The enabling test of SET TIME.
     BOOL CanSetTime() const;
@@ -47,6 +49,8 @@ protected:
     // command has nothing to show.
     virtual std::unique_ptr<CDialog> MakeConfigDialog() { return nullptr; }
     virtual std::unique_ptr<CDialog> MakeTimeTableDialog() { return nullptr; }
+    // One client per clock setting.
+    virtual std::unique_ptr<CSntpClient> MakeSntpClient() { return std::make_unique<CSntpClient>(); }
 
     void OnTimer(UINT_PTR nIdEvent);
     LRESULT OnHotKey(WPARAM wParam, LPARAM lParam);

@@ -49,6 +49,7 @@ set(TEMPIVA_WIN_SOURCES
     timesync/CNetSocket.cpp
     timesync/NtpClock.cpp
     timesync/CSntpClient.cpp
+    timesync/ClockSetting.cpp
 )
 
 # The program's entry point and application object.

@@ -64,3 +64,8 @@ target_link_options(sntp_query PRIVATE -static)
 add_test(NAME chrony_peer_test
     COMMAND ${CMAKE_SOURCE_DIR}/tests/wine/timesync/ChronyPeerTest.sh ${CMAKE_BINARY_DIR})
 set_tests_properties(chrony_peer_test PROPERTIES TIMEOUT 120)
+tempiva_wine_test(wine_clockset_tests
+    tests/wine/timesync/SetTimeFromServerTest.cpp
+    tests/wine/timesync/CTestNtpServer.cpp
+    tests/wine/support/ScratchFolder.cpp
+    res/Tempiva.rc)

@@ -1,5 +1,6 @@
 #include "timesync/CSntpClient.h"
 
+#include "framework/Seams.h"
 #include "timesync/CNetSocket.h"
 #include "timesync/CWSocketException.h"
 #include "timesync/NtpClock.h"
@@ -93,4 +94,52 @@ int CSntpClient::Exchange(const char* pszHost, std::uint16_t nPort, SntpResult& 
         // An empty datagram makes recv return 0 with no error code: a reply too short to use.
         return nError != 0 ? nError : ERROR_INVALID_DATA;
     }
+}
+
+BOOL CSntpClient::SetClientTime(const CNtpStamp& stamp)
+{
+    BOOL bResult = FALSE;
+    if (EnableSetTimePrivilege())
+        bResult = ClockSetter().SetUtcTime(ToSystemTimeStruct(stamp.ToSystemTime()));
+    // Keep the setter's failure code: switching the privilege off must not replace it.
+    const DWORD dwError = ::GetLastError();
+    RestoreSetTimePrivilege();
+    ::SetLastError(dwError);
+    return bResult;
+}
+
+BOOL CSntpClient::EnableSetTimePrivilege()
+{
+    HANDLE hToken = nullptr;
+    m_bPrivilegeSet = false;
+    if (!::OpenProcessToken(::GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, &hToken))
+    {
+        // A system without privileges has nothing to switch on.
+        if (::GetLastError() == ERROR_CALL_NOT_IMPLEMENTED)
+        {
+            ::SetLastError(0);
+            return TRUE;
+        }
+        return FALSE;
+    }
+    m_hToken = CHandle(hToken);
+    m_privileges = TOKEN_PRIVILEGES{};
+    if (!::LookupPrivilegeValueA(nullptr, "SeSystemtimePrivilege", &m_privileges.Privileges[0].Luid))
+        return FALSE;
+    m_privileges.Privileges[0].Attributes |= SE_PRIVILEGE_ENABLED;
+    m_privileges.PrivilegeCount = 1;
+    m_bPrivilegeSet = true;
+    // TRUE also when the token lacks the privilege: the clock setting then fails and says so.
+    return ::AdjustTokenPrivileges(m_hToken, FALSE, &m_privileges, 0, nullptr, nullptr);
+}
+
+void CSntpClient::RestoreSetTimePrivilege()
+{
+    if (m_bPrivilegeSet)
+    {
+        m_privileges.Privileges[0].Attributes &= ~static_cast<DWORD>(SE_PRIVILEGE_ENABLED);
+        ::AdjustTokenPrivileges(m_hToken, FALSE, &m_privileges, 0, nullptr, nullptr);
+        m_bPrivilegeSet = false;
+    }
+    m_hToken.Close();
 }

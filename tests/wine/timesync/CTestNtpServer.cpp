@@ -79,7 +79,7 @@ void CTestNtpServer::Serve()
         const int nReceived =
             ::recvfrom(m_hSocket, reinterpret_cast<char*>(request.data()), static_cast<int>(request.size()),
                        0, reinterpret_cast<sockaddr*>(&client), &nClientLength);
-        const CNtpStamp received = PreciseNow().AddSeconds(m_behaviour.dOffsetSeconds);
+        const CNtpStamp received = ServerNow();
         if (nReceived < 0)
             continue; // an ICMP error of an earlier reply; nothing to answer
         request.resize(static_cast<std::size_t>(nReceived));
@@ -99,7 +99,7 @@ void CTestNtpServer::Serve()
         reply[3] = 0xEC; // 2^-20 s
         std::memcpy(reply.data() + 24, request.data() + 40, 8);
         Put(reply, 32, received);
-        Put(reply, 40, PreciseNow().AddSeconds(m_behaviour.dOffsetSeconds));
+        Put(reply, 40, ServerNow());
         reply.resize(m_behaviour.nReplyBytes);
         if (m_behaviour.malform)
             m_behaviour.malform(reply);
@@ -107,4 +107,10 @@ void CTestNtpServer::Serve()
         ::sendto(m_hSocket, reinterpret_cast<const char*>(reply.data()), static_cast<int>(reply.size()), 0,
                  reinterpret_cast<const sockaddr*>(&client), nClientLength);
     }
+}
+
+CNtpStamp CTestNtpServer::ServerNow() const
+{
+    const CNtpStamp now = m_behaviour.clock ? m_behaviour.clock() : PreciseNow();
+    return now.AddSeconds(m_behaviour.dOffsetSeconds);
 }
