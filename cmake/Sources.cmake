@@ -45,6 +45,10 @@ set(TEMPIVA_WIN_SOURCES
     panel/CClockPanel.cpp
     timetable/CScrollerCtrl.cpp
     timetable/CTaskNoticeWnd.cpp
+    calendar/CBufferedDC.cpp
+    calendar/CalendarFontSpec.cpp
+    calendar/CCalendarCtrl.cpp
+    calendar/CMonthPickerWnd.cpp
     timesync/CWSocketException.cpp
     timesync/CNetSocket.cpp
     timesync/NtpClock.cpp

@@ -146,6 +146,26 @@ template <UINT Msg, auto Pfn> constexpr MsgMapEntry MapMessage()
     return e;
 }
 
+// void OnX(UINT nFlags, POINT pt) for a client-area mouse message; pt in client coordinates,
+// negative left of or above the client area while the mouse is captured.
+template <UINT Msg, auto Pfn> constexpr MsgMapEntry MapMouse()
+{
+    using T = msgmap_detail::ClassOf<Pfn>;
+    static_assert(std::is_same_v<decltype(Pfn), void (T::*)(UINT, POINT)>,
+                  "MapMouse expects void OnX(UINT nFlags, POINT pt)");
+    static_assert(Msg >= WM_MOUSEFIRST && Msg <= WM_MOUSELAST, "MapMouse is for client-area mouse messages");
+    MsgMapEntry e;
+    e.uMsg = Msg;
+    e.pfnThunk = [](CWnd* p, WPARAM w, LPARAM l, LRESULT& r) {
+        msgmap_detail::HandlerScope scope(p);
+        const POINT pt{static_cast<short>(LOWORD(l)), static_cast<short>(HIWORD(l))};
+        (static_cast<T*>(p)->*Pfn)(static_cast<UINT>(w), pt);
+        r = 0;
+        return scope.Handled();
+    };
+    return e;
+}
+
 namespace msgmap_detail {
 
 template <auto Pfn> constexpr MsgMapEntry CommandEntry(UINT_PTR first, UINT_PTR last)

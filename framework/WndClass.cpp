@@ -29,3 +29,8 @@ const char* AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor, HBRUSH hBackg
     names.emplace_back(szName);
     return names.back().c_str();
 }
+
+const char* AfxDefaultChildClass()
+{
+    return AfxRegisterWndClass(CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW, ::LoadCursorA(nullptr, IDC_ARROW));
+}

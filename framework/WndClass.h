@@ -8,3 +8,7 @@
 // the name stays valid for the life of the process. Empty on failure.
 const char* AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor = nullptr, HBRUSH hBackground = nullptr,
                                 HICON hIcon = nullptr);
+
+// The class for child windows that name none of their own: double clicks, redrawn whole when
+// resized, the arrow cursor, no background brush.
+const char* AfxDefaultChildClass();
