@@ -18,13 +18,15 @@ CalendarCellStyle DecideCellStyle(const CalendarDate& date, int nDisplayedMonth,
     style.m_role = bThisMonth ? CalendarFontRole::Date : CalendarFontRole::OtherMonth;
     style.m_crText = bThisMonth ? colours.m_crDate : colours.m_crOtherMonth;
 
-    if (IsInSelection(selection, date)) {
+    if (IsInSelection(selection, date))
+    {
         // Inverse colours: the date colour behind, the background colour in front.
         style.m_bFill = true;
         style.m_crFill = colours.m_crDate;
         style.m_crText = colours.m_crBackground;
     }
-    if (facts.m_bMarked) {
+    if (facts.m_bMarked)
+    {
         // Neighbouring months keep their own font but show their marks; the mark wins over the
         // selection's text colour, so a selected holiday still reads as one.
         if (bThisMonth)

@@ -87,7 +87,8 @@ std::optional<int> HitDay(const CalendarGeometry& geometry, CalendarPoint pt)
 {
     if (!PtInCalendarRect(geometry.m_rcGrid, pt))
         return std::nullopt;
-    for (int nCell = 0; nCell < kGridCells; ++nCell) {
+    for (int nCell = 0; nCell < kGridCells; ++nCell)
+    {
         if (PtInCalendarRect(CellHitRect(geometry, nCell), pt))
             return nCell;
     }

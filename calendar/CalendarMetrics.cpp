@@ -26,8 +26,10 @@ CalendarMetrics MeasureCalendarMetrics(ICalendarMeasurer& measurer,
     // differently sized other-month font still fits its cell.
     Extent date;
     for (CalendarFontRole role :
-         {CalendarFontRole::Date, CalendarFontRole::MarkedDate, CalendarFontRole::OtherMonth}) {
-        for (int nDay = 1; nDay <= 31; ++nDay) {
+         {CalendarFontRole::Date, CalendarFontRole::MarkedDate, CalendarFontRole::OtherMonth})
+    {
+        for (int nDay = 1; nDay <= 31; ++nDay)
+        {
             const std::string text{static_cast<char>('0' + nDay / 10), static_cast<char>('0' + nDay % 10)};
             date.Fit(measurer.Measure(role, text));
         }
@@ -39,7 +41,8 @@ CalendarMetrics MeasureCalendarMetrics(ICalendarMeasurer& measurer,
         weekday.Fit(measurer.Measure(CalendarFontRole::Weekday, pszLetter));
 
     Extent title;
-    for (int nYear = nDisplayedYear - 10; nYear <= nDisplayedYear + 10; ++nYear) {
+    for (int nYear = nDisplayedYear - 10; nYear <= nDisplayedYear + 10; ++nYear)
+    {
         const std::string strYear = " " + std::to_string(nYear);
         for (const std::string& strName : monthNames)
             title.Fit(measurer.Measure(CalendarFontRole::Title, strName + strYear));

@@ -71,7 +71,8 @@ void MonthPickerScroll::ScrollEarlier(int n)
     m_nEarlier += n;
     if (m_nEarlier < kCountsPerMove)
         return;
-    for (int i = 0; i < n; ++i) {
+    for (int i = 0; i < n; ++i)
+    {
         // The bound is the whole year 100, not January 100: the counter stays full and each
         // further count tries again, which changes nothing until the pointer comes back.
         if (m_centre.m_nYear == kMinCalendarYear)
@@ -88,7 +89,8 @@ void MonthPickerScroll::ScrollLater(int n)
     m_nLater += n;
     if (m_nLater < kCountsPerMove)
         return;
-    for (int i = 0; i < n; ++i) {
+    for (int i = 0; i < n; ++i)
+    {
         if (m_centre.m_nYear == kMaxCalendarYear)
             return;
         m_centre = AddMonths(m_centre, 1);

@@ -73,6 +73,8 @@ set(TEMPIVA_HOST_TEST_SOURCES
     tests/host/panel/PanelLayoutTest.cpp
     tests/host/timesync/NtpStampTest.cpp
     tests/host/timesync/SntpPacketTest.cpp
+    tests/host/calendar/CalendarGridTest.cpp
+    tests/host/calendar/CalendarCellStyleTest.cpp
 )
 
 set(TEMPIVA_BENCH_SOURCES
