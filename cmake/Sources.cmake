@@ -75,6 +75,9 @@ set(TEMPIVA_HOST_TEST_SOURCES
     tests/host/timesync/SntpPacketTest.cpp
     tests/host/calendar/CalendarGridTest.cpp
     tests/host/calendar/CalendarCellStyleTest.cpp
+    tests/host/calendar/CalendarPagingTest.cpp
+    tests/host/calendar/CalendarMetricsTest.cpp
+    tests/host/calendar/MonthPickerModelTest.cpp
 )
 
 set(TEMPIVA_BENCH_SOURCES

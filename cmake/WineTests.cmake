@@ -17,6 +17,8 @@ tempiva_wine_test(wine_e2e_tests
     tests/wine/e2e/StartUpTest.cpp
     tests/wine/e2e/PanelTest.cpp
     tests/wine/e2e/NoticeTest.cpp
+    tests/wine/e2e/ClockSetTest.cpp
+    tests/wine/timesync/CTestNtpServer.cpp
     tests/wine/support/PngWriter.cpp
     tests/wine/support/Screenshot.cpp
     tests/wine/support/Dib32.cpp
@@ -38,6 +40,7 @@ tempiva_wine_test(wine_panel_tests
     tests/wine/panel/ClockSTTest.cpp
     tests/wine/panel/ClockPanelMenuTest.cpp
     tests/wine/support/Dib32.cpp
+    tests/wine/driver/CProgramUnderTest.cpp
     res/Tempiva.rc)
 
 # Timed runs, not tests: bench/wine/PanelTiming.cpp (see the README).
@@ -68,4 +71,8 @@ tempiva_wine_test(wine_clockset_tests
     tests/wine/timesync/SetTimeFromServerTest.cpp
     tests/wine/timesync/CTestNtpServer.cpp
     tests/wine/support/ScratchFolder.cpp
+    tests/wine/support/Screenshot.cpp
+    tests/wine/support/PngWriter.cpp
+    tests/wine/support/Dib32.cpp
+    tests/wine/driver/CProgramUnderTest.cpp
     res/Tempiva.rc)

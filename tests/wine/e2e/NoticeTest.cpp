@@ -3,6 +3,7 @@
 // breaks nothing.
 #include "res/resource.h"
 #include "tests/wine/driver/CProgramUnderTest.h"
+#include "tests/wine/e2e/ProgramWindows.h"
 #include "tests/wine/support/Screenshot.h"
 
 #include <gtest/gtest.h>
@@ -56,22 +57,6 @@ CDueTask DueSoon(int nShowSeconds)
     return {nNotice, szWhen};
 }
 
-std::vector<HWND> ToolWindows(const CProgramUnderTest& program)
-{
-    std::vector<HWND> windows;
-    for (HWND hWnd : program.Windows())
-        if (::IsWindowVisible(hWnd) && (::GetWindowLongPtrA(hWnd, GWL_EXSTYLE) & WS_EX_TOOLWINDOW))
-            windows.push_back(hWnd);
-    return windows;
-}
-
-RECT WindowRect(HWND hWnd)
-{
-    RECT rc{};
-    ::GetWindowRect(hWnd, &rc);
-    return rc;
-}
-
 // Bottom to top: the panel first, then its notices as they stack upwards.
 std::vector<HWND> Stack(const CProgramUnderTest& program)
 {
@@ -92,14 +77,7 @@ protected:
         ASSERT_TRUE(m_program.Start());
         ASSERT_NE(nullptr, m_program.WaitForMainDialog(kWaitMs));
     }
-    void TearDown() override
-    {
-        if (m_program.IsRunning())
-        {
-            m_program.SendCommand(ID_APP_EXIT);
-            EXPECT_EQ(std::optional<DWORD>(0), m_program.WaitForExit(kWaitMs));
-        }
-    }
+    void TearDown() override { ExitProgram(m_program, kWaitMs); }
 
     CScratchFolder m_folder;
     CProgramUnderTest m_program{m_folder};

@@ -1,6 +1,7 @@
 // The clock panel end to end: the hot key, its corner, auto-hide by the pointer, colours.
 #include "res/resource.h"
 #include "tests/wine/driver/CProgramUnderTest.h"
+#include "tests/wine/e2e/ProgramWindows.h"
 #include "tests/wine/support/Screenshot.h"
 
 #include <gtest/gtest.h>
@@ -79,14 +80,7 @@ protected:
         ASSERT_NE(nullptr, m_hMain);
     }
     void HotKey() { ::PostMessageA(m_hMain, WM_HOTKEY, 1, 0); }
-    void TearDown() override
-    {
-        if (m_program.IsRunning())
-        {
-            m_program.SendCommand(ID_APP_EXIT);
-            EXPECT_EQ(std::optional<DWORD>(0), m_program.WaitForExit(kWaitMs));
-        }
-    }
+    void TearDown() override { ExitProgram(m_program, kWaitMs); }
 
     CScratchFolder m_folder;
     CProgramUnderTest m_program{m_folder};

@@ -8,6 +8,7 @@
 #include "tests/wine/support/CClockSetterRecorder.h"
 #include "tests/wine/support/FakeClock.h"
 #include "tests/wine/support/ScratchFolder.h"
+#include "tests/wine/support/Screenshot.h"
 #include "tests/wine/timesync/CTestNtpServer.h"
 #include "timesync/NtpClock.h"
 #include "timetable/CTaskNoticeWnd.h"
@@ -64,6 +65,21 @@ public:
         const BOOL bResult = CMainDlg::ShowClockPanel(pTask);
         m_notices.push_back(NoticeTexts());
         return bResult;
+    }
+
+    static HWND FirstNotice()
+    {
+        HWND hNotice = nullptr;
+        ::EnumThreadWindows(
+            ::GetCurrentThreadId(),
+            [](HWND hWnd, LPARAM lParam) -> BOOL {
+                if (dynamic_cast<CTaskNoticeWnd*>(CWnd::FromHandlePermanent(hWnd)) == nullptr)
+                    return TRUE;
+                *reinterpret_cast<HWND*>(lParam) = hWnd;
+                return FALSE;
+            },
+            reinterpret_cast<LPARAM>(&hNotice));
+        return hNotice;
     }
 
     std::vector<std::string> m_reports;
@@ -255,4 +271,31 @@ TEST_F(SetTimeFromServer, ASilentServerIsReportedWithTheTimeOutCode)
     ExpectReported(" 時刻に失敗しました。\n Failed to retreive time from NTP server, GetLastError returned 10060\n");
     EXPECT_EQ(1u, pServer->Requests().size());
     EXPECT_TRUE(m_setter.m_times.empty());
+}
+
+// The report as the user sees it: the notice standing on the panel (the README's picture).
+TEST_F(SetTimeFromServer, TheReportStandsOnThePanel)
+{
+    const auto pServer = StartServer(1.25);
+    SetTime();
+    ASSERT_NE(nullptr, m_dlg.Panel());
+    const HWND hNotice = CReportingMainDlg::FirstNotice();
+    ASSERT_NE(nullptr, hNotice);
+    // Let the text scroll in and come to rest.
+    const ULONGLONG nUntil = ::GetTickCount64() + 2500;
+    MSG msg;
+    while (::GetTickCount64() < nUntil)
+    {
+        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+            ::DispatchMessageA(&msg);
+        ::Sleep(10);
+    }
+    RECT rcPanel{};
+    RECT rcNotice{};
+    ::GetWindowRect(m_dlg.Panel()->m_hWnd, &rcPanel);
+    ::GetWindowRect(hNotice, &rcNotice);
+    EXPECT_EQ(rcPanel.top, rcNotice.bottom);
+    RECT rcAll = rcPanel;
+    rcAll.top = rcNotice.top;
+    EXPECT_FALSE(Screenshot(rcAll, "panel-clockset.png").empty());
 }

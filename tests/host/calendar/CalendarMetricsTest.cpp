@@ -1,0 +1,96 @@
+#include "calendar/CalendarGeometry.h"
+#include "calendar/CalendarMetrics.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const std::array<std::string, 12> kNames = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                            "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+
+// Fixed extents with one exception per role, so each maximum is traced to the text that makes it.
+class CFakeMeasurer : public ICalendarMeasurer
+{
+public:
+    std::string m_strWideTitle;
+    int m_nWeekdayWidth = 11;
+
+    CalendarSize Measure(CalendarFontRole role, const std::string& text) override
+    {
+        switch (role)
+        {
+        case CalendarFontRole::MarkedDate:
+            return {text == "31" ? 16 : 12, 13};
+        case CalendarFontRole::OtherMonth:
+            return {12, text == "01" ? 15 : 13};
+        case CalendarFontRole::Weekday:
+            return {text == "W" ? m_nWeekdayWidth : 7, text == "M" ? 12 : 10};
+        case CalendarFontRole::Title:
+            return {text == m_strWideTitle ? 250 : 60, 14};
+        default:
+            return {12, 13};
+        }
+    }
+};
+
+int BlockWidthWithWideTitle(const std::string& strTitle, int nDisplayedYear)
+{
+    CFakeMeasurer measurer;
+    measurer.m_strWideTitle = strTitle;
+    return MeasureCalendarMetrics(measurer, kNames, nDisplayedYear).m_nBlockWidth;
+}
+
+const CalendarGeometry kGeometry = ComputeCalendarGeometry({16, 15, 12, 20, 240, 146});
+
+} // namespace
+
+TEST(CalendarMetrics, CellsFitEveryDateFontAndTheWeekdayLetters)
+{
+    CFakeMeasurer measurer;
+    // Cell 16 (the marked font's "31") x 15 (the other-month font's "01"); narrow titles leave
+    // the block width to the cells.
+    EXPECT_EQ((CalendarMetrics{16, 15, 12, 20, 7 * 16 + 40, 6 * 15 + 12 + 20 + 24}),
+              MeasureCalendarMetrics(measurer, kNames, 2026));
+    measurer.m_nWeekdayWidth = 21;
+    EXPECT_EQ(21, MeasureCalendarMetrics(measurer, kNames, 2026).m_nCellWidth);
+}
+
+TEST(CalendarMetrics, BlockWidthFitsTheTitlesOfTenYearsEitherSide)
+{
+    EXPECT_EQ(280, BlockWidthWithWideTitle("Dec 2016", 2026));
+    EXPECT_EQ(280, BlockWidthWithWideTitle("Jan 2036", 2026));
+    EXPECT_EQ(280, BlockWidthWithWideTitle("Jun 95", 100)) << "years below 100 are measured too";
+    EXPECT_EQ(152, BlockWidthWithWideTitle("Dec 2015", 2026));
+    EXPECT_EQ(152, BlockWidthWithWideTitle("Jan 2037", 2026));
+}
+
+TEST(CalendarGeometry, TitleArrowsWeekdaysAndCellsFromTheMetrics)
+{
+    const CalendarGeometry& g = kGeometry;
+    EXPECT_EQ((CalendarRect{0, 0, 239, 20}), g.m_rcTitleBand);
+    EXPECT_EQ((CalendarRect{1, 1, 230, 18}), g.m_rcTitleText);
+    EXPECT_EQ((CalendarRect{10, 1, 220, 18}), g.m_rcTitleHit);
+    EXPECT_EQ((CalendarArrow{{6, 10}, 11, 5, 15, {5, 4, 12, 16}}), g.m_back);
+    EXPECT_EQ((CalendarArrow{{230, 10}, 225, 5, 15, {224, 4, 231, 16}}), g.m_forward);
+    EXPECT_EQ((CalendarRect{128, 21, 144, 34}), WeekdayTitleRect(g, 6));
+    EXPECT_EQ((CalendarPoint{8, 35}), g.m_ptSeparatorFrom);
+    EXPECT_EQ((CalendarPoint{144, 35}), g.m_ptSeparatorTo);
+    EXPECT_EQ((CalendarRect{8, 36, 144, 138}), g.m_rcGrid);
+    EXPECT_EQ((CalendarRect{5, 36, 26, 54}), CellFillRect(g, 0));
+    EXPECT_EQ((CalendarRect{5, 36, 26, 53}), CellHitRect(g, 0));
+    EXPECT_EQ((CalendarRect{128, 121, 144, 136}), CellTextRect(g, 41));
+}
+
+TEST(CalendarGeometry, HitDayInsideTheGridWithTheLeftCellWinningTheSharedColumn)
+{
+    const std::pair<CalendarPoint, std::optional<int>> cases[] = {
+        {{8, 36}, 0},  {{7, 40}, std::nullopt}, {{25, 40}, 0},    {{26, 40}, 1},
+        {{10, 52}, 0}, {{10, 53}, 7},           {{143, 137}, 41}, {{144, 137}, std::nullopt},
+    };
+    for (const auto& [pt, nCell] : cases)
+        EXPECT_EQ(nCell, HitDay(kGeometry, pt)) << pt.x << "," << pt.y;
+
+    const CalendarGridDates first = BuildCalendarGrid(1, 100, 1);
+    EXPECT_EQ(std::nullopt, SelectableDayAt(kGeometry, first, {10, 40})) << "27 December 99";
+    EXPECT_EQ((CalendarDate{100, 1, 1}), SelectableDayAt(kGeometry, first, {108, 40}));
+}

@@ -1,0 +1,35 @@
+// What the end-to-end tests look for in the program under test: its visible tool windows
+// (the panel, its notices, the calendar) and an orderly end through EXIT.
+#pragma once
+
+#include "res/resource.h"
+#include "tests/wine/driver/CProgramUnderTest.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+inline std::vector<HWND> ToolWindows(const CProgramUnderTest& program)
+{
+    std::vector<HWND> windows;
+    for (HWND hWnd : program.Windows())
+        if (::IsWindowVisible(hWnd) && (::GetWindowLongPtrA(hWnd, GWL_EXSTYLE) & WS_EX_TOOLWINDOW))
+            windows.push_back(hWnd);
+    return windows;
+}
+
+inline RECT WindowRect(HWND hWnd)
+{
+    RECT rc{};
+    ::GetWindowRect(hWnd, &rc);
+    return rc;
+}
+
+// EXIT, and the program must end with 0.
+inline void ExitProgram(CProgramUnderTest& program, DWORD nTimeoutMs)
+{
+    if (!program.IsRunning())
+        return;
+    program.SendCommand(ID_APP_EXIT);
+    EXPECT_EQ(std::optional<DWORD>(0), program.WaitForExit(nTimeoutMs));
+}
