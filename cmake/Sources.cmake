@@ -78,6 +78,7 @@ set(TEMPIVA_HOST_TEST_SOURCES
     tests/host/calendar/CalendarPagingTest.cpp
     tests/host/calendar/CalendarMetricsTest.cpp
     tests/host/calendar/MonthPickerModelTest.cpp
+    tests/host/calendar/HolidayLookupTest.cpp
 )
 
 set(TEMPIVA_BENCH_SOURCES
