@@ -84,4 +84,5 @@ set(TEMPIVA_HOST_TEST_SOURCES
 set(TEMPIVA_BENCH_SOURCES
     bench/TaskSectionBench.cpp
     bench/TaskTickBench.cpp
+    bench/CalendarGridBench.cpp
 )
