@@ -49,6 +49,7 @@ set(TEMPIVA_WIN_SOURCES
     calendar/CalendarFontSpec.cpp
     calendar/CCalendarCtrl.cpp
     calendar/CMonthPickerWnd.cpp
+    calendar/CCalendarWnd.cpp
     timesync/CWSocketException.cpp
     timesync/CNetSocket.cpp
     timesync/NtpClock.cpp

@@ -1,6 +1,7 @@
 #include "panel/CClockPanel.h"
 
 #include "app/AppSettings.h"
+#include "calendar/CCalendarWnd.h"
 #include "framework/Seams.h"
 #include "framework/WndClass.h"
 #include "res/resource.h"
@@ -152,10 +153,16 @@ BOOL CClockPanel::AddNotice(const TimeTask* pTask)
 
 void CClockPanel::OpenCalendar()
 {
-    // The calendar window goes above the panel once its window class exists; the timer is
-    // started afresh as it will be then.
+    // The calendar's entrance animation must not count against the auto-hide period.
     KillTimer(kAutoHideTimerId);
+    RECT rcPanel{};
+    ::GetWindowRect(m_hWnd, &rcPanel);
+    RECT rcCalendar{rcPanel.left, 0, rcPanel.right, rcPanel.top - 1};
+    rcCalendar.top = rcCalendar.bottom - (rcPanel.right - rcPanel.left);
     m_pCalendar.reset();
+    auto pCalendar = std::make_unique<CCalendarWnd>();
+    pCalendar->CreatePopup(this, rcCalendar, m_dwShowFlags, m_dwHideFlags, m_nCorner, m_nAnimationMs, nullptr);
+    m_pCalendar = std::move(pCalendar);
     SetTimer(kAutoHideTimerId, 10000);
 }
 

@@ -20,24 +20,6 @@ std::string Task(const char* pszWhen, const std::string& strText)
 const char* const kTimed = "   *  *  *  * 12 00  *  *      *      *";
 const char* const kStartUpOneSecond = "   *  *  *  *  *  *  * 01      *      *";
 
-HWND FindPanel(const CProgramUnderTest& program)
-{
-    for (HWND hWnd : program.Windows())
-    {
-        const LONG_PTR exStyle = ::GetWindowLongPtrA(hWnd, GWL_EXSTYLE);
-        if (::IsWindowVisible(hWnd) && (exStyle & WS_EX_TOOLWINDOW) && (exStyle & WS_EX_TOPMOST))
-            return hWnd;
-    }
-    return nullptr;
-}
-
-HWND WaitForPanel(const CProgramUnderTest& program)
-{
-    HWND hPanel = nullptr;
-    WaitUntil([&] { return (hPanel = FindPanel(program)) != nullptr; }, kWaitMs);
-    return hPanel;
-}
-
 RECT WorkArea()
 {
     RECT rc{};

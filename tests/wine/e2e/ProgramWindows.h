@@ -25,6 +25,27 @@ inline RECT WindowRect(HWND hWnd)
     return rc;
 }
 
+// The panel among the calendar and the notices, which are topmost tool windows too: the
+// LCD face's fixed 151 x 72 in a dialog frame.
+inline HWND FindPanel(const CProgramUnderTest& program)
+{
+    for (HWND hWnd : ToolWindows(program))
+    {
+        const RECT rc = WindowRect(hWnd);
+        if ((::GetWindowLongPtrA(hWnd, GWL_EXSTYLE) & WS_EX_TOPMOST) && rc.right - rc.left == 157 &&
+            rc.bottom - rc.top == 78)
+            return hWnd;
+    }
+    return nullptr;
+}
+
+inline HWND WaitForPanel(const CProgramUnderTest& program, DWORD nTimeoutMs = 10000)
+{
+    HWND hPanel = nullptr;
+    WaitUntil([&] { return (hPanel = FindPanel(program)) != nullptr; }, nTimeoutMs);
+    return hPanel;
+}
+
 // EXIT, and the program must end with 0.
 inline void ExitProgram(CProgramUnderTest& program, DWORD nTimeoutMs)
 {
