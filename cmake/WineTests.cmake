@@ -77,3 +77,14 @@ tempiva_wine_test(wine_clockset_tests
     tests/wine/support/Dib32.cpp
     tests/wine/driver/CProgramUnderTest.cpp
     res/Tempiva.rc)
+tempiva_wine_test(wine_calendar_window_tests
+    tests/wine/calendar/CalendarWndTest.cpp
+    tests/wine/support/Dib32.cpp
+    tests/wine/support/PngWriter.cpp
+    tests/wine/support/Screenshot.cpp
+    tests/wine/support/ScratchFolder.cpp
+    tests/wine/driver/CProgramUnderTest.cpp
+    res/Tempiva.rc)
+# Wine sees this machine's root as drive Z:.
+target_compile_definitions(wine_calendar_window_tests PRIVATE
+    TEMPIVA_SHIPPED_HOLIDAYS="Z:${CMAKE_SOURCE_DIR}/res/defaults/Holiday.ini")

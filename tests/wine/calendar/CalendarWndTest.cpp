@@ -1,0 +1,205 @@
+// The calendar window in-process, as the hot key opens it: the real main dialog with a test
+// Holiday.ini, its real panel, and the calendar's picture read at a fixed today.
+#include "app/AppSettings.h"
+#include "app/CMainDlg.h"
+#include "calendar/CCalendarWnd.h"
+#include "framework/CWinApp.h"
+#include "res/resource.h"
+#include "tests/wine/calendar/CalendarPicture.h"
+#include "tests/wine/support/FakeClock.h"
+#include "tests/wine/support/ScratchFolder.h"
+#include "tests/wine/support/Screenshot.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace {
+
+const char* const kPastTask = "2020  1  1  *  0  0  *  *      *      *  \"\"\r\n";
+constexpr COLORREF kHoliday = RGB(0, 192, 0);
+constexpr COLORREF kSecondMatch = RGB(192, 0, 192);
+constexpr COLORREF kSundayHoliday = RGB(255, 128, 0);
+
+// December 2026 begins on a Tuesday: the Sunday-first grid opens with 29 and 30 November.
+const char* const kHolidays = "[HOLIDAY]\r\n"
+                              "2026 12  3 00C000 \"a Thursday\"\r\n"
+                              "   * 12  3 C000C0 \"the same day again\"\r\n"
+                              "   * 12 24      * \"no colour of its own\"\r\n"
+                              "2026 12 27 FF8000 \"on a Sunday\"\r\n";
+
+CCalendarWnd* FindCalendarWnd()
+{
+    CCalendarWnd* pFound = nullptr;
+    ::EnumThreadWindows(
+        ::GetCurrentThreadId(),
+        [](HWND hWnd, LPARAM lParam) -> BOOL {
+            auto* pWnd = dynamic_cast<CCalendarWnd*>(CWnd::FromHandlePermanent(hWnd));
+            if (pWnd == nullptr)
+                return TRUE;
+            *reinterpret_cast<CCalendarWnd**>(lParam) = pWnd;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&pFound));
+    return pFound;
+}
+
+RECT WindowRect(HWND hWnd)
+{
+    RECT rc{};
+    ::GetWindowRect(hWnd, &rc);
+    return rc;
+}
+
+class CalendarWindow : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        TheSettings() = AppSettings{};
+        TheSettings().HOTKEY = static_cast<int>(VK_F17 << 16);
+        TheSettings().DRAW_SEC = 1;
+        TheSettings().FONT_NAME = "ＭＳ Ｐゴシック";
+        TheSettings().RGB_ON = RGB(0, 0, 96);
+        m_app.m_pMainWnd = &m_dlg;
+    }
+    void TearDown() override
+    {
+        if (m_dlg.IsWindow())
+            m_dlg.DestroyWindow();
+    }
+
+    // The hot key's road: the panel opens without a task, and with it the calendar.
+    // pszHolidays: the Holiday.ini to use, or none when one is already in the folder.
+    void Open(const char* pszHolidays = kHolidays)
+    {
+        m_folder.Write("TimeTable.ini", std::string("[TIMETABLE_RESERVE]\r\n") + kPastTask + kPastTask +
+                                            "[TIMETABLE]\r\n");
+        if (pszHolidays != nullptr)
+            m_folder.Write("Holiday.ini", pszHolidays);
+        ASSERT_TRUE(m_dlg.Create(IDD_MAIN));
+        ASSERT_TRUE(m_dlg.ShowClockPanel(nullptr));
+        m_pWnd = FindCalendarWnd();
+        ASSERT_NE(nullptr, m_pWnd);
+    }
+
+    CCalendarCtrl& Calendar() const { return m_pWnd->m_calendar; }
+    int CellOf(const CalendarDate& date) const
+    {
+        const CalendarGridDates& dates = Calendar().MonthBlock().m_dates;
+        for (int i = 0; i < kGridCells; ++i)
+            if (dates[i] == date)
+                return i;
+        return -1;
+    }
+    CalendarRect Text(const CalendarDate& date) const
+    {
+        return CellTextRect(Calendar().MonthBlock().m_geometry, CellOf(date));
+    }
+    CalendarRect Fill(const CalendarDate& date) const
+    {
+        return CellFillRect(Calendar().MonthBlock().m_geometry, CellOf(date));
+    }
+
+    CFakeClock m_clock{LocalTime(2026, 12, 16, 10, 0, 0)};
+    CWinApp m_app;
+    CScratchFolder m_folder;
+    CMainDlg m_dlg{m_folder.Path()};
+    CCalendarWnd* m_pWnd = nullptr;
+};
+
+} // namespace
+
+TEST_F(CalendarWindow, ShowsTodaysMonthWithTodaySelectedAndEveryDateInItsColour)
+{
+    Open();
+    const AppSettings& settings = TheSettings();
+    const Picture picture(Calendar().m_hWnd);
+    picture.Save("calendar-window.png");
+    EXPECT_EQ(12, Calendar().DisplayedMonth().m_nMonth);
+    EXPECT_EQ(2026, Calendar().DisplayedMonth().m_nYear);
+    ASSERT_EQ(0, CellOf({2026, 11, 29}));
+
+    const CalendarDate today{2026, 12, 16};
+    picture.ExpectFramed(Fill(today));
+    EXPECT_EQ(settings.RGB_ON, picture.At(Fill(today).left + 1, Fill(today).top + 1)) << "selected: inverted";
+    EXPECT_GT(picture.Count(settings.RGB_BACK, Text(today)), 0);
+
+    struct Expected
+    {
+        CalendarDate date;
+        COLORREF crText;
+        const char* pszWhy;
+    };
+    const Expected expected[] = {
+        {{2026, 12, 15}, settings.RGB_ON, "a plain weekday"},
+        {{2026, 12, 12}, settings.RGB_SATURDAY, "a Saturday"},
+        {{2026, 12, 13}, settings.RGB_SUNDAY, "a Sunday"},
+        {{2026, 12, 3}, kHoliday, "a holiday: the first matching entry"},
+        {{2026, 12, 24}, settings.RGB_SUNDAY, "a holiday without a colour of its own"},
+        {{2026, 12, 27}, kSundayHoliday, "a holiday on a Sunday"},
+        {{2026, 11, 30}, settings.RGB_OFF, "a weekday of the month before"},
+        {{2027, 1, 4}, settings.RGB_OFF, "a weekday of the month after"},
+        {{2027, 1, 9}, settings.RGB_SATURDAY, "a Saturday of the month after keeps its mark"},
+    };
+    for (const Expected& e : expected)
+    {
+        SCOPED_TRACE(e.pszWhy);
+        EXPECT_GT(picture.Count(e.crText, Text(e.date)), 3);
+    }
+    EXPECT_EQ(0, picture.Count(kSecondMatch, Text({2026, 12, 3})));
+}
+
+TEST_F(CalendarWindow, StandsOnThePanelsTopEdgeFlushWithItsRightEdge)
+{
+    Open();
+    const RECT rcPanel = WindowRect(m_dlg.Panel()->m_hWnd);
+    const RECT rcWnd = WindowRect(m_pWnd->m_hWnd);
+    EXPECT_EQ(rcPanel.top, rcWnd.bottom);
+    EXPECT_EQ(rcPanel.right, rcWnd.right);
+    // The window is fitted around the calendar it holds.
+    RECT rcClient{};
+    ::GetClientRect(m_pWnd->m_hWnd, &rcClient);
+    const SIZE size = Calendar().MeasureTotal();
+    EXPECT_EQ(size.cx, rcClient.right);
+    EXPECT_EQ(size.cy, rcClient.bottom);
+}
+
+TEST_F(CalendarWindow, InATopCornerItLiesBelowThePanelInsideTheWorkArea)
+{
+    TheSettings().DISP_POS = 1;
+    Open();
+    const RECT rcPanel = WindowRect(m_dlg.Panel()->m_hWnd);
+    const RECT rcWnd = WindowRect(m_pWnd->m_hWnd);
+    EXPECT_EQ(rcPanel.bottom, rcWnd.top);
+    EXPECT_EQ(rcPanel.right, rcWnd.right);
+    RECT rcWork{};
+    ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &rcWork, 0);
+    EXPECT_GE(rcWnd.top, rcWork.top);
+    EXPECT_LE(rcWnd.bottom, rcWork.bottom);
+}
+
+// The README's picture: November 2026 with the shipped Holiday.ini (3 and 23 November).
+TEST_F(CalendarWindow, PictureOfAMonthWithHolidaysFromTheShippedFile)
+{
+    m_clock.m_stLocal = LocalTime(2026, 11, 18, 9, 41, 27);
+    ASSERT_TRUE(::CopyFileA(TEMPIVA_SHIPPED_HOLIDAYS, (m_folder.Path() + "Holiday.ini").c_str(), FALSE));
+    Open(nullptr);
+    const Picture picture(Calendar().m_hWnd);
+    EXPECT_GT(picture.Count(RGB(255, 0, 0), Text({2026, 11, 23})), 3) << "Labour Thanksgiving Day in its colour";
+
+    // The entrance animations, then what the screen shows.
+    const ULONGLONG nUntil = ::GetTickCount64() + 800;
+    MSG msg;
+    while (::GetTickCount64() < nUntil)
+    {
+        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+            ::DispatchMessageA(&msg);
+        ::Sleep(10);
+    }
+    RECT rcAll = WindowRect(m_dlg.Panel()->m_hWnd);
+    const RECT rcWnd = WindowRect(m_pWnd->m_hWnd);
+    rcAll.top = rcWnd.top;
+    rcAll.left = std::min(rcAll.left, rcWnd.left);
+    EXPECT_FALSE(Screenshot(rcAll, "panel-calendar.png").empty());
+}
