@@ -57,7 +57,11 @@ TEST_F(Calendar, TheHotKeyOpensItStandingOnThePanel)
     RECT rcAll = rcPanel;
     rcAll.top = rcCalendar.top;
     rcAll.left = std::min(rcPanel.left, rcCalendar.left);
-    EXPECT_FALSE(Screenshot(rcAll, "calendar-today.png").empty());
+    const std::vector<std::uint32_t> pixels = Screenshot(rcAll, "calendar-today.png");
+    // Today is selected and framed in dark red: a frame of a cell's size is on the screen.
+    const auto nFramePixels = std::count(pixels.begin(), pixels.end(), 0x840000u);
+    EXPECT_GT(nFramePixels, 40);
+    EXPECT_LT(nFramePixels, 200) << "one framed date";
 }
 
 TEST_F(Calendar, InATopCornerItHangsBelowThePanelOnTheScreen)
