@@ -77,6 +77,21 @@ tempiva_wine_test(wine_clockset_tests
     tests/wine/support/Dib32.cpp
     tests/wine/driver/CProgramUnderTest.cpp
     res/Tempiva.rc)
+tempiva_wine_test(wine_calendar_tests
+    tests/wine/calendar/CalendarHost.cpp
+    tests/wine/calendar/CalendarPictureTest.cpp
+    tests/wine/calendar/CalendarMouseTest.cpp
+    tests/wine/support/Dib32.cpp
+    tests/wine/support/PngWriter.cpp
+    tests/wine/support/Screenshot.cpp
+    tests/wine/driver/CProgramUnderTest.cpp
+    tests/wine/support/ScratchFolder.cpp)
+
+# Timed run, not a test: bench/wine/CalendarTiming.cpp (see the README).
+add_executable(calendar_timing bench/wine/CalendarTiming.cpp)
+tempiva_target_defaults(calendar_timing)
+target_link_libraries(calendar_timing PRIVATE tempiva_core)
+target_link_options(calendar_timing PRIVATE -static)
 tempiva_wine_test(wine_calendar_window_tests
     tests/wine/calendar/CalendarWndTest.cpp
     tests/wine/support/Dib32.cpp
