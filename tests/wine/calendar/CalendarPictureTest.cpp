@@ -38,7 +38,8 @@ int MarkWeekends(CCalendarCtrl* pCalendar, const CalendarDate& date)
 
 struct Picture
 {
-    explicit Picture(HWND hWnd)
+    // bFromScreen: what the screen shows now, rather than a fresh WM_PRINTCLIENT picture.
+    explicit Picture(HWND hWnd, bool bFromScreen = false)
     {
         const RECT rc = [hWnd] {
             RECT r{};
@@ -51,7 +52,13 @@ struct Picture
         CBitmap bitmap(CreateDib32(nWidth, nHeight, &pBits));
         CMemoryDC dc(nullptr);
         CSelectObject keep(dc, bitmap);
-        ::SendMessageA(hWnd, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(static_cast<HDC>(dc)), PRF_CLIENT);
+        if (bFromScreen)
+        {
+            CClientDC client(hWnd);
+            ::BitBlt(dc, 0, 0, nWidth, nHeight, client, 0, 0, SRCCOPY);
+        }
+        else
+            ::SendMessageA(hWnd, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(static_cast<HDC>(dc)), PRF_CLIENT);
         ::GdiFlush();
         const auto* pSource = static_cast<const std::uint32_t*>(pBits);
         pixels.assign(pSource, pSource + static_cast<size_t>(nWidth) * nHeight);
@@ -132,6 +139,17 @@ TEST_F(CalendarPicture, FramesTodayAndInvertsTheSelectedDate)
     m_calendar.SelectDate(CalendarDate{});
     const Picture none(m_calendar);
     EXPECT_EQ(0, none.Count(kDate, Fill(today)) - none.Count(kDate, Text(today)));
+}
+
+TEST_F(CalendarPicture, TodaysFrameMovesOnTheScreenWhenTheSystemTimeChanges)
+{
+    const CalendarDate tomorrow{2026, 12, 17};
+    Picture(m_calendar, true).ExpectFramed(Fill({2026, 12, 16}));
+    m_clock.m_stLocal = LocalTime(2026, 12, 17, 0, 0, 1);
+    m_calendar.SendMessage(WM_TIMECHANGE);
+    const Picture screen(m_calendar, true);
+    screen.ExpectFramed(Fill(tomorrow));
+    EXPECT_EQ(0, screen.Count(kToday, Fill({2026, 12, 15})));
 }
 
 TEST_F(CalendarPicture, MarkedDatesAndNeighbouringMonthsHaveTheirOwnColours)
