@@ -23,10 +23,10 @@ public:
         unsigned nDelayMs = 0; // between stamping the receipt and stamping the reply
         bool bSilent = false;
         std::size_t nReplyBytes = 48;
-        // The server's own clock, before the offset; this machine's precise time unless set.
-        std::function<CNtpStamp()> clock;
         // Applied to the finished reply; may also resize it.
         std::function<void(std::vector<std::uint8_t>&)> malform;
+        // The server's own clock, before the offset; this machine's precise time unless set.
+        std::function<CNtpStamp()> clock;
     };
 
     explicit CTestNtpServer(Behaviour behaviour);

@@ -10,7 +10,7 @@
 
 TEST(NetSocket, WaitReadableHonoursItsMillisecondsAndSeesAReply)
 {
-    CTestNtpServer silent({0.0, 0, true, 48, nullptr});
+    CTestNtpServer silent({0.0, 0, true, 48, nullptr, {}});
     CNetSocket socket;
     socket.Create(true);
     socket.Connect("127.0.0.1", silent.Port());

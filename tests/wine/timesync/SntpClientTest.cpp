@@ -81,7 +81,7 @@ TEST_F(SntpClient, MeasuresTheServersOffsetWithinFiveMilliseconds)
     {
         SCOPED_TRACE(c.dOffsetSeconds);
         SCOPED_TRACE(c.nDelayMs);
-        CTestNtpServer server({c.dOffsetSeconds, c.nDelayMs, false, c.nReplyBytes, nullptr});
+        CTestNtpServer server({c.dOffsetSeconds, c.nDelayMs, false, c.nReplyBytes, nullptr, {}});
         SntpResult result;
         DWORD nError = 0;
         ASSERT_TRUE(Ask(c.pszHost, server.Port(), result, nError)) << nError;
@@ -102,7 +102,7 @@ TEST_F(SntpClient, MeasuresTheServersOffsetWithinFiveMilliseconds)
 
 TEST_F(SntpClient, SilenceGivesUpAfterFiveSecondsWithTimedOut)
 {
-    CTestNtpServer server({0.0, 0, true, 48, nullptr});
+    CTestNtpServer server({0.0, 0, true, 48, nullptr, {}});
     SntpResult result;
     DWORD nError = 0;
     const CStopwatch watch;
@@ -132,7 +132,7 @@ TEST_F(SntpClient, RefusesRepliesThatCannotBeTrusted)
     for (const BadReply& bad : cases)
     {
         SCOPED_TRACE(bad.pszWhat);
-        CTestNtpServer server({1800.0, 0, false, 48, bad.malform});
+        CTestNtpServer server({1800.0, 0, false, 48, bad.malform, {}});
         SntpResult result;
         DWORD nError = 0;
         const CStopwatch watch;
