@@ -23,6 +23,12 @@ BEGIN_MSG_MAP(CCalendarWnd, CWnd)
     MapCreate<&CCalendarWnd::OnCreate>(),
     MapMessage<WM_SIZE, &CCalendarWnd::OnSize>(),
     MapMessage<WM_CLOSE, &CCalendarWnd::OnClose>(),
+    MapMessage<WM_DEVMODECHANGE, &CCalendarWnd::OnSystemChange<WM_DEVMODECHANGE>>(),
+    MapMessage<WM_FONTCHANGE, &CCalendarWnd::OnSystemChange<WM_FONTCHANGE>>(),
+    MapMessage<WM_PALETTECHANGED, &CCalendarWnd::OnSystemChange<WM_PALETTECHANGED>>(),
+    MapMessage<WM_SETTINGCHANGE, &CCalendarWnd::OnSystemChange<WM_SETTINGCHANGE>>(),
+    MapMessage<WM_TIMECHANGE, &CCalendarWnd::OnSystemChange<WM_TIMECHANGE>>(),
+    MapMessage<WM_SYSCOLORCHANGE, &CCalendarWnd::OnSystemChange<WM_SYSCOLORCHANGE>>(),
 END_MSG_MAP()
 
 CCalendarWnd::~CCalendarWnd()

@@ -32,6 +32,15 @@ protected:
     int OnCreate(CREATESTRUCT* pcs);
     LRESULT OnSize(WPARAM wParam, LPARAM lParam);
     LRESULT OnClose(WPARAM, LPARAM);
+    // The system tells only top-level windows that the time, fonts or colours changed; the
+    // calendar must hear it too, so that today's frame moves when the clock is set.
+    template <UINT Msg> LRESULT OnSystemChange(WPARAM wParam, LPARAM lParam)
+    {
+        if (m_calendar.IsWindow())
+            m_calendar.SendMessage(Msg, wParam, lParam);
+        SetMsgHandled(false);
+        return 0;
+    }
     DECLARE_MSG_MAP()
 
 private:

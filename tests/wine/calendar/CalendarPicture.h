@@ -18,7 +18,8 @@ constexpr COLORREF kTodayFrame = RGB(132, 0, 0);
 
 struct Picture
 {
-    explicit Picture(HWND hWnd)
+    // bFromScreen: what the window shows now, rather than a fresh WM_PRINTCLIENT picture.
+    explicit Picture(HWND hWnd, bool bFromScreen = false)
     {
         RECT rc{};
         ::GetClientRect(hWnd, &rc);
@@ -28,7 +29,13 @@ struct Picture
         CBitmap bitmap(CreateDib32(nWidth, nHeight, &pBits));
         CMemoryDC dc(nullptr);
         CSelectObject keep(dc, bitmap);
-        ::SendMessageA(hWnd, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(static_cast<HDC>(dc)), PRF_CLIENT);
+        if (bFromScreen)
+        {
+            CClientDC client(hWnd);
+            ::BitBlt(dc, 0, 0, nWidth, nHeight, client, 0, 0, SRCCOPY);
+        }
+        else
+            ::SendMessageA(hWnd, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(static_cast<HDC>(dc)), PRF_CLIENT);
         ::GdiFlush();
         const auto* pSource = static_cast<const std::uint32_t*>(pBits);
         pixels.assign(pSource, pSource + static_cast<size_t>(nWidth) * nHeight);

@@ -4,6 +4,7 @@
 #include "framework/Gdi.h"
 #include "framework/ModulePath.h"
 #include "tests/wine/calendar/CalendarHost.h"
+#include "tests/wine/calendar/CalendarPicture.h"
 #include "tests/wine/support/Dib32.h"
 #include "tests/wine/support/PngWriter.h"
 
@@ -15,7 +16,6 @@
 
 namespace {
 
-constexpr COLORREF kToday = RGB(132, 0, 0);
 constexpr COLORREF kSaturday = RGB(0, 140, 0);
 constexpr COLORREF kSunday = RGB(220, 0, 0);
 constexpr COLORREF kWeekdaySpec = RGB(255, 0, 255);
@@ -35,71 +35,6 @@ int MarkWeekends(CCalendarCtrl* pCalendar, const CalendarDate& date)
         return 0;
     return 1;
 }
-
-struct Picture
-{
-    // bFromScreen: what the screen shows now, rather than a fresh WM_PRINTCLIENT picture.
-    explicit Picture(HWND hWnd, bool bFromScreen = false)
-    {
-        const RECT rc = [hWnd] {
-            RECT r{};
-            ::GetClientRect(hWnd, &r);
-            return r;
-        }();
-        nWidth = rc.right;
-        nHeight = rc.bottom;
-        void* pBits = nullptr;
-        CBitmap bitmap(CreateDib32(nWidth, nHeight, &pBits));
-        CMemoryDC dc(nullptr);
-        CSelectObject keep(dc, bitmap);
-        if (bFromScreen)
-        {
-            CClientDC client(hWnd);
-            ::BitBlt(dc, 0, 0, nWidth, nHeight, client, 0, 0, SRCCOPY);
-        }
-        else
-            ::SendMessageA(hWnd, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(static_cast<HDC>(dc)), PRF_CLIENT);
-        ::GdiFlush();
-        const auto* pSource = static_cast<const std::uint32_t*>(pBits);
-        pixels.assign(pSource, pSource + static_cast<size_t>(nWidth) * nHeight);
-        for (std::uint32_t& v : pixels)
-            v &= 0xFFFFFF;
-    }
-    COLORREF At(int x, int y) const
-    {
-        const std::uint32_t v = pixels[static_cast<size_t>(y) * nWidth + x];
-        return RGB((v >> 16) & 0xFF, (v >> 8) & 0xFF, v & 0xFF);
-    }
-    int Count(COLORREF cr, const CalendarRect& rc) const
-    {
-        int n = 0;
-        for (int y = rc.top; y < rc.bottom; ++y)
-            for (int x = rc.left; x < rc.right; ++x)
-                n += At(x, y) == cr;
-        return n;
-    }
-    // Today's frame: the top row and both sides whole. The bottom row is the next week's top
-    // row, which its day numbers may draw over.
-    void ExpectFramed(const CalendarRect& rc) const
-    {
-        const int nFrameWidth = rc.right - rc.left;
-        const int nFrameHeight = rc.bottom - rc.top;
-        EXPECT_EQ(nFrameWidth, Count(kToday, {rc.left, rc.top, rc.right, rc.top + 1}));
-        EXPECT_EQ(nFrameHeight, Count(kToday, {rc.left, rc.top, rc.left + 1, rc.bottom}));
-        EXPECT_EQ(nFrameHeight, Count(kToday, {rc.right - 1, rc.top, rc.right, rc.bottom}));
-        EXPECT_GT(Count(kToday, {rc.left, rc.bottom - 1, rc.right, rc.bottom}), nFrameWidth / 2);
-    }
-    void Save(const std::string& strName) const
-    {
-        const std::string strDir = GetModuleDirectory() + "screenshots";
-        ::CreateDirectoryA(strDir.c_str(), nullptr);
-        WritePng(strDir + "\\" + strName, nWidth, nHeight, pixels);
-    }
-
-    int nWidth = 0;
-    int nHeight = 0;
-    std::vector<std::uint32_t> pixels; // 0xRRGGBB, rows from the top
-};
 
 class CalendarPicture : public CalendarHost
 {
@@ -125,7 +60,7 @@ TEST_F(CalendarPicture, FramesTodayAndInvertsTheSelectedDate)
     EXPECT_GT(picture.Count(kDate, Text(today)), 0);
 
     const CalendarRect rcSelected = Fill(selected);
-    EXPECT_EQ(0, picture.Count(kToday, {rcSelected.left, rcSelected.top, rcSelected.right, rcSelected.bottom - 1}));
+    EXPECT_EQ(0, picture.Count(kTodayFrame, {rcSelected.left, rcSelected.top, rcSelected.right, rcSelected.bottom - 1}));
     EXPECT_EQ(kDate, picture.At(Fill(selected).left + 1, Fill(selected).top + 1));
     EXPECT_EQ(kDate, picture.At(Fill(selected).right - 1, Fill(selected).bottom - 1));
     EXPECT_GT(picture.Count(kBackground, Text(selected)), 0) << "the day number in the background colour";
@@ -149,7 +84,7 @@ TEST_F(CalendarPicture, TodaysFrameMovesOnTheScreenWhenTheSystemTimeChanges)
     m_calendar.SendMessage(WM_TIMECHANGE);
     const Picture screen(m_calendar, true);
     screen.ExpectFramed(Fill(tomorrow));
-    EXPECT_EQ(0, screen.Count(kToday, Fill({2026, 12, 15})));
+    EXPECT_EQ(0, screen.Count(kTodayFrame, Fill({2026, 12, 15})));
 }
 
 TEST_F(CalendarPicture, MarkedDatesAndNeighbouringMonthsHaveTheirOwnColours)

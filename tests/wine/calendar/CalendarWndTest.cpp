@@ -44,6 +44,18 @@ CCalendarWnd* FindCalendarWnd()
     return pFound;
 }
 
+void PumpFor(ULONGLONG nMs)
+{
+    const ULONGLONG nUntil = ::GetTickCount64() + nMs;
+    MSG msg;
+    while (::GetTickCount64() < nUntil)
+    {
+        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+            ::DispatchMessageA(&msg);
+        ::Sleep(10);
+    }
+}
+
 RECT WindowRect(HWND hWnd)
 {
     RECT rc{};
@@ -150,6 +162,19 @@ TEST_F(CalendarWindow, ShowsTodaysMonthWithTodaySelectedAndEveryDateInItsColour)
     EXPECT_EQ(0, picture.Count(kSecondMatch, Text({2026, 12, 3})));
 }
 
+// The time change goes to top-level windows only; the window passes it to its calendar,
+// which repaints at once.
+TEST_F(CalendarWindow, ATimeChangeMovesTodaysFrameOnTheScreenAtOnce)
+{
+    Open();
+    Picture(Calendar().m_hWnd, true).ExpectFramed(Fill({2026, 12, 16}));
+    m_clock.m_stLocal = LocalTime(2026, 12, 17, 0, 0, 1);
+    ::SendMessageA(m_pWnd->m_hWnd, WM_TIMECHANGE, 0, 0);
+    const Picture screen(Calendar().m_hWnd, true);
+    screen.ExpectFramed(Fill({2026, 12, 17}));
+    EXPECT_EQ(0, screen.Count(kTodayFrame, Fill({2026, 12, 15})));
+}
+
 TEST_F(CalendarWindow, StandsOnThePanelsTopEdgeFlushWithItsRightEdge)
 {
     Open();
@@ -188,15 +213,7 @@ TEST_F(CalendarWindow, PictureOfAMonthWithHolidaysFromTheShippedFile)
     const Picture picture(Calendar().m_hWnd);
     EXPECT_GT(picture.Count(RGB(255, 0, 0), Text({2026, 11, 23})), 3) << "Labour Thanksgiving Day in its colour";
 
-    // The entrance animations, then what the screen shows.
-    const ULONGLONG nUntil = ::GetTickCount64() + 800;
-    MSG msg;
-    while (::GetTickCount64() < nUntil)
-    {
-        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-            ::DispatchMessageA(&msg);
-        ::Sleep(10);
-    }
+    PumpFor(800); // the entrance animations, then what the screen shows
     RECT rcAll = WindowRect(m_dlg.Panel()->m_hWnd);
     const RECT rcWnd = WindowRect(m_pWnd->m_hWnd);
     rcAll.top = rcWnd.top;
