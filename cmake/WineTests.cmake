@@ -77,29 +77,25 @@ tempiva_wine_test(wine_clockset_tests
     tests/wine/support/Dib32.cpp
     tests/wine/driver/CProgramUnderTest.cpp
     res/Tempiva.rc)
+# The calendar control on a host window of its own, and the calendar window on the real
+# main dialog and panel.
 tempiva_wine_test(wine_calendar_tests
     tests/wine/calendar/CalendarHost.cpp
     tests/wine/calendar/CalendarPictureTest.cpp
     tests/wine/calendar/CalendarMouseTest.cpp
+    tests/wine/calendar/CalendarWndTest.cpp
     tests/wine/support/Dib32.cpp
     tests/wine/support/PngWriter.cpp
     tests/wine/support/Screenshot.cpp
     tests/wine/driver/CProgramUnderTest.cpp
-    tests/wine/support/ScratchFolder.cpp)
+    tests/wine/support/ScratchFolder.cpp
+    res/Tempiva.rc)
+# Wine sees this machine's root as drive Z:.
+target_compile_definitions(wine_calendar_tests PRIVATE
+    TEMPIVA_SHIPPED_HOLIDAYS="Z:${CMAKE_SOURCE_DIR}/res/defaults/Holiday.ini")
 
 # Timed run, not a test: bench/wine/CalendarTiming.cpp (see the README).
 add_executable(calendar_timing bench/wine/CalendarTiming.cpp)
 tempiva_target_defaults(calendar_timing)
 target_link_libraries(calendar_timing PRIVATE tempiva_core)
 target_link_options(calendar_timing PRIVATE -static)
-tempiva_wine_test(wine_calendar_window_tests
-    tests/wine/calendar/CalendarWndTest.cpp
-    tests/wine/support/Dib32.cpp
-    tests/wine/support/PngWriter.cpp
-    tests/wine/support/Screenshot.cpp
-    tests/wine/support/ScratchFolder.cpp
-    tests/wine/driver/CProgramUnderTest.cpp
-    res/Tempiva.rc)
-# Wine sees this machine's root as drive Z:.
-target_compile_definitions(wine_calendar_window_tests PRIVATE
-    TEMPIVA_SHIPPED_HOLIDAYS="Z:${CMAKE_SOURCE_DIR}/res/defaults/Holiday.ini")
