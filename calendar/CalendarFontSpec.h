@@ -18,7 +18,7 @@ struct CalendarFontSpec
     bool m_bItalic = false;
     bool m_bUnderline = false;
     COLORREF m_crColour = 0;
-    CFont m_font; // none until realised; dropped whenever the spec changes
+    CFont m_font; // none until realised; dropped whenever the face, size or style changes
 
     // Makes m_font for hdc's vertical resolution; nothing without a DC. Raises the framework's
     // memory exception when the font cannot be made.

@@ -53,6 +53,7 @@ target_link_libraries(panel_timing PRIVATE tempiva_core)
 target_link_options(panel_timing PRIVATE -static)
 tempiva_wine_test(wine_notice_tests
     tests/wine/timetable/TaskNoticeTest.cpp
+    tests/wine/support/WindowPicture.cpp
     tests/wine/support/Dib32.cpp
     tests/wine/support/PngWriter.cpp)
 tempiva_wine_test(wine_timesync_tests
@@ -84,6 +85,7 @@ tempiva_wine_test(wine_calendar_tests
     tests/wine/calendar/CalendarPictureTest.cpp
     tests/wine/calendar/CalendarMouseTest.cpp
     tests/wine/calendar/CalendarWndTest.cpp
+    tests/wine/support/WindowPicture.cpp
     tests/wine/support/Dib32.cpp
     tests/wine/support/PngWriter.cpp
     tests/wine/support/Screenshot.cpp

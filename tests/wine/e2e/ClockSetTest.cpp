@@ -4,6 +4,7 @@
 // pinned in-process, where the notice can be read.)
 #include "tests/wine/driver/CProgramUnderTest.h"
 #include "tests/wine/e2e/ProgramWindows.h"
+#include "tests/wine/support/SocketsEnvironment.h"
 #include "tests/wine/timesync/CTestNtpServer.h"
 
 #include <gtest/gtest.h>
@@ -13,19 +14,6 @@ namespace {
 constexpr DWORD kWaitMs = 10000;
 const char* const kPastTask = "2020  1  1  *  0  0  *  *      *      *  \"\"\r\n";
 const char* const kStartUpTask = "   *  *  *  *  *  *  *  5      *      *  \"\"\r\n";
-
-class CSocketsEnvironment : public ::testing::Environment
-{
-public:
-    void SetUp() override
-    {
-        WSADATA wsa;
-        ASSERT_EQ(0, ::WSAStartup(MAKEWORD(1, 1), &wsa));
-    }
-    void TearDown() override { ::WSACleanup(); }
-};
-
-const auto* const g_pSockets = ::testing::AddGlobalTestEnvironment(new CSocketsEnvironment);
 
 CTestNtpServer::Behaviour Answering(double dOffsetSeconds, bool bSilent)
 {

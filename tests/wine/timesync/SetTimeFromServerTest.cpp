@@ -9,6 +9,7 @@
 #include "tests/wine/support/FakeClock.h"
 #include "tests/wine/support/ScratchFolder.h"
 #include "tests/wine/support/Screenshot.h"
+#include "tests/wine/support/SocketsEnvironment.h"
 #include "tests/wine/timesync/CTestNtpServer.h"
 #include "timesync/NtpClock.h"
 #include "timetable/CTaskNoticeWnd.h"
@@ -20,19 +21,6 @@
 #include <tuple>
 
 namespace {
-
-class CSocketsEnvironment : public ::testing::Environment
-{
-public:
-    void SetUp() override
-    {
-        WSADATA wsa;
-        ASSERT_EQ(0, ::WSAStartup(MAKEWORD(1, 1), &wsa));
-    }
-    void TearDown() override { ::WSACleanup(); }
-};
-
-const auto* const g_pSockets = ::testing::AddGlobalTestEnvironment(new CSocketsEnvironment);
 
 const char* const kOwnText = "reserved task 1's own text";
 // " 時刻に失敗しました。" in Shift-JIS, spelt out so that the encoding itself is pinned.

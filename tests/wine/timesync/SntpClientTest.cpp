@@ -1,6 +1,7 @@
 // The SNTP exchange over real UDP on loopback, against a server the test runs itself.
 #include "tests/wine/support/CClockSetterRecorder.h"
 #include "tests/wine/support/Stopwatch.h"
+#include "tests/wine/support/SocketsEnvironment.h"
 #include "tests/wine/timesync/CTestNtpServer.h"
 #include "timesync/CSntpClient.h"
 
@@ -12,20 +13,6 @@
 #include <functional>
 
 namespace {
-
-// The application starts Windows Sockets once at start-up; so does this test program.
-class CSocketsEnvironment : public ::testing::Environment
-{
-public:
-    void SetUp() override
-    {
-        WSADATA wsa;
-        ASSERT_EQ(0, ::WSAStartup(MAKEWORD(1, 1), &wsa));
-    }
-    void TearDown() override { ::WSACleanup(); }
-};
-
-const auto* const g_pSockets = ::testing::AddGlobalTestEnvironment(new CSocketsEnvironment);
 
 void Put(std::vector<std::uint8_t>& packet, std::size_t nOffset, const CNtpStamp& stamp)
 {
@@ -51,6 +38,11 @@ protected:
     CClockSetterRecorder m_setter;
     CSntpClient m_client;
 };
+
+constexpr int kAttempts = 3;
+constexpr double kQuickPathSeconds = 0.010;
+// The clock seam reads whole milliseconds.
+constexpr double kClockStepSeconds = 0.001;
 
 struct OffsetCase
 {
@@ -81,22 +73,36 @@ TEST_F(SntpClient, MeasuresTheServersOffsetWithinFiveMilliseconds)
     {
         SCOPED_TRACE(c.dOffsetSeconds);
         SCOPED_TRACE(c.nDelayMs);
-        CTestNtpServer server({c.dOffsetSeconds, c.nDelayMs, false, c.nReplyBytes, nullptr, {}});
-        SntpResult result;
-        DWORD nError = 0;
-        ASSERT_TRUE(Ask(c.pszHost, server.Port(), result, nError)) << nError;
-        EXPECT_NEAR(c.dOffsetSeconds, result.clockOffset, 0.005);
-        EXPECT_EQ(2, result.stratum);
-        EXPECT_EQ(0, result.leapIndicator);
-        EXPECT_GE(result.destinationTime.DiffSeconds(result.originateTime), c.nDelayMs / 1000.0 - 0.002);
+        // A thread switch under Wine can hold one leg of a loopback exchange by several
+        // milliseconds; as a real client would, judge the offset on an exchange whose path
+        // was quick, and hold every exchange to the bound its path delay sets.
+        for (int nAttempt = 0; nAttempt < kAttempts; ++nAttempt)
+        {
+            CTestNtpServer server({c.dOffsetSeconds, c.nDelayMs, false, c.nReplyBytes, nullptr, {}});
+            SntpResult result;
+            DWORD nError = 0;
+            ASSERT_TRUE(Ask(c.pszHost, server.Port(), result, nError)) << nError;
+            const double dPathSeconds = result.destinationTime.DiffSeconds(result.originateTime) -
+                                        result.transmitTime.DiffSeconds(result.receiveTime);
+            EXPECT_NEAR(c.dOffsetSeconds, result.clockOffset, dPathSeconds / 2 + kClockStepSeconds);
+            EXPECT_EQ(2, result.stratum);
+            EXPECT_EQ(0, result.leapIndicator);
+            EXPECT_GE(result.destinationTime.DiffSeconds(result.originateTime), c.nDelayMs / 1000.0 - 0.002);
 
-        // One request, of the client kind, whose transmit time is the originate we used.
-        const auto requests = server.Requests();
-        ASSERT_EQ(1u, requests.size());
-        ASSERT_EQ(48u, requests[0].size());
-        EXPECT_EQ(0x1B, requests[0][0]);
-        EXPECT_EQ(result.originateTime, CNtpStamp::FromNetwork(&requests[0][40]));
-        EXPECT_NEAR(0.0, CTestNtpServer::PreciseNow().DiffSeconds(result.originateTime), 1.0);
+            // One request, of the client kind, whose transmit time is the originate we used.
+            const auto requests = server.Requests();
+            ASSERT_EQ(1u, requests.size());
+            ASSERT_EQ(48u, requests[0].size());
+            EXPECT_EQ(0x1B, requests[0][0]);
+            EXPECT_EQ(result.originateTime, CNtpStamp::FromNetwork(&requests[0][40]));
+            EXPECT_NEAR(0.0, CTestNtpServer::PreciseNow().DiffSeconds(result.originateTime), 1.0);
+            if (dPathSeconds <= kQuickPathSeconds)
+            {
+                EXPECT_NEAR(c.dOffsetSeconds, result.clockOffset, 0.005);
+                break;
+            }
+            EXPECT_LT(nAttempt + 1, kAttempts) << "no quick exchange in " << kAttempts;
+        }
     }
 }
 

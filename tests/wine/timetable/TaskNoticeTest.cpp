@@ -6,11 +6,9 @@
 #include "framework/ModulePath.h"
 #include "framework/WndClass.h"
 #include "tests/wine/support/FakeMessageBox.h"
-#include "tests/wine/support/PngWriter.h"
+#include "tests/wine/support/WindowPicture.h"
 #include "timetable/CTaskNoticeWnd.h"
 #include "timetable/TimeTask.h"
-
-#include "tests/wine/support/Dib32.h"
 
 #include <gtest/gtest.h>
 
@@ -39,45 +37,15 @@ TimeTask Task(const std::string& strText, int crText = -1, int crBack = -1)
     return task;
 }
 
-// A 32-bit picture, taken with WM_PRINTCLIENT (as an animation asks for it) or from the screen.
-struct Picture
+// A picture taken with WM_PRINTCLIENT (as an animation asks for it) or from the screen.
+struct Picture : CWindowPicture
 {
     Picture(HWND hWnd, bool bFromScreen)
+        : CWindowPicture(hWnd, bFromScreen ? PictureSource::ScreenNow : PictureSource::PrintClient)
     {
-        RECT rc{};
-        bFromScreen ? ::GetWindowRect(hWnd, &rc) : ::GetClientRect(hWnd, &rc);
-        nWidth = rc.right - rc.left;
-        nHeight = rc.bottom - rc.top;
-        void* pBits = nullptr;
-        CBitmap bitmap(CreateDib32(nWidth, nHeight, &pBits));
-        CMemoryDC dc(nullptr);
-        CSelectObject keep(dc, bitmap);
-        if (bFromScreen)
-        {
-            CClientDC screen(nullptr);
-            ::BitBlt(dc, 0, 0, nWidth, nHeight, screen, rc.left, rc.top, SRCCOPY);
-        }
-        else
-            ::SendMessageA(hWnd, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(static_cast<HDC>(dc)), PRF_CLIENT);
-        ::GdiFlush();
-        const auto* pSource = static_cast<const std::uint32_t*>(pBits);
-        pixels.assign(pSource, pSource + static_cast<size_t>(nWidth) * nHeight);
-        for (std::uint32_t& v : pixels)
-            v &= 0xFFFFFF;
     }
-    COLORREF At(int x, int y) const
-    {
-        const std::uint32_t v = pixels[static_cast<size_t>(y) * nWidth + x];
-        return RGB((v >> 16) & 0xFF, (v >> 8) & 0xFF, v & 0xFF);
-    }
-    int Count(COLORREF cr, int yFrom, int yTo) const
-    {
-        int n = 0;
-        for (int y = std::max(yFrom, 0); y < std::min(yTo, nHeight); ++y)
-            for (int x = 0; x < nWidth; ++x)
-                n += At(x, y) == cr;
-        return n;
-    }
+    using CWindowPicture::Count;
+    int Count(COLORREF cr, int yFrom, int yTo) const { return Count(cr, RECT{0, yFrom, nWidth, yTo}); }
     int LastRowWith(COLORREF cr) const
     {
         int y = nHeight - 1;
@@ -85,16 +53,6 @@ struct Picture
             --y;
         return y;
     }
-    void Save(const std::string& strName) const
-    {
-        const std::string strDir = GetModuleDirectory() + "screenshots";
-        ::CreateDirectoryA(strDir.c_str(), nullptr);
-        WritePng(strDir + "\\" + strName, nWidth, nHeight, pixels);
-    }
-
-    int nWidth = 0;
-    int nHeight = 0;
-    std::vector<std::uint32_t> pixels; // 0xRRGGBB, rows from the top
 };
 
 // Lets the real timers and paints run until done() or the time is up.
