@@ -24,9 +24,9 @@ protected:
                                             "[TIMETABLE]\r\n");
         m_folder.Write("Tempiva.ini", "[TEMPIVA]\r\nHOTKEY=" + std::to_string(VK_F18 << 16) + "\r\n" + strSettings);
         ASSERT_TRUE(m_program.Start());
-        HWND hMain = m_program.WaitForMainDialog(kWaitMs);
-        ASSERT_NE(nullptr, hMain);
-        ::PostMessageA(hMain, WM_HOTKEY, 1, 0);
+        m_hMain = m_program.WaitForMainDialog(kWaitMs);
+        ASSERT_NE(nullptr, m_hMain);
+        ::PostMessageA(m_hMain, WM_HOTKEY, 1, 0);
         ASSERT_TRUE(WaitUntil([&] { return ToolWindows(m_program).size() == 2; }, kWaitMs));
         m_hPanel = FindPanel(m_program);
         ASSERT_NE(nullptr, m_hPanel);
@@ -38,6 +38,7 @@ protected:
 
     CScratchFolder m_folder;
     CProgramUnderTest m_program{m_folder};
+    HWND m_hMain = nullptr;
     HWND m_hPanel = nullptr;
     HWND m_hCalendar = nullptr;
 };
@@ -62,6 +63,10 @@ TEST_F(Calendar, TheHotKeyOpensItStandingOnThePanel)
     const auto nFramePixels = std::count(pixels.begin(), pixels.end(), 0x840000u);
     EXPECT_GT(nFramePixels, 40);
     EXPECT_LT(nFramePixels, 200) << "one framed date";
+
+    ::PostMessageA(m_hMain, WM_HOTKEY, 1, 0);
+    EXPECT_TRUE(WaitUntil([&] { return !::IsWindow(m_hPanel) && !::IsWindow(m_hCalendar); }, kWaitMs))
+        << "the second hot key closes both";
 }
 
 TEST_F(Calendar, InATopCornerItHangsBelowThePanelOnTheScreen)
