@@ -6,7 +6,7 @@
 
 #include "calendar/CalendarCellStyle.h"
 #include "calendar/CalendarDate.h"
-#include "calendar/CalendarFontSpec.h"
+#include "calendar/CalendarFont.h"
 #include "calendar/CalendarGeometry.h"
 #include "calendar/CalendarGrid.h"
 #include "calendar/CalendarMetrics.h"

@@ -46,7 +46,7 @@ set(TEMPIVA_WIN_SOURCES
     timetable/CScrollerCtrl.cpp
     timetable/CTaskNoticeWnd.cpp
     calendar/CBufferedDC.cpp
-    calendar/CalendarFontSpec.cpp
+    calendar/CalendarFont.cpp
     calendar/CCalendarCtrl.cpp
     calendar/CMonthPickerWnd.cpp
     calendar/CCalendarWnd.cpp

@@ -1,4 +1,4 @@
-#include "calendar/CalendarFontSpec.h"
+#include "calendar/CalendarFont.h"
 
 #include "framework/Exceptions.h"
 #include "framework/PointFont.h"
