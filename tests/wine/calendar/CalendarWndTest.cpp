@@ -9,6 +9,7 @@
 #include "tests/wine/support/FakeClock.h"
 #include "tests/wine/support/ScratchFolder.h"
 #include "tests/wine/support/Screenshot.h"
+#include "tests/wine/support/ThreadWindows.h"
 
 #include <gtest/gtest.h>
 
@@ -27,34 +28,6 @@ const char* const kHolidays = "[HOLIDAY]\r\n"
                               "   * 12  3 C000C0 \"the same day again\"\r\n"
                               "   * 12 24      * \"no colour of its own\"\r\n"
                               "2026 12 27 FF8000 \"on a Sunday\"\r\n";
-
-CCalendarWnd* FindCalendarWnd()
-{
-    CCalendarWnd* pFound = nullptr;
-    ::EnumThreadWindows(
-        ::GetCurrentThreadId(),
-        [](HWND hWnd, LPARAM lParam) -> BOOL {
-            auto* pWnd = dynamic_cast<CCalendarWnd*>(CWnd::FromHandlePermanent(hWnd));
-            if (pWnd == nullptr)
-                return TRUE;
-            *reinterpret_cast<CCalendarWnd**>(lParam) = pWnd;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&pFound));
-    return pFound;
-}
-
-void PumpFor(ULONGLONG nMs)
-{
-    const ULONGLONG nUntil = ::GetTickCount64() + nMs;
-    MSG msg;
-    while (::GetTickCount64() < nUntil)
-    {
-        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-            ::DispatchMessageA(&msg);
-        ::Sleep(10);
-    }
-}
 
 RECT WindowRect(HWND hWnd)
 {
@@ -91,8 +64,9 @@ protected:
             m_folder.Write("Holiday.ini", pszHolidays);
         ASSERT_TRUE(m_dlg.Create(IDD_MAIN));
         ASSERT_TRUE(m_dlg.ShowClockPanel(nullptr));
-        m_pWnd = FindCalendarWnd();
-        ASSERT_NE(nullptr, m_pWnd);
+        const std::vector<CCalendarWnd*> windows = ThreadWindowsOf<CCalendarWnd>();
+        ASSERT_EQ(1u, windows.size());
+        m_pWnd = windows[0];
     }
 
     CCalendarCtrl& Calendar() const { return m_pWnd->m_calendar; }
@@ -213,7 +187,7 @@ TEST_F(CalendarWindow, PictureOfAMonthWithHolidaysFromTheShippedFile)
     const Picture picture(Calendar().m_hWnd);
     EXPECT_GT(picture.Count(RGB(255, 0, 0), Text({2026, 11, 23})), 3) << "Labour Thanksgiving Day in its colour";
 
-    PumpFor(800); // the entrance animations, then what the screen shows
+    PumpMessages(800); // the entrance animations, then what the screen shows
     RECT rcAll = WindowRect(m_dlg.Panel()->m_hWnd);
     const RECT rcWnd = WindowRect(m_pWnd->m_hWnd);
     rcAll.top = rcWnd.top;

@@ -10,6 +10,7 @@
 #include "tests/wine/support/ScratchFolder.h"
 #include "tests/wine/support/Screenshot.h"
 #include "tests/wine/support/SocketsEnvironment.h"
+#include "tests/wine/support/ThreadWindows.h"
 #include "tests/wine/timesync/CTestNtpServer.h"
 #include "timesync/NtpClock.h"
 #include "timetable/CTaskNoticeWnd.h"
@@ -55,21 +56,6 @@ public:
         return bResult;
     }
 
-    static HWND FirstNotice()
-    {
-        HWND hNotice = nullptr;
-        ::EnumThreadWindows(
-            ::GetCurrentThreadId(),
-            [](HWND hWnd, LPARAM lParam) -> BOOL {
-                if (dynamic_cast<CTaskNoticeWnd*>(CWnd::FromHandlePermanent(hWnd)) == nullptr)
-                    return TRUE;
-                *reinterpret_cast<HWND*>(lParam) = hWnd;
-                return FALSE;
-            },
-            reinterpret_cast<LPARAM>(&hNotice));
-        return hNotice;
-    }
-
     std::vector<std::string> m_reports;
     std::vector<std::vector<std::string>> m_notices;
     bool m_bRefusePrivilege = false;
@@ -86,14 +72,8 @@ private:
     static std::vector<std::string> NoticeTexts()
     {
         std::vector<std::string> texts;
-        ::EnumThreadWindows(
-            ::GetCurrentThreadId(),
-            [](HWND hWnd, LPARAM lParam) -> BOOL {
-                if (auto* pNotice = dynamic_cast<CTaskNoticeWnd*>(CWnd::FromHandlePermanent(hWnd)))
-                    reinterpret_cast<std::vector<std::string>*>(lParam)->push_back(pNotice->m_scroller.GetText());
-                return TRUE;
-            },
-            reinterpret_cast<LPARAM>(&texts));
+        for (CTaskNoticeWnd* pNotice : ThreadWindowsOf<CTaskNoticeWnd>())
+            texts.push_back(pNotice->m_scroller.GetText());
         return texts;
     }
 };
@@ -267,17 +247,10 @@ TEST_F(SetTimeFromServer, TheReportStandsOnThePanel)
     const auto pServer = StartServer(1.25);
     SetTime();
     ASSERT_NE(nullptr, m_dlg.Panel());
-    const HWND hNotice = CReportingMainDlg::FirstNotice();
-    ASSERT_NE(nullptr, hNotice);
-    // Let the text scroll in and come to rest.
-    const ULONGLONG nUntil = ::GetTickCount64() + 2500;
-    MSG msg;
-    while (::GetTickCount64() < nUntil)
-    {
-        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-            ::DispatchMessageA(&msg);
-        ::Sleep(10);
-    }
+    const std::vector<CTaskNoticeWnd*> notices = ThreadWindowsOf<CTaskNoticeWnd>();
+    ASSERT_EQ(1u, notices.size());
+    const HWND hNotice = notices[0]->m_hWnd;
+    PumpMessages(2500); // the text scrolls in and comes to rest
     RECT rcPanel{};
     RECT rcNotice{};
     ::GetWindowRect(m_dlg.Panel()->m_hWnd, &rcPanel);

@@ -6,6 +6,7 @@
 #include "framework/ModulePath.h"
 #include "framework/WndClass.h"
 #include "tests/wine/support/FakeMessageBox.h"
+#include "tests/wine/support/ThreadWindows.h"
 #include "tests/wine/support/WindowPicture.h"
 #include "timetable/CTaskNoticeWnd.h"
 #include "timetable/TimeTask.h"
@@ -54,19 +55,6 @@ struct Picture : CWindowPicture
         return y;
     }
 };
-
-// Lets the real timers and paints run until done() or the time is up.
-void PumpUntil(DWORD nMs, const std::function<bool()>& done)
-{
-    const ULONGLONG nEnd = ::GetTickCount64() + nMs;
-    while (::GetTickCount64() < nEnd && !done())
-    {
-        MSG msg;
-        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-            ::DispatchMessageA(&msg);
-        ::Sleep(5);
-    }
-}
 
 // One expiry of a scroller timer, then the paint the message loop would give it first.
 void Step(CScrollerCtrl& scroller, UINT_PTR nTimerId)
@@ -213,7 +201,7 @@ TEST_F(TaskNotice, TheFrameAroundTheScrollerIsTheSettingsBackground)
     const int w = pNotice->GetClientRect().right;
     const int h = pNotice->GetClientRect().bottom;
     std::unique_ptr<Picture> pPicture;
-    PumpUntil(2000, [&] {
+    PumpMessages(2000, [&] {
         pPicture = std::make_unique<Picture>(pNotice->m_hWnd, true);
         return pPicture->At(x0 + w / 2, y0 + h - 4) == kTaskBack;
     });
@@ -292,7 +280,7 @@ TEST_F(TaskNotice, ScrollsOnTheShortestRealTimer)
     CScrollerCtrl& scroller = pNotice->m_scroller;
     Step(scroller, kPauseTimerId);
     const ULONGLONG nStart = ::GetTickCount64();
-    PumpUntil(5000, [&] { return scroller.GetOffset() <= -20; });
+    PumpMessages(5000, [&] { return scroller.GetOffset() <= -20; });
     EXPECT_LE(scroller.GetOffset(), -20);
     EXPECT_LT(::GetTickCount64() - nStart, 20u * 80u) << "no faster than at the default delay";
 }
