@@ -21,6 +21,7 @@ build-windows: setup
 build: build-host build-windows
 
 test: build
+	tools/peer-tools.sh $(WINDOWS_BUILD)
 	tools/wine-session.sh $(WINDOWS_BUILD) tools/run-tests.sh $(HOST_BUILD) $(WINDOWS_BUILD)
 
 run: build-windows

@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
-# Installs, only when missing, every Debian package the build, the tests and
-# `make run` need. Safe to run again: it does nothing once all are present.
+# Installs, only when missing, every Debian package the build, the tests and `make run`
+# need, and says which. Safe to run again: it does nothing once all are present.
+# No package here brings a system service: the NTP peer test's chronyd and ntpdig are
+# unpacked into the build folder by tools/peer-tools.sh instead, because installing chrony
+# would replace this machine's own time service.
 set -euo pipefail
 
 packages=(
@@ -10,8 +13,9 @@ packages=(
     xvfb xauth x11-utils
     fonts-ipafont-gothic fonts-ipafont-mincho
     googletest libgtest-dev libbenchmark-dev
-    util-linux imagemagick
-    chrony ntpsec-ntpdig iproute2
+    util-linux imagemagick zip unzip iproute2
+    # What the unpacked chronyd and ntpdig run on (libraries and Python only).
+    python3 libcap2 libedit2 libgnutls30 libnettle8 libseccomp2 libbsd0 libssl3
 )
 
 missing=()
@@ -31,19 +35,5 @@ if [ "$(id -u)" -ne 0 ]; then
     SUDO=sudo
 fi
 export DEBIAN_FRONTEND=noninteractive
-# chrony's install would start the system's chronyd, which steers this machine's clock; the
-# tests run their own with -x. Without a policy that forbids starting services, lay one for
-# the install only.
-if [ ! -e /usr/sbin/policy-rc.d ]; then
-    printf '#!/bin/sh\nexit 101\n' | $SUDO tee /usr/sbin/policy-rc.d >/dev/null
-    $SUDO chmod 755 /usr/sbin/policy-rc.d
-    trap '$SUDO rm -f /usr/sbin/policy-rc.d' EXIT
-fi
 $SUDO apt-get update -qq
 $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
-
-# Nor may the system's chronyd start at the next boot.
-if [[ " ${missing[*]} " == *" chrony "* ]]; then
-    $SUDO ln -sf /dev/null /etc/systemd/system/chrony.service
-    $SUDO update-rc.d chrony disable >/dev/null 2>&1 || true # no init scripts here: nothing to disable
-fi

@@ -29,23 +29,22 @@ cleanup()
 trap cleanup EXIT
 trap 'exit 130' INT TERM
 
-# A display number nobody holds: no lock file and no socket.
-display=""
-for n in $(seq 91 140); do
-    if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then
-        display=":$n"
-        break
-    fi
-done
-[ -n "$display" ] || { echo "wine-session: no free X display" >&2; exit 1; }
-
-"${TEMPIVA_NO_CLOCK[@]}" Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp -ac >/dev/null 2>&1 &
+# Xvfb picks a display number nobody holds and writes it once it listens, so two sessions
+# started at the same moment never share a display.
+displayfile=$(mktemp)
+"${TEMPIVA_NO_CLOCK[@]}" Xvfb -displayfd 5 -screen 0 1280x1024x24 -nolisten tcp -ac 5>"$displayfile" \
+    >/dev/null 2>&1 &
 xvfb_pid=$!
-for _ in $(seq 1 100); do
-    [ -e "/tmp/.X11-unix/X${display#:}" ] && break
+display=""
+for _ in $(seq 1 200); do
+    display=$(head -n 1 "$displayfile")
+    [ -n "$display" ] && break
+    kill -0 "$xvfb_pid" 2>/dev/null || break
     sleep 0.05
 done
-[ -e "/tmp/.X11-unix/X${display#:}" ] || { echo "wine-session: Xvfb did not start" >&2; exit 1; }
+rm -f "$displayfile"
+[ -n "$display" ] || { echo "wine-session: Xvfb did not start" >&2; exit 1; }
+display=":$display"
 export DISPLAY="$display"
 
 "${TEMPIVA_NO_CLOCK[@]}" bash -c '. "$1/wine-env.sh"; tempiva_wine_boot' _ "$here" || {

@@ -31,7 +31,11 @@ trap cleanup EXIT
 fail() { echo "FAIL: $*"; [ -f "$dir/chronyd.log" ] && cat "$dir/chronyd.log"; exit 1; }
 
 [ -n "${TEMPIVA_WINE_SESSION:-}" ] || fail "run inside tools/wine-session.sh"
-command -v chronyd >/dev/null && command -v ntpdig >/dev/null || fail "chronyd or ntpdig missing: run tools/setup.sh"
+# Unpacked into the build folder by tools/peer-tools.sh, never installed.
+tools="$build/peer-tools/root"
+chronyd=("$tools/usr/sbin/chronyd")
+ntpdig=(env PYTHONPATH="$tools/usr/lib/python3/dist-packages" /usr/bin/python3 "$tools/usr/bin/ntpdig")
+[ -x "${chronyd[0]}" ] && [ -f "$tools/usr/bin/ntpdig" ] || fail "chronyd or ntpdig missing: run tools/peer-tools.sh $build"
 if ss -Hlun "( sport = :$port )" | grep -q .; then
     fail "UDP port $port is taken on this machine; the test needs its own server there"
 fi
@@ -49,12 +53,12 @@ CONF
 
 # -u root: no change of user, so the files stay in our own folder; setpriv has already
 # taken away the right to set the clock, and -x keeps chronyd from trying.
-"${no_clock[@]}" chronyd -x -d -u root -f "$dir/chrony.conf" >"$dir/chronyd.log" 2>&1 &
+"${no_clock[@]}" "${chronyd[@]}" -x -d -u root -f "$dir/chrony.conf" >"$dir/chronyd.log" 2>&1 &
 chrony_pid=$!
 
 ntpdig_offset()
 {
-    "${no_clock[@]}" timeout 20 ntpdig -j -t 2 127.0.0.1 2>>"$dir/ntpdig.log" \
+    "${no_clock[@]}" timeout 20 "${ntpdig[@]}" -j -t 2 127.0.0.1 2>>"$dir/ntpdig.log" \
         | sed -n 's/.*"offset":\([-+0-9.e]*\).*"stratum":\([0-9]*\).*/\1 \2/p'
 }
 
