@@ -11,6 +11,7 @@ tempiva_wine_test(wine_timetable_tests
     tests/wine/support/ScratchFolder.cpp)
 tempiva_wine_test(wine_maindlg_tests
     tests/wine/app/MainDlgTest.cpp
+    tests/wine/app/SavingTest.cpp
     tests/wine/support/ScratchFolder.cpp
     res/Tempiva.rc)
 tempiva_wine_test(wine_e2e_tests
