@@ -3,6 +3,7 @@
 #include "framework/CWinApp.h"
 
 #include <mmsystem.h>
+#include <shellapi.h>
 
 namespace {
 
@@ -47,15 +48,27 @@ public:
     }
 };
 
+class CRealShellOpener : public IShellOpener
+{
+public:
+    HINSTANCE Execute(HWND hWnd, const char* pszVerb, const char* pszFile, const char* pszParameters,
+                      const char* pszDirectory, int nShowCmd) override
+    {
+        return ::ShellExecuteA(hWnd, pszVerb, pszFile, pszParameters, pszDirectory, nShowCmd);
+    }
+};
+
 CRealClock g_realClock;
 CRealClockSetter g_realClockSetter;
 CRealSoundPlayer g_realSoundPlayer;
 CRealMessageBox g_realMessageBox;
+CRealShellOpener g_realShellOpener;
 
 IClock* g_pClock = &g_realClock;
 IClockSetter* g_pClockSetter = &g_realClockSetter;
 ISoundPlayer* g_pSoundPlayer = &g_realSoundPlayer;
 IMessageBox* g_pMessageBox = &g_realMessageBox;
+IShellOpener* g_pShellOpener = &g_realShellOpener;
 
 } // namespace
 
@@ -79,6 +92,11 @@ IMessageBox& MessageBoxSeam()
     return *g_pMessageBox;
 }
 
+IShellOpener& ShellOpener()
+{
+    return *g_pShellOpener;
+}
+
 void InstallClock(IClock* pClock)
 {
     g_pClock = pClock ? pClock : &g_realClock;
@@ -97,6 +115,11 @@ void InstallSoundPlayer(ISoundPlayer* pPlayer)
 void InstallMessageBox(IMessageBox* pBox)
 {
     g_pMessageBox = pBox ? pBox : &g_realMessageBox;
+}
+
+void InstallShellOpener(IShellOpener* pOpener)
+{
+    g_pShellOpener = pOpener ? pOpener : &g_realShellOpener;
 }
 
 int AfxMessageBox(const std::string& strText, UINT nType)

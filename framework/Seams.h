@@ -1,6 +1,6 @@
-// The window-system calls a test must steer: the clock, setting the clock, sounds and
-// message boxes. Production uses the real calls; a test installs a fake for its scope with
-// a CSeamScope, and no test ever reaches the real clock setter.
+// The window-system calls a test must steer: the clock, setting the clock, sounds, message
+// boxes and opening a link in the browser. Production uses the real calls; a test installs a
+// fake for its scope with a CSeamScope, and no test ever reaches the real clock setter.
 #pragma once
 
 #include <windows.h>
@@ -38,15 +38,26 @@ public:
     virtual int Show(HWND hOwner, const std::string& strText, const std::string& strCaption, UINT nType) = 0;
 };
 
+class IShellOpener
+{
+public:
+    virtual ~IShellOpener() = default;
+    // ShellExecuteA, with the caller's arguments so that a test sees them too.
+    virtual HINSTANCE Execute(HWND hWnd, const char* pszVerb, const char* pszFile, const char* pszParameters,
+                              const char* pszDirectory, int nShowCmd) = 0;
+};
+
 IClock& Clock();
 IClockSetter& ClockSetter();
 ISoundPlayer& SoundPlayer();
 IMessageBox& MessageBoxSeam();
+IShellOpener& ShellOpener();
 
 void InstallClock(IClock* pClock);           // nullptr puts the real one back
 void InstallClockSetter(IClockSetter* pSetter);
 void InstallSoundPlayer(ISoundPlayer* pPlayer);
 void InstallMessageBox(IMessageBox* pBox);
+void InstallShellOpener(IShellOpener* pOpener);
 
 // Shows a message box with the application's name as caption, through the seam.
 int AfxMessageBox(const std::string& strText, UINT nType = MB_OK);
@@ -65,3 +76,4 @@ using CClockScope = CSeamScope<IClock, &InstallClock>;
 using CClockSetterScope = CSeamScope<IClockSetter, &InstallClockSetter>;
 using CSoundPlayerScope = CSeamScope<ISoundPlayer, &InstallSoundPlayer>;
 using CMessageBoxScope = CSeamScope<IMessageBox, &InstallMessageBox>;
+using CShellOpenerScope = CSeamScope<IShellOpener, &InstallShellOpener>;
