@@ -24,6 +24,7 @@ set(TEMPIVA_PORTABLE_SOURCES
     calendar/CalendarCellStyle.cpp
     calendar/CalendarPaging.cpp
     calendar/MonthPickerModel.cpp
+    widgets/LinkLine.cpp
 )
 
 # Window-system code of every subsystem (Windows build only), without WinMain.
@@ -80,6 +81,7 @@ set(TEMPIVA_HOST_TEST_SOURCES
     tests/host/calendar/CalendarMetricsTest.cpp
     tests/host/calendar/MonthPickerModelTest.cpp
     tests/host/calendar/HolidayLookupTest.cpp
+    tests/host/widgets/LinkLineTest.cpp
 )
 
 set(TEMPIVA_BENCH_SOURCES
