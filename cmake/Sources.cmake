@@ -56,6 +56,9 @@ set(TEMPIVA_WIN_SOURCES
     timesync/NtpClock.cpp
     timesync/CSntpClient.cpp
     timesync/ClockSetting.cpp
+    widgets/CVersionStatic.cpp
+    widgets/CLinkStatic.cpp
+    widgets/CAboutDlg.cpp
 )
 
 # The program's entry point and application object.
