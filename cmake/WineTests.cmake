@@ -120,3 +120,14 @@ tempiva_wine_test(wine_widgets_tests
     res/Tempiva.rc)
 target_compile_definitions(wine_widgets_tests PRIVATE TEMPIVA_PRODUCT_VERSION="${TEMPIVA_PRODUCT_VERSION}")
 
+# The release package as `make dist` makes it, unpacked into an empty folder and started there.
+# The Wine program needs that folder, so only the script runs it.
+add_executable(wine_dist_tests tests/wine/e2e/ReleasePackageTest.cpp tests/wine/driver/CProgramUnderTest.cpp
+    tests/wine/support/ScratchFolder.cpp)
+tempiva_target_defaults(wine_dist_tests)
+target_link_libraries(wine_dist_tests PRIVATE tempiva_core gtest gtest_main)
+target_link_options(wine_dist_tests PRIVATE -static)
+add_dependencies(wine_dist_tests Tempiva)
+add_test(NAME dist_test
+    COMMAND ${CMAKE_SOURCE_DIR}/tests/wine/e2e/DistTest.sh ${CMAKE_SOURCE_DIR} ${CMAKE_BINARY_DIR})
+set_tests_properties(dist_test PROPERTIES TIMEOUT 300)
