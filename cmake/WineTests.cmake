@@ -129,5 +129,6 @@ target_link_libraries(wine_dist_tests PRIVATE tempiva_core gtest gtest_main)
 target_link_options(wine_dist_tests PRIVATE -static)
 add_dependencies(wine_dist_tests Tempiva)
 add_test(NAME dist_test
-    COMMAND ${CMAKE_SOURCE_DIR}/tests/wine/e2e/DistTest.sh ${CMAKE_SOURCE_DIR} ${CMAKE_BINARY_DIR})
+    COMMAND ${CMAKE_SOURCE_DIR}/tests/wine/e2e/DistTest.sh ${CMAKE_SOURCE_DIR} ${CMAKE_BINARY_DIR}
+            "${TEMPIVA_PRODUCT_VERSION}")
 set_tests_properties(dist_test PROPERTIES TIMEOUT 300)

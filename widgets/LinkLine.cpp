@@ -42,15 +42,6 @@ void LinkLine::Step()
         Enter((last.m_nItem + 1) % m_items.size());
 }
 
-std::vector<int> LinkLine::Positions(std::size_t nItem) const
-{
-    std::vector<int> positions;
-    for (const LinkCopy& copy : m_copies)
-        if (copy.m_nItem == nItem)
-            positions.push_back(copy.m_nX);
-    return positions;
-}
-
 std::optional<LinkCopy> LinkLine::HitTest(int x, int y) const
 {
     for (const LinkCopy& copy : m_copies)

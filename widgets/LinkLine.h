@@ -54,8 +54,6 @@ public:
 
     // Left to right.
     const std::deque<LinkCopy>& Copies() const { return m_copies; }
-    // Where the copies of one item stand, left to right.
-    std::vector<int> Positions(std::size_t nItem) const;
 
     // The first copy whose band holds the point: across the copy as far as it lies in the text
     // area, and its text's height down from (text area height - text height) / 2.

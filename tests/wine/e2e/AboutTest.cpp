@@ -27,25 +27,20 @@ protected:
         m_hMain = m_program.WaitForMainDialog(kWaitMs);
         ASSERT_NE(nullptr, m_hMain);
     }
-    std::vector<HWND> AboutBoxes() const
-    {
-        std::vector<HWND> boxes;
-        for (HWND hWnd : m_program.Windows())
-            if (::IsWindowVisible(hWnd) && WindowClass(hWnd) == "#32770" && WindowText(hWnd) == kAboutCaption)
-                boxes.push_back(hWnd);
-        return boxes;
-    }
+    // The one About box on the screen, once there is exactly one and it is not hNot.
     HWND WaitForOneBox(HWND hNot = nullptr) const
     {
-        HWND hFound = nullptr;
+        std::vector<HWND> boxes;
         WaitUntil(
             [&] {
-                const std::vector<HWND> boxes = AboutBoxes();
-                hFound = boxes.size() == 1 && boxes[0] != hNot ? boxes[0] : nullptr;
-                return hFound != nullptr;
+                boxes.clear();
+                for (HWND hWnd : m_program.Windows())
+                    if (::IsWindowVisible(hWnd) && WindowText(hWnd) == kAboutCaption)
+                        boxes.push_back(hWnd);
+                return boxes.size() == 1 && boxes[0] != hNot;
             },
             kWaitMs);
-        return hFound;
+        return boxes.size() == 1 && boxes[0] != hNot ? boxes[0] : nullptr;
     }
     void TearDown() override { ExitProgram(m_program, kWaitMs); }
 
