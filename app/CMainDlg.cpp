@@ -20,7 +20,6 @@ namespace {
 
 constexpr int kHotKeyId = 1;
 constexpr UINT_PTR kTickTimerId = 1;
-constexpr const char* kFormatError = "ERROR: Time Table Format error";
 
 } // namespace
 
@@ -68,7 +67,7 @@ BOOL CMainDlg::Create(UINT nIdTemplate)
     }
     if (m_tasks.size() < 2)
     {
-        AfxMessageBox(kFormatError, MB_OK);
+        ReportTooFewReservedTasks(m_strTaskFile, "TIMETABLE_RESERVE");
         DestroyWindow();
         return FALSE;
     }

@@ -4,6 +4,7 @@ set(TEMPIVA_PORTABLE_SOURCES
     framework/ColourText.cpp
     framework/NumberText.cpp
     framework/SjisText.cpp
+    framework/TextEncoding.cpp
     app/AppSettings.cpp
     app/MainDlgRules.cpp
     timetable/TaskLine.cpp
@@ -72,6 +73,7 @@ set(TEMPIVA_MAIN_SOURCES
 set(TEMPIVA_HOST_TEST_SOURCES
     tests/host/framework/ColourTextTest.cpp
     tests/host/framework/SjisTextTest.cpp
+    tests/host/framework/TextEncodingTest.cpp
     tests/host/app/MainDlgRulesTest.cpp
     tests/host/timetable/TaskLineTest.cpp
     tests/host/timetable/TaskSchedulerTest.cpp

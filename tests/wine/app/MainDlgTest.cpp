@@ -193,7 +193,9 @@ TEST_F(MainDlg, TooFewReservedTasksEndTheStart)
         WriteTimeTable(strReserve);
         EXPECT_FALSE(dlg.Create(IDD_MAIN));
         EXPECT_FALSE(dlg.IsWindow());
-        const std::vector<std::string> expected = {"ERROR: Time Table Format error"};
+        const std::vector<std::string> expected = {"ERROR: Time Table Format error\nファイル：" +
+                                                   m_folder.PathOf("TimeTable.ini") +
+                                                   "\nセクション：[TIMETABLE_RESERVE]\n理由：予約タスクが2つ必要です"};
         EXPECT_EQ(expected, m_box.m_texts);
     }
 }
