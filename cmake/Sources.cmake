@@ -24,6 +24,8 @@ set(TEMPIVA_PORTABLE_SOURCES
     calendar/CalendarCellStyle.cpp
     calendar/CalendarPaging.cpp
     calendar/MonthPickerModel.cpp
+    config/ColourPopupModel.cpp
+    config/ConfigRules.cpp
 )
 
 # Window-system code of every subsystem (Windows build only), without WinMain.
@@ -80,6 +82,8 @@ set(TEMPIVA_HOST_TEST_SOURCES
     tests/host/calendar/CalendarMetricsTest.cpp
     tests/host/calendar/MonthPickerModelTest.cpp
     tests/host/calendar/HolidayLookupTest.cpp
+    tests/host/config/ColourPopupModelTest.cpp
+    tests/host/config/ConfigRulesTest.cpp
 )
 
 set(TEMPIVA_BENCH_SOURCES
