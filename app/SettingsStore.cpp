@@ -50,6 +50,8 @@ BOOL LoadSettingsFrom(const std::string& strIniPath)
     s.SHOWSTYLE = app.GetProfileInt(kSectionMain, "SHOWSTYLE", 4);
     s.DISP_POS = app.GetProfileInt(kSectionMain, "DISP_POS", 3);
     s.HOTKEY = app.GetProfileInt(kSectionMain, "HOTKEY", 15728640);
+    s.m_nLoadedHotKey = s.HOTKEY;
+    s.m_bKeepLoadedHotKey = false;
     s.DELAY = CorrectDelay(app.GetProfileInt(kSectionMain, "DELAY", 1000));
     // A longer face name does not fit the platform's field: keep whole characters only.
     s.FONT_NAME = CutAtCharBoundary(app.GetProfileString(kSectionMain, "FONT_NAME", "ＭＳ Ｐゴシック"),
@@ -96,7 +98,7 @@ BOOL SaveSettings()
     app.WriteProfileInt(kSectionMain, "DRAW_SEC", s.DRAW_SEC);
     app.WriteProfileInt(kSectionMain, "SHOWSTYLE", s.SHOWSTYLE);
     app.WriteProfileInt(kSectionMain, "DISP_POS", s.DISP_POS);
-    app.WriteProfileInt(kSectionMain, "HOTKEY", s.HOTKEY);
+    app.WriteProfileInt(kSectionMain, "HOTKEY", s.m_bKeepLoadedHotKey ? s.m_nLoadedHotKey : s.HOTKEY);
     app.WriteProfileInt(kSectionMain, "DELAY", s.DELAY);
     app.WriteProfileString(kSectionMain, "FONT_NAME", s.FONT_NAME.c_str());
     app.WriteProfileInt(kSectionMain, "FONT_SIZE", s.FONT_SIZE);
@@ -110,4 +112,9 @@ BOOL SaveSettings()
     app.WriteProfileInt(kSectionNtp, "PORT", s.PORT);
     app.WriteProfileInt(kSectionNtp, "USE_NTP", s.USE_NTP);
     return TRUE;
+}
+
+void KeepLoadedHotKeyOnSave()
+{
+    TheSettings().m_bKeepLoadedHotKey = true;
 }

@@ -13,3 +13,7 @@ BOOL LoadSettings();
 // The same on a given file (tests keep their files in their own folders).
 BOOL LoadSettingsFrom(const std::string& strIniPath);
 BOOL SaveSettings();
+// From now on saves keep the HOTKEY the file held when loaded. For a run that ends because no
+// hot key could be registered: every other setting is saved, and the next start simply tries
+// the user's own key again instead of greeting them as new.
+void KeepLoadedHotKeyOnSave();

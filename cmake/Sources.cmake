@@ -30,9 +30,14 @@ set(TEMPIVA_PORTABLE_SOURCES
 
 # Window-system code of every subsystem (Windows build only), without WinMain.
 set(TEMPIVA_WIN_SOURCES
+    framework/CButton.cpp
+    framework/CColorDialog.cpp
+    framework/CComboBox.cpp
     framework/CDataExchange.cpp
     framework/CDialog.cpp
     framework/CWinApp.cpp
+    framework/CFontDialog.cpp
+    framework/CToolTipCtrl.cpp
     framework/CWnd.cpp
     framework/Exceptions.cpp
     framework/ModulePath.cpp
@@ -57,6 +62,10 @@ set(TEMPIVA_WIN_SOURCES
     timesync/NtpClock.cpp
     timesync/CSntpClient.cpp
     timesync/ClockSetting.cpp
+    config/CColorButton.cpp
+    config/CColourPopup.cpp
+    config/CCheckGroupBox.cpp
+    config/CConfigDlg.cpp
 )
 
 # The program's entry point and application object.

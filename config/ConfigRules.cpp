@@ -54,7 +54,7 @@ DisplayStyle UnpackShowStyle(int nShowStyle)
 
 int PackShowStyle(const DisplayStyle& style)
 {
-    return style.nMethod | (style.nDirection != 0 ? 4 : 0);
+    return (style.nMethod & 3) | (style.nDirection != 0 ? 4 : 0);
 }
 
 std::uint16_t HotKeyControlValue(int nHotKey)

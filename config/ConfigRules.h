@@ -32,7 +32,8 @@ std::size_t SelectScheme(ColourSchemeTable& schemes, std::uint32_t crBack, std::
                          std::uint32_t crOff);
 
 // SHOWSTYLE bits 0-1 are the display method (0 slide, 1 roll, 2 fade), bit 2 the direction
-// (0 horizontal, 1 vertical).
+// (0 horizontal, 1 vertical). A method of -1 (no radio button checked, as for a SHOWSTYLE of 3
+// from the file) packs as 3 again.
 struct DisplayStyle
 {
     int nMethod = 0;

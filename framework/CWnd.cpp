@@ -18,6 +18,11 @@ std::unordered_map<HWND, CWnd*>& WindowMap()
     return map;
 }
 
+// The answer of the handler running now. It is not kept in the object, because a handler may
+// destroy its window and a window that owns itself deletes its object before the handler
+// returns. One user-interface thread: no lock.
+bool g_bMsgHandled = true;
+
 CWnd* g_pWndInit = nullptr;
 HHOOK g_hCbtHook = nullptr;
 
@@ -28,19 +33,19 @@ constexpr MsgMap kRootMap{nullptr, kRootEntries};
 
 namespace msgmap_detail {
 
-HandlerScope::HandlerScope(CWnd* pWnd) : m_pWnd(pWnd), m_bOuter(pWnd->IsMsgHandled())
+HandlerScope::HandlerScope() : m_bOuter(g_bMsgHandled)
 {
-    m_pWnd->SetMsgHandled(true);
+    g_bMsgHandled = true;
 }
 
 HandlerScope::~HandlerScope()
 {
-    m_pWnd->SetMsgHandled(m_bOuter);
+    g_bMsgHandled = m_bOuter;
 }
 
 bool HandlerScope::Handled() const
 {
-    return m_pWnd->IsMsgHandled();
+    return g_bMsgHandled;
 }
 
 } // namespace msgmap_detail
@@ -60,6 +65,16 @@ CWnd::~CWnd()
         if (::IsWindow(hWnd) && !bSubclassed)
             ::DestroyWindow(hWnd);
     }
+}
+
+void CWnd::SetMsgHandled(bool bHandled)
+{
+    g_bMsgHandled = bHandled;
+}
+
+bool CWnd::IsMsgHandled() const
+{
+    return g_bMsgHandled;
 }
 
 CWnd* CWnd::FromHandlePermanent(HWND hWnd)
@@ -137,6 +152,7 @@ BOOL CWnd::SubclassWindow(HWND hWnd)
     if (m_hWnd != nullptr || hWnd == nullptr || FromHandlePermanent(hWnd) != nullptr)
         return FALSE;
     Attach(hWnd);
+    PreSubclassWindow();
     m_pfnSuper = reinterpret_cast<WNDPROC>(
         ::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CWnd::StdWndProc)));
     if (m_pfnSuper == nullptr)

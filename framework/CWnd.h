@@ -58,8 +58,8 @@ public:
 
     // A handler calls SetMsgHandled(false) to let the message go on to the base class and
     // the default procedure.
-    void SetMsgHandled(bool bHandled) { m_bMsgHandled = bHandled; }
-    bool IsMsgHandled() const { return m_bMsgHandled; }
+    void SetMsgHandled(bool bHandled);
+    bool IsMsgHandled() const;
 
     // Gives modeless dialogs their keyboard handling in the application's loop.
     virtual BOOL PreTranslateMessage(MSG* pMsg);
@@ -73,8 +73,12 @@ protected:
     // Reflection first, then the maps of this class and its bases.
     bool OnWndMsg(UINT uMsg, WPARAM wParam, LPARAM lParam, LRESULT& lResult);
     // Runs after the window is gone and the object detached; an object that owns itself may
-    // delete itself here.
+    // delete itself here. A handler that destroys such a window must return at once, with the
+    // message left handled.
     virtual void PostNcDestroy() {}
+    // The object has just taken the window (subclassed, or created through CreateEx) and
+    // none of its messages has reached the object yet: the place to adjust its style.
+    virtual void PreSubclassWindow() {}
 
     void Attach(HWND hWnd);
     HWND Detach();
@@ -91,5 +95,4 @@ private:
     static LRESULT CALLBACK CbtHookProc(int nCode, WPARAM wParam, LPARAM lParam);
 
     WNDPROC m_pfnSuper = nullptr;
-    bool m_bMsgHandled = true;
 };
