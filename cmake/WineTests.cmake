@@ -101,3 +101,12 @@ add_executable(calendar_timing bench/wine/CalendarTiming.cpp)
 tempiva_target_defaults(calendar_timing)
 target_link_libraries(calendar_timing PRIVATE tempiva_core)
 target_link_options(calendar_timing PRIVATE -static)
+# The colour picker and the configuration dialog in-process, on the program's resources.
+tempiva_wine_test(wine_config_tests
+    tests/wine/config/ColourPopupTest.cpp
+    tests/wine/config/ConfigDlgTest.cpp
+    tests/wine/support/ScratchFolder.cpp
+    tests/wine/support/WindowPicture.cpp
+    tests/wine/support/Dib32.cpp
+    tests/wine/support/PngWriter.cpp
+    res/Tempiva.rc)

@@ -49,6 +49,7 @@ TEST(ShowStyle, UnpacksAndPacksMethodAndDirection)
         EXPECT_EQ(c.nShowStyle, PackShowStyle(c.style));
     }
     EXPECT_EQ(4, PackShowStyle({0, 5})) << "any direction but 0 is vertical";
+    EXPECT_EQ(3, PackShowStyle({-1, 0})) << "no method checked keeps both method bits";
     EXPECT_EQ((DisplayStyle{3, 1}), UnpackShowStyle(0x7F)) << "higher bits are not looked at";
 }
 
