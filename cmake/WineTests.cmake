@@ -19,6 +19,7 @@ tempiva_wine_test(wine_e2e_tests
     tests/wine/e2e/NoticeTest.cpp
     tests/wine/e2e/ClockSetTest.cpp
     tests/wine/e2e/CalendarTest.cpp
+    tests/wine/e2e/ConfigTest.cpp
     tests/wine/timesync/CTestNtpServer.cpp
     tests/wine/support/PngWriter.cpp
     tests/wine/support/Screenshot.cpp
