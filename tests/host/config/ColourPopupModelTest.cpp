@@ -85,23 +85,28 @@ TEST(ColourPopupLayout, FitsTheWorkAreaOfTheButtonsMonitor)
 
 TEST(ColourPopupCells, IndexRowAndColumn)
 {
-    EXPECT_EQ(0, CellIndex(kBoth, 0, 0));
-    EXPECT_EQ(13, CellIndex(kBoth, 1, 5));
-    EXPECT_EQ(39, CellIndex(kBoth, 4, 7));
-    EXPECT_EQ(kNoCell, CellIndex(kBoth, 5, 0));
-    EXPECT_EQ(kNoCell, CellIndex(kBoth, 0, 8));
-    EXPECT_EQ(kNoCell, CellIndex(kBoth, -1, 0));
-    EXPECT_EQ(kCustomCell, CellIndex(kBoth, 3, kCustomCell));
-    EXPECT_EQ(kDefaultCell, CellIndex(kBoth, kDefaultCell, 0));
-    EXPECT_EQ(kNoCell, CellIndex(kNone, kCustomCell, 0));
-    EXPECT_EQ(kNoCell, CellIndex(kNone, kDefaultCell, 0));
-
-    EXPECT_EQ(1, CellRow(kBoth, 13));
-    EXPECT_EQ(5, CellColumn(kBoth, 13));
-    EXPECT_EQ(kCustomCell, CellRow(kBoth, kCustomCell));
-    EXPECT_EQ(kDefaultCell, CellColumn(kBoth, kDefaultCell));
-    EXPECT_EQ(kNoCell, CellRow(kCustomOnly, kDefaultCell));
-    EXPECT_EQ(kNoCell, CellColumn(kBoth, 40));
+    // boxes, row, column, the index; then the index's own row and column.
+    const struct
+    {
+        PopupBoxes boxes;
+        int nRow, nColumn, nIndex, nIndexRow, nIndexColumn;
+    } cases[] = {
+        {kBoth, 1, 5, 13, 1, 5},
+        {kBoth, 4, 7, 39, 4, 7},
+        {kBoth, 5, 0, kNoCell, kNoCell, kNoCell},
+        {kBoth, 0, 8, kNoCell, kNoCell, kNoCell},
+        {kBoth, 3, kCustomCell, kCustomCell, kCustomCell, kCustomCell},
+        {kBoth, kDefaultCell, 0, kDefaultCell, kDefaultCell, kDefaultCell},
+        {kNone, kCustomCell, 0, kNoCell, kNoCell, kNoCell},
+        {kCustomOnly, kDefaultCell, 0, kNoCell, kNoCell, kNoCell},
+    };
+    for (const auto& c : cases)
+    {
+        const int nIndex = CellIndex(c.boxes, c.nRow, c.nColumn);
+        EXPECT_EQ(c.nIndex, nIndex) << c.nRow << "," << c.nColumn;
+        EXPECT_EQ(c.nIndexRow, CellRow(c.boxes, nIndex)) << nIndex;
+        EXPECT_EQ(c.nIndexColumn, CellColumn(c.boxes, nIndex)) << nIndex;
+    }
 }
 
 TEST(ColourPopupCells, ThePointerFindsBoxesAndCellsOneMarginIn)

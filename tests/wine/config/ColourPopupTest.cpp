@@ -1,6 +1,6 @@
 // The colour picker button and its popup in real windows: the swatches' pixels, the marked
 // opening colour, the notifications in order for mouse, keys and "More Colors...", a popup
-// that cannot be made, and the fit to the work area.
+// that cannot be made, and the button's face.
 #include "config/CColorButton.h"
 #include "config/CColourPopup.h"
 #include "framework/WndClass.h"
@@ -10,14 +10,12 @@
 
 #include <gtest/gtest.h>
 
-#include <commctrl.h>
 #include <cstdio>
 
 namespace {
 
 constexpr int kButtonId = 77;
 constexpr COLORREF kBlue = RGB(0, 0, 255);   // table cell 13
-constexpr COLORREF kBlack = RGB(0, 0, 0);    // cell 0
 constexpr COLORREF kBrown = RGB(165, 42, 0); // cell 1
 constexpr COLORREF kUnlisted = RGB(179, 183, 139);
 
@@ -48,17 +46,10 @@ protected:
 class ColourPopup : public ::testing::Test
 {
 protected:
-    void SetUp() override { Place(100, 100); }
-    void TearDown() override
-    {
-        for (CColourPopup* pPopup : ThreadWindowsOf<CColourPopup>())
-            pPopup->DestroyWindow();
-    }
-
-    void Place(int x, int y)
+    void SetUp() override
     {
         ASSERT_TRUE(m_host.CreateEx(0, AfxRegisterWndClass(0, nullptr, ::GetSysColorBrush(COLOR_BTNFACE)), "host",
-                                    WS_POPUP | WS_VISIBLE, x, y, 120, 40, nullptr, nullptr));
+                                    WS_POPUP | WS_VISIBLE, 100, 100, 120, 40, nullptr, nullptr));
         HWND hButton = ::CreateWindowExA(0, "BUTTON", "", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 10, 10, 51, 18,
                                          m_host, reinterpret_cast<HMENU>(kButtonId), nullptr, nullptr);
         ASSERT_TRUE(m_button.SubclassWindow(hButton));
@@ -140,12 +131,6 @@ TEST_F(ColourPopup, ReportsEachSelectionInOrder)
          false,
          {"DROPDOWN A52A00", "CHANGE AUTO", "CLOSEUP AUTO", "OK AUTO", "CHANGE AUTO"},
          kClrDefault},
-        {"Return without a highlight keeps the colour",
-         kBlack,
-         {{WM_KEYDOWN, VK_RETURN}},
-         false,
-         {"DROPDOWN 000000", "CLOSEUP 000000", "OK 000000"},
-         kBlack},
         {"More Colors... cancelled",
          kBrown,
          {{WM_KEYDOWN, VK_DOWN}, {WM_KEYDOWN, VK_RETURN}},
@@ -177,19 +162,6 @@ TEST_F(ColourPopup, ReportsEachSelectionInOrder)
     }
 }
 
-TEST_F(ColourPopup, ReleasingTheMouseOutsideCancels)
-{
-    CColourPopup* pPopup = Open(kBlack);
-    ASSERT_NE(nullptr, pPopup);
-    const POINT pt = CellCentre(*pPopup, 5);
-    pPopup->SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(pt.x, pt.y));
-    ::SetCursorPos(5, 5);
-    pPopup->PostMessage(WM_LBUTTONUP, 0, MAKELPARAM(-50, -50));
-    PumpMessages(2000, [] { return ThreadWindowsOf<CColourPopup>().empty(); });
-    const std::vector<std::string> expected = {"DROPDOWN 000000", "CHANGE 00008B", "CLOSEUP 000000", "CANCEL 000000"};
-    EXPECT_EQ(expected, m_host.m_reports);
-}
-
 namespace {
 
 // Refuses every window this thread tries to create while it is installed.
@@ -212,21 +184,6 @@ TEST_F(ColourPopup, APopupThatCannotBeMadeLeavesTheButtonUpAndTellsTheParent)
     // And the next click opens one as usual.
     CColourPopup* pPopup = Open(kBlue);
     ASSERT_NE(nullptr, pPopup);
-    pPopup->SendMessage(WM_KEYDOWN, VK_ESCAPE);
-}
-
-TEST_F(ColourPopup, OpensAboveAButtonAtTheBottomOfTheWorkArea)
-{
-    RECT rcWork{};
-    ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &rcWork, 0);
-    m_host.DestroyWindow();
-    Place(rcWork.right - 60, rcWork.bottom - 40);
-    CColourPopup* pPopup = Open(kBlue);
-    ASSERT_NE(nullptr, pPopup);
-    const RECT rcPopup = pPopup->GetWindowRect();
-    const RECT rcButton = m_button.GetWindowRect();
-    EXPECT_EQ(rcButton.top, rcPopup.bottom);
-    EXPECT_EQ(rcWork.right, rcPopup.right);
     pPopup->SendMessage(WM_KEYDOWN, VK_ESCAPE);
 }
 

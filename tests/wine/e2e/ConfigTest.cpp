@@ -11,7 +11,6 @@
 #include <commctrl.h>
 
 #include <algorithm>
-#include <cstdint>
 #include <vector>
 
 namespace {
@@ -60,15 +59,11 @@ protected:
         m_hMain = m_program.WaitForMainDialog(kWaitMs);
         ASSERT_NE(nullptr, m_hMain);
     }
-    // Right-clicks the panel (opened by the hot key when needed) and works its menu by keys.
+    // Opens the panel with the hot key, right-clicks it and works its menu by keys.
     void ChooseFromPanelMenu(const std::vector<UINT>& keyDowns, char chMnemonic = 0)
     {
-        HWND hPanel = FindPanel(m_program);
-        if (hPanel == nullptr)
-        {
-            ::PostMessageA(m_hMain, WM_HOTKEY, 1, 0);
-            hPanel = WaitForPanel(m_program);
-        }
+        ::PostMessageA(m_hMain, WM_HOTKEY, 1, 0);
+        HWND hPanel = WaitForPanel(m_program);
         ASSERT_NE(nullptr, hPanel);
         ::PostMessageA(hPanel, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(hPanel), MAKELPARAM(400, 400));
         HWND hMenu = nullptr;
@@ -101,6 +96,10 @@ TEST_F(ConfigEndToEnd, TheMenusConfigShowsTheSettingsAndBlueIsSavedOnOk)
     ChooseFromPanelMenu({VK_UP, VK_UP, VK_RETURN}); // from the end: &EXIT, then CONFIG...
     HWND hDialog = WaitForConfigDialog(m_program);
     ASSERT_NE(nullptr, hDialog);
+    RECT rcWork{};
+    ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &rcWork, 0);
+    const RECT rcDialog = WindowRect(hDialog);
+    EXPECT_NEAR(rcWork.left + rcWork.right, rcDialog.left + rcDialog.right, 1) << "centred: its owner is hidden";
     EXPECT_EQ("250", WindowText(::GetDlgItem(hDialog, IDC_DRAW_SEC)));
     EXPECT_EQ("Default", WindowText(::GetDlgItem(hDialog, IDC_SCHEME)));
     EXPECT_EQ("ntp.example", WindowText(::GetDlgItem(hDialog, IDC_SERVER)));
@@ -129,9 +128,16 @@ TEST_F(ConfigEndToEnd, TheMenusConfigShowsTheSettingsAndBlueIsSavedOnOk)
 
     ::PostMessageA(hDialog, WM_COMMAND, IDOK, 0);
     EXPECT_TRUE(WaitUntil([&] { return !::IsWindow(hDialog); }, kWaitMs));
-    const std::string strFile = m_folder.Read("Tempiva.ini").value_or("");
-    for (const char* pszLine : {"RGB_BACK=000000\r\n", "RGB_ON=3FB5FF\r\n", "RGB_OFF=002249\r\n", "DRAW_SEC=250\r\n"})
-        EXPECT_NE(std::string::npos, strFile.find(pszLine)) << pszLine << " in\n" << strFile;
+    // The save follows the dialog's end.
+    std::string strFile;
+    const auto saved = [&] {
+        strFile = m_folder.Read("Tempiva.ini").value_or("");
+        for (const char* pszLine : {"RGB_BACK=000000\r\n", "RGB_ON=3FB5FF\r\n", "RGB_OFF=002249\r\n", "DRAW_SEC=250\r\n"})
+            if (strFile.find(pszLine) == std::string::npos)
+                return false;
+        return true;
+    };
+    EXPECT_TRUE(WaitUntil(saved, kWaitMs)) << strFile;
 }
 
 TEST_F(ConfigEndToEnd, ExitFromThePanelMenuWhileTheDialogRunsEndsTheProgramCleanly)

@@ -1,23 +1,22 @@
 // Acting inside a modal loop that a call is about to enter (a dialog's own, the system colour
-// or font dialog's): a thread timer runs the steps in order while that loop waits. A step
-// returns false to be tried again at the next tick (its window is not there yet); a step
-// posts what would open a further modal loop, so it never blocks the ones after it.
+// dialog's): a thread timer runs the steps in order while that loop waits. A step returns
+// false to be tried again at the next tick (its window is not there yet); a step posts what
+// would open a further modal loop, so it never blocks the ones after it.
 #pragma once
 
 #include <windows.h>
 
 #include <functional>
-#include <string>
+#include <string_view>
 #include <vector>
 
 class CTimerSteps
 {
 public:
-    explicit CTimerSteps(std::vector<std::function<bool()>> steps, UINT nPeriodMs = 20)
-        : m_steps(std::move(steps))
+    explicit CTimerSteps(std::vector<std::function<bool()>> steps) : m_steps(std::move(steps))
     {
         s_pActive = this;
-        m_nTimer = ::SetTimer(nullptr, 0, nPeriodMs, &CTimerSteps::Tick);
+        m_nTimer = ::SetTimer(nullptr, 0, 20, &CTimerSteps::Tick);
     }
     ~CTimerSteps()
     {
@@ -36,8 +35,7 @@ private:
         if (pSelf == nullptr || pSelf->m_bInStep || pSelf->AllDone())
             return;
         pSelf->m_bInStep = true;
-        if (pSelf->m_steps[pSelf->m_nNext]())
-            ++pSelf->m_nNext;
+        pSelf->m_nNext += pSelf->m_steps[pSelf->m_nNext]() ? 1 : 0;
         pSelf->m_bInStep = false;
     }
 
@@ -48,38 +46,24 @@ private:
     UINT_PTR m_nTimer = 0;
 };
 
-// A visible dialog window of this thread other than hExcept, or none.
-inline HWND FindThreadDialog(HWND hExcept = nullptr)
+// A step that answers the first visible dialog window of this thread with a button.
+inline std::function<bool()> AnswerDialog(int nButtonId)
 {
-    struct Search
-    {
-        HWND hExcept;
-        HWND hFound;
-    } search{hExcept, nullptr};
-    ::EnumThreadWindows(
-        ::GetCurrentThreadId(),
-        [](HWND hWnd, LPARAM lParam) -> BOOL {
-            auto* pSearch = reinterpret_cast<Search*>(lParam);
-            char szClass[16] = {};
-            ::GetClassNameA(hWnd, szClass, sizeof szClass);
-            if (hWnd == pSearch->hExcept || std::string(szClass) != "#32770" || !::IsWindowVisible(hWnd))
-                return TRUE;
-            pSearch->hFound = hWnd;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.hFound;
-}
-
-// A step that answers the next dialog of this thread (other than hExcept) with a button.
-inline std::function<bool()> AnswerDialog(int nButtonId, HWND hExcept = nullptr)
-{
-    return [nButtonId, hExcept] {
-        HWND hDialog = FindThreadDialog(hExcept);
-        if (hDialog == nullptr)
-            return false;
-        ::PostMessageA(hDialog, WM_COMMAND, MAKEWPARAM(nButtonId, BN_CLICKED),
-                       reinterpret_cast<LPARAM>(::GetDlgItem(hDialog, nButtonId)));
-        return true;
+    return [nButtonId] {
+        HWND hFound = nullptr;
+        ::EnumThreadWindows(
+            ::GetCurrentThreadId(),
+            [](HWND hWnd, LPARAM lParam) -> BOOL {
+                char szClass[8] = {};
+                ::GetClassNameA(hWnd, szClass, sizeof szClass);
+                if (!::IsWindowVisible(hWnd) || std::string_view(szClass) != "#32770")
+                    return TRUE;
+                *reinterpret_cast<HWND*>(lParam) = hWnd;
+                return FALSE;
+            },
+            reinterpret_cast<LPARAM>(&hFound));
+        if (hFound != nullptr)
+            ::PostMessageA(hFound, WM_COMMAND, MAKEWPARAM(nButtonId, BN_CLICKED), 0);
+        return hFound != nullptr;
     };
 }
