@@ -24,7 +24,8 @@ void CCheckGroupBox::SetGroupBox(HWND hGroupBox, bool bHide)
     ::GetWindowRect(hGroupBox, &rcGroup);
     ::MapWindowPoints(nullptr, ::GetParent(m_hWnd), reinterpret_cast<POINT*>(&rcGroup), 2);
     // 25 pixels leave room for the box and the gap before the caption.
-    ::SetWindowPos(m_hWnd, hGroupBox, rcGroup.left + 10, rcGroup.top, szText.cx + 25, szText.cy, SWP_NOACTIVATE);
+    ::SetWindowPos(m_hWnd, hGroupBox, rcGroup.left + 10, rcGroup.top, szText.cx + 25, szText.cy,
+                   SWP_NOACTIVATE);
     UpdateGroup();
 }
 

@@ -40,7 +40,8 @@ void CColorButton::DrawArrow(HDC hdc, const RECT& rc, bool bDisabled) const
     const int nLeft = rc.right - ::GetSystemMetrics(SM_CXEDGE) / 2 - 4;
     const int nRight = nLeft + 4;
     const int nCentre = (rc.top + rc.bottom) / 2;
-    const POINT points[3] = {{nLeft, nCentre - 1}, {nRight, nCentre - 1}, {(nLeft + nRight) / 2, nCentre + 1}};
+    const POINT points[3] = {
+        {nLeft, nCentre - 1}, {nRight, nCentre - 1}, {(nLeft + nRight) / 2, nCentre + 1}};
     const COLORREF crArrow = bDisabled ? ::GetSysColor(COLOR_GRAYTEXT) : RGB(0, 0, 0);
     CPen pen(::CreatePen(PS_SOLID, 1, crArrow));
     CBrush brush(::CreateSolidBrush(crArrow));
@@ -98,7 +99,8 @@ void CColorButton::OnClicked()
     m_bPopupOpen = true;
     Invalidate();
     const RECT rc = GetWindowRect();
-    const BOOL bOpened = CColourPopup::Open(this, {rc.left, rc.bottom}, m_crColour, m_strDefaultText, m_strCustomText);
+    const BOOL bOpened =
+        CColourPopup::Open(this, {rc.left, rc.bottom}, m_crColour, m_strDefaultText, m_strCustomText);
     NotifyParent(WMU_COLOUR_DROPDOWN, m_crColour);
     if (!bOpened)
     {

@@ -91,17 +91,20 @@ BOOL CColourPopup::Open(CColorButton* pButton, POINT ptAt, COLORREF crColour, co
 
 CColourPopup::CColourPopup(CColorButton* pButton, COLORREF crColour, std::string strDefaultText,
                            std::string strCustomText)
-    : m_pButton(pButton), m_crInitial(crColour), m_crCurrent(crColour), m_strDefaultText(std::move(strDefaultText)),
-      m_strCustomText(std::move(strCustomText)), m_font(CreateMessageFont()), m_palette(CreateTablePalette())
+    : m_pButton(pButton), m_crInitial(crColour), m_crCurrent(crColour),
+      m_strDefaultText(std::move(strDefaultText)), m_strCustomText(std::move(strCustomText)),
+      m_font(CreateMessageFont()), m_palette(CreateTablePalette())
 {
     m_layout.boxes = {!m_strDefaultText.empty(), !m_strCustomText.empty()};
 }
 
 BOOL CColourPopup::Create(POINT ptAt)
 {
-    const char* pszClass = AfxRegisterWndClass(CS_CLASSDC | CS_SAVEBITS | CS_HREDRAW | CS_VREDRAW, nullptr,
-                                               reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1)));
-    if (!CreateEx(0, pszClass, "", WS_POPUP | WS_VISIBLE, ptAt.x, ptAt.y, 100, 100, m_pButton->m_hWnd, nullptr))
+    const char* pszClass =
+        AfxRegisterWndClass(CS_CLASSDC | CS_SAVEBITS | CS_HREDRAW | CS_VREDRAW, nullptr,
+                            reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1)));
+    if (!CreateEx(0, pszClass, "", WS_POPUP | WS_VISIBLE, ptAt.x, ptAt.y, 100, 100, m_pButton->m_hWnd,
+                  nullptr))
         return FALSE;
     m_bOwnsItself = true;
     LayoutWindow();
@@ -140,7 +143,8 @@ void CColourPopup::LayoutWindow()
     const RECT rcNow = GetWindowRect();
     m_layout = LayoutPopup(rcNow.left, rcNow.top, Margin(), szText.cx, szText.cy, m_layout.boxes);
     const RECT rcButton = m_pButton->GetWindowRect();
-    m_layout.rcWindow = FitPopupToArea(m_layout.rcWindow, WorkAreaOf(rcButton), rcButton.bottom - rcButton.top);
+    m_layout.rcWindow =
+        FitPopupToArea(m_layout.rcWindow, WorkAreaOf(rcButton), rcButton.bottom - rcButton.top);
     const PopupRect& rc = m_layout.rcWindow;
     ::MoveWindow(m_hWnd, rc.left, rc.top, rc.Width(), rc.Height(), TRUE);
 }
@@ -348,7 +352,8 @@ void CColourPopup::PaintColourCell(HDC hdc, int nCell, RECT rc) const
     const int nInset = Margin() + 1;
     ::InflateRect(&rc, -nInset, -nInset);
     {
-        CBrush swatch(::CreateSolidBrush(kPaletteRelative | kColourTable[static_cast<size_t>(nCell)].crColour));
+        CBrush swatch(
+            ::CreateSolidBrush(kPaletteRelative | kColourTable[static_cast<size_t>(nCell)].crColour));
         CPen outline(::CreatePen(PS_SOLID, 1, ::GetSysColor(COLOR_BTNSHADOW)));
         CSelectObject keepBrush(hdc, swatch);
         CSelectObject keepPen(hdc, outline);
@@ -392,6 +397,7 @@ void CColourPopup::PaintTextBox(HDC hdc, int nCell, RECT rc) const
     const std::string& strText = nCell == kDefaultCell ? m_strDefaultText : m_strCustomText;
     CSelectObject keepFont(hdc, m_font ? static_cast<HGDIOBJ>(m_font) : ::GetStockObject(DEFAULT_GUI_FONT));
     const int nOldMode = ::SetBkMode(hdc, TRANSPARENT);
-    ::DrawTextA(hdc, strText.c_str(), static_cast<int>(strText.size()), &rc, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    ::DrawTextA(hdc, strText.c_str(), static_cast<int>(strText.size()), &rc,
+                DT_CENTER | DT_VCENTER | DT_SINGLELINE);
     ::SetBkMode(hdc, nOldMode);
 }

@@ -41,7 +41,8 @@ protected:
     DECLARE_MSG_MAP()
 
 private:
-    CColourPopup(CColorButton* pButton, COLORREF crColour, std::string strDefaultText, std::string strCustomText);
+    CColourPopup(CColorButton* pButton, COLORREF crColour, std::string strDefaultText,
+                 std::string strCustomText);
     BOOL Create(POINT ptAt);
     void LayoutWindow();
     void AddCellTips();

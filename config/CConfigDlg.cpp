@@ -64,7 +64,8 @@ BOOL CConfigDlg::OnInitDialog()
     m_font.Attach(CreatePointFont(settings.FONT_SIZE * 10, settings.FONT_NAME));
 
     FillSchemeList();
-    m_preview.SetColours(m_buttonBack.GetShownColour(), m_buttonOn.GetShownColour(), m_buttonOff.GetShownColour());
+    m_preview.SetColours(m_buttonBack.GetShownColour(), m_buttonOn.GetShownColour(),
+                         m_buttonOff.GetShownColour());
     m_preview.Start(IDB_LCD_FACE, IDB_LCD_LARGE, IDB_LCD_SMALL);
 
     for (const std::string& strServer : settings.SERVER)
@@ -98,7 +99,8 @@ void CConfigDlg::FillSchemeList()
 void CConfigDlg::RestartPreview()
 {
     m_preview.Reset();
-    m_preview.SetColours(m_buttonBack.GetShownColour(), m_buttonOn.GetShownColour(), m_buttonOff.GetShownColour());
+    m_preview.SetColours(m_buttonBack.GetShownColour(), m_buttonOn.GetShownColour(),
+                         m_buttonOff.GetShownColour());
     m_preview.Start(IDB_LCD_FACE, IDB_LCD_LARGE, IDB_LCD_SMALL);
 }
 

@@ -214,7 +214,8 @@ int CellAfterKey(PopupBoxes boxes, int nHot, PopupKey key)
             return FirstPresent({nDefault, 0});
         if (bOnCell)
         {
-            const int nNext = c < kColourColumns - 1 ? CellIndex(boxes, r, c + 1) : CellIndex(boxes, r + 1, 0);
+            const int nNext =
+                c < kColourColumns - 1 ? CellIndex(boxes, r, c + 1) : CellIndex(boxes, r + 1, 0);
             if (nNext != kNoCell)
                 return nNext;
         }

@@ -14,7 +14,10 @@ public:
     void ResetContent() const { SendMessage(CB_RESETCONTENT); }
     int GetCount() const { return static_cast<int>(SendMessage(CB_GETCOUNT)); }
     int GetCurSel() const { return static_cast<int>(SendMessage(CB_GETCURSEL)); }
-    int SetCurSel(int nIndex) const { return static_cast<int>(SendMessage(CB_SETCURSEL, static_cast<WPARAM>(nIndex))); }
+    int SetCurSel(int nIndex) const
+    {
+        return static_cast<int>(SendMessage(CB_SETCURSEL, static_cast<WPARAM>(nIndex)));
+    }
     // The text of entry nIndex; empty when there is none.
     std::string GetLBText(int nIndex) const;
     // The most bytes the edit field of an editable combo box takes from the keyboard.

@@ -115,7 +115,7 @@ LRESULT CALLBACK CWnd::CbtHookProc(int nCode, WPARAM wParam, LPARAM lParam)
         // The first window created is ours; its children come later, inside WM_CREATE.
         CWnd* pWnd = g_pWndInit;
         g_pWndInit = nullptr;
-        pWnd->SubclassWindow(reinterpret_cast<HWND>(wParam));
+        pWnd->HookWindowProc(reinterpret_cast<HWND>(wParam));
     }
     return ::CallNextHookEx(g_hCbtHook, nCode, wParam, lParam);
 }
@@ -149,10 +149,17 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, const char* pszClass, const char* pszTitle,
 
 BOOL CWnd::SubclassWindow(HWND hWnd)
 {
+    if (!HookWindowProc(hWnd))
+        return FALSE;
+    PreSubclassWindow();
+    return TRUE;
+}
+
+BOOL CWnd::HookWindowProc(HWND hWnd)
+{
     if (m_hWnd != nullptr || hWnd == nullptr || FromHandlePermanent(hWnd) != nullptr)
         return FALSE;
     Attach(hWnd);
-    PreSubclassWindow();
     m_pfnSuper = reinterpret_cast<WNDPROC>(
         ::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CWnd::StdWndProc)));
     if (m_pfnSuper == nullptr)

@@ -72,13 +72,13 @@ protected:
     virtual LRESULT DefWindowProc(UINT uMsg, WPARAM wParam, LPARAM lParam);
     // Reflection first, then the maps of this class and its bases.
     bool OnWndMsg(UINT uMsg, WPARAM wParam, LPARAM lParam, LRESULT& lResult);
+    // Runs when SubclassWindow has attached the object to an existing window (a dialog's
+    // control): a control sets itself up for that window here.
+    virtual void PreSubclassWindow() {}
     // Runs after the window is gone and the object detached; an object that owns itself may
     // delete itself here. A handler that destroys such a window must return at once, with the
     // message left handled.
     virtual void PostNcDestroy() {}
-    // The object has just taken the window (subclassed, or created through CreateEx) and
-    // none of its messages has reached the object yet: the place to adjust its style.
-    virtual void PreSubclassWindow() {}
 
     void Attach(HWND hWnd);
     HWND Detach();
@@ -90,6 +90,8 @@ protected:
     static void ReportEscapedException();
 
 private:
+    // Attaches the object and routes the window's messages through it.
+    BOOL HookWindowProc(HWND hWnd);
     bool DispatchToMap(UINT uMsg, WPARAM wParam, LPARAM lParam, LRESULT& lResult);
     bool ReflectToChild(UINT uMsg, WPARAM wParam, LPARAM lParam, LRESULT& lResult);
     static LRESULT CALLBACK CbtHookProc(int nCode, WPARAM wParam, LPARAM lParam);

@@ -80,7 +80,8 @@ TEST(ColourPopupLayout, FitsTheWorkAreaOfTheButtonsMonitor)
         {{10, 860, 158, 1012}, primaryAboveTaskbar, {10, 688, 158, 840}},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(c.rcExpected, FitPopupToArea(c.rcWindow, c.rcArea, 20)) << c.rcWindow.left << "," << c.rcWindow.top;
+        EXPECT_EQ(c.rcExpected, FitPopupToArea(c.rcWindow, c.rcArea, 20))
+            << c.rcWindow.left << "," << c.rcWindow.top;
 }
 
 TEST(ColourPopupCells, IndexRowAndColumn)

@@ -48,10 +48,10 @@ class ColourPopup : public ::testing::Test
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(m_host.CreateEx(0, AfxRegisterWndClass(0, nullptr, ::GetSysColorBrush(COLOR_BTNFACE)), "host",
-                                    WS_POPUP | WS_VISIBLE, 100, 100, 120, 40, nullptr, nullptr));
-        HWND hButton = ::CreateWindowExA(0, "BUTTON", "", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 10, 10, 51, 18,
-                                         m_host, reinterpret_cast<HMENU>(kButtonId), nullptr, nullptr);
+        ASSERT_TRUE(m_host.CreateEx(0, AfxRegisterWndClass(0, nullptr, ::GetSysColorBrush(COLOR_BTNFACE)),
+                                    "host", WS_POPUP | WS_VISIBLE, 100, 100, 120, 40, nullptr, nullptr));
+        HWND hButton = ::CreateWindowExA(0, "BUTTON", "", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 10, 10, 51,
+                                         18, m_host, reinterpret_cast<HMENU>(kButtonId), nullptr, nullptr);
         ASSERT_TRUE(m_button.SubclassWindow(hButton));
     }
 
@@ -90,7 +90,8 @@ TEST_F(ColourPopup, ShowsTheFortyColoursAndMarksTheOpeningOne)
         EXPECT_EQ(kColourTable[static_cast<size_t>(i)].crColour, picture.At(pt.x, pt.y)) << "cell " << i;
         // Inside the cell's edge: the marked cell is lit, the others are plain.
         const PopupRect rc = CellRect(pPopup->Layout(), i);
-        EXPECT_EQ(::GetSysColor(i == 13 ? COLOR_BTNHIGHLIGHT : COLOR_BTNFACE), picture.At(rc.left + 1, rc.top + 1))
+        EXPECT_EQ(::GetSysColor(i == 13 ? COLOR_BTNHIGHLIGHT : COLOR_BTNFACE),
+                  picture.At(rc.left + 1, rc.top + 1))
             << "cell " << i;
     }
     pPopup->SendMessage(WM_KEYDOWN, VK_ESCAPE);
@@ -194,7 +195,8 @@ TEST_F(ColourPopup, TheFaceShowsTheDefaultColourForAutomaticAndNoSwatchWhenDisab
     const RECT rc = m_button.GetClientRect();
     const RECT rcSwatch{6, 6, 12, 10}; // inside the swatch whatever the edge sizes
     const int nArea = (rcSwatch.right - rcSwatch.left) * (rcSwatch.bottom - rcSwatch.top);
-    EXPECT_EQ(nArea, CWindowPicture(m_button.m_hWnd, PictureSource::PrintClient).Count(RGB(12, 34, 56), rcSwatch));
+    EXPECT_EQ(nArea,
+              CWindowPicture(m_button.m_hWnd, PictureSource::PrintClient).Count(RGB(12, 34, 56), rcSwatch));
     ::EnableWindow(m_button.m_hWnd, FALSE);
     EXPECT_EQ(0, CWindowPicture(m_button.m_hWnd, PictureSource::PrintClient).Count(RGB(12, 34, 56), rc));
 }

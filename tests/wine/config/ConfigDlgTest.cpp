@@ -72,7 +72,8 @@ protected:
     void ChooseScheme(int nRow) const
     {
         ::SendMessageA(Item(IDC_SCHEME), CB_SETCURSEL, static_cast<WPARAM>(nRow), 0);
-        m_dlg.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_SCHEME, CBN_SELCHANGE), reinterpret_cast<LPARAM>(Item(IDC_SCHEME)));
+        m_dlg.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_SCHEME, CBN_SELCHANGE),
+                          reinterpret_cast<LPARAM>(Item(IDC_SCHEME)));
     }
     COLORREF PreviewAt(POINT pt) const
     {
@@ -105,7 +106,8 @@ TEST_F(ConfigDialog, ShowsTheSettingsAndWritesThemBackOnOk)
         EXPECT_TRUE(Checked(IDC_ROLL));
         EXPECT_TRUE(Checked(IDC_VERTICAL));
         EXPECT_EQ("250", Text(IDC_DRAW_SEC));
-        EXPECT_EQ(MAKEWORD(0x54, HOTKEYF_CONTROL | HOTKEYF_ALT), ::SendMessageA(Item(IDC_HOTKEY), HKM_GETHOTKEY, 0, 0));
+        EXPECT_EQ(MAKEWORD(0x54, HOTKEYF_CONTROL | HOTKEYF_ALT),
+                  ::SendMessageA(Item(IDC_HOTKEY), HKM_GETHOTKEY, 0, 0));
         EXPECT_EQ(2, ::SendMessageA(Item(IDC_SCHEME), CB_GETCURSEL, 0, 0)) << "Blue";
         EXPECT_EQ(0xFFB53Fu, ButtonColour(IDC_COLOUR_ON));
         EXPECT_EQ("b.example", Text(IDC_SERVER)) << "the first server that is set";
@@ -142,7 +144,8 @@ TEST_F(ConfigDialog, FadeAndTheTimeServerSwitchGovernTheirGroups)
         Click(IDC_USE_NTP);
         // Every control of the dialog that is now disabled, by id or, for a label, by text.
         std::set<std::string> disabled;
-        for (HWND hChild = ::GetWindow(m_dlg.m_hWnd, GW_CHILD); hChild; hChild = ::GetWindow(hChild, GW_HWNDNEXT))
+        for (HWND hChild = ::GetWindow(m_dlg.m_hWnd, GW_CHILD); hChild;
+             hChild = ::GetWindow(hChild, GW_HWNDNEXT))
         {
             if (::IsWindowEnabled(hChild))
                 continue;
@@ -175,7 +178,8 @@ TEST_F(ConfigDialog, TypedFieldsSurviveSchemeAndColourChangesAndOnlyOkChecksThem
         const std::vector<CColourPopup*> popups = ThreadWindowsOf<CColourPopup>();
         ASSERT_EQ(1u, popups.size());
         const PopupRect rc = CellRect(popups[0]->Layout(), 16);
-        popups[0]->SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM((rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2));
+        popups[0]->SendMessage(WM_MOUSEMOVE, 0,
+                               MAKELPARAM((rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2));
         popups[0]->SendMessage(WM_KEYDOWN, VK_RETURN);
         EXPECT_EQ(kRed, PreviewAt(kDateDash)) << "the preview takes the picked colour";
         EXPECT_TRUE(m_box.m_texts.empty()) << "picking a colour checks no field";

@@ -53,8 +53,10 @@ class ConfigEndToEnd : public ::testing::Test
 protected:
     void Start(const std::string& strSettings, int nHotKey = VK_F21 << 16)
     {
-        m_folder.Write("TimeTable.ini", std::string("[TIMETABLE_RESERVE]\r\n") + kTimed + kTimed + "[TIMETABLE]\r\n");
-        m_folder.Write("Tempiva.ini", "[TEMPIVA]\r\nHOTKEY=" + std::to_string(nHotKey) + "\r\n" + strSettings);
+        m_folder.Write("TimeTable.ini",
+                       std::string("[TIMETABLE_RESERVE]\r\n") + kTimed + kTimed + "[TIMETABLE]\r\n");
+        m_folder.Write("Tempiva.ini",
+                       "[TEMPIVA]\r\nHOTKEY=" + std::to_string(nHotKey) + "\r\n" + strSettings);
         ASSERT_TRUE(m_program.Start());
         m_hMain = m_program.WaitForMainDialog(kWaitMs);
         ASSERT_NE(nullptr, m_hMain);
@@ -67,7 +69,8 @@ protected:
         ASSERT_NE(nullptr, hPanel);
         ::PostMessageA(hPanel, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(hPanel), MAKELPARAM(400, 400));
         HWND hMenu = nullptr;
-        ASSERT_TRUE(WaitUntil([&] { return (hMenu = FindWindowOf(m_program, "#32768", "")) != nullptr; }, kWaitMs));
+        ASSERT_TRUE(
+            WaitUntil([&] { return (hMenu = FindWindowOf(m_program, "#32768", "")) != nullptr; }, kWaitMs));
         for (const UINT nKey : keyDowns)
             ::PostMessageA(hMenu, WM_KEYDOWN, nKey, 0);
         if (chMnemonic != 0)
@@ -92,27 +95,32 @@ TEST_F(ConfigEndToEnd, TheMenusConfigShowsTheSettingsAndBlueIsSavedOnOk)
 {
     ::SetCursorPos(0, 0);
     // Ctrl+Alt+T: a key the hot key control can name, for the picture.
-    Start("DRAW_SEC=250\r\n[NTP]\r\nSERVER1=ntp.example\r\nUSE_NTP=1\r\n", ('T' << 16) | HOTKEYF_CONTROL | HOTKEYF_ALT);
+    Start("DRAW_SEC=250\r\n[NTP]\r\nSERVER1=ntp.example\r\nUSE_NTP=1\r\n",
+          ('T' << 16) | HOTKEYF_CONTROL | HOTKEYF_ALT);
     ChooseFromPanelMenu({VK_UP, VK_UP, VK_RETURN}); // from the end: &EXIT, then CONFIG...
     HWND hDialog = WaitForConfigDialog(m_program);
     ASSERT_NE(nullptr, hDialog);
     RECT rcWork{};
     ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &rcWork, 0);
     const RECT rcDialog = WindowRect(hDialog);
-    EXPECT_NEAR(rcWork.left + rcWork.right, rcDialog.left + rcDialog.right, 1) << "centred: its owner is hidden";
+    EXPECT_NEAR(rcWork.left + rcWork.right, rcDialog.left + rcDialog.right, 1)
+        << "centred: its owner is hidden";
     EXPECT_EQ("250", WindowText(::GetDlgItem(hDialog, IDC_DRAW_SEC)));
     EXPECT_EQ("Default", WindowText(::GetDlgItem(hDialog, IDC_SCHEME)));
     EXPECT_EQ("ntp.example", WindowText(::GetDlgItem(hDialog, IDC_SERVER)));
     EXPECT_EQ(BST_CHECKED, ::SendMessageA(::GetDlgItem(hDialog, IDC_USE_NTP), BM_GETCHECK, 0, 0));
-    EXPECT_EQ(MAKEWORD('T', HOTKEYF_CONTROL | HOTKEYF_ALT), ::SendMessageA(::GetDlgItem(hDialog, IDC_HOTKEY), HKM_GETHOTKEY, 0, 0));
+    EXPECT_EQ(MAKEWORD('T', HOTKEYF_CONTROL | HOTKEYF_ALT),
+              ::SendMessageA(::GetDlgItem(hDialog, IDC_HOTKEY), HKM_GETHOTKEY, 0, 0));
     ASSERT_TRUE(WaitUntil([&] { return PreviewBackground(hDialog) == RGB(0xB3, 0xB7, 0x8B); }, kWaitMs));
     ::Sleep(1000); // the controls' first paint
     Screenshot(ClientOnScreen(hDialog), "config-dialog.png");
 
     HWND hScheme = ::GetDlgItem(hDialog, IDC_SCHEME);
     ::SendMessageA(hScheme, CB_SETCURSEL, 2, 0);
-    ::PostMessageA(hDialog, WM_COMMAND, MAKEWPARAM(IDC_SCHEME, CBN_SELCHANGE), reinterpret_cast<LPARAM>(hScheme));
-    EXPECT_TRUE(WaitUntil([&] { return PreviewBackground(hDialog) == RGB(0, 0, 0); }, kWaitMs)) << "Blue's background";
+    ::PostMessageA(hDialog, WM_COMMAND, MAKEWPARAM(IDC_SCHEME, CBN_SELCHANGE),
+                   reinterpret_cast<LPARAM>(hScheme));
+    EXPECT_TRUE(WaitUntil([&] { return PreviewBackground(hDialog) == RGB(0, 0, 0); }, kWaitMs))
+        << "Blue's background";
 
     ::PostMessageA(::GetDlgItem(hDialog, IDC_COLOUR_ON), BM_CLICK, 0, 0);
     HWND hPopup = nullptr;
@@ -132,7 +140,8 @@ TEST_F(ConfigEndToEnd, TheMenusConfigShowsTheSettingsAndBlueIsSavedOnOk)
     std::string strFile;
     const auto saved = [&] {
         strFile = m_folder.Read("Tempiva.ini").value_or("");
-        for (const char* pszLine : {"RGB_BACK=000000\r\n", "RGB_ON=3FB5FF\r\n", "RGB_OFF=002249\r\n", "DRAW_SEC=250\r\n"})
+        for (const char* pszLine :
+             {"RGB_BACK=000000\r\n", "RGB_ON=3FB5FF\r\n", "RGB_OFF=002249\r\n", "DRAW_SEC=250\r\n"})
             if (strFile.find(pszLine) == std::string::npos)
                 return false;
         return true;
@@ -149,5 +158,6 @@ TEST_F(ConfigEndToEnd, ExitFromThePanelMenuWhileTheDialogRunsEndsTheProgramClean
     ASSERT_NE(nullptr, hDialog);
     ChooseFromPanelMenu({}, 'E');
     EXPECT_EQ(std::optional<DWORD>(0), m_program.WaitForExit(kWaitMs));
-    EXPECT_NE(std::string::npos, m_folder.Read("Tempiva.ini").value_or("").find("USE_NTP=0\r\n")) << "saved at the end";
+    EXPECT_NE(std::string::npos, m_folder.Read("Tempiva.ini").value_or("").find("USE_NTP=0\r\n"))
+        << "saved at the end";
 }

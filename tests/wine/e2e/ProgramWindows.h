@@ -48,7 +48,8 @@ inline HWND WaitForPanel(const CProgramUnderTest& program, DWORD nTimeoutMs = 10
 }
 
 // The program's window of this class and caption, visible, or none.
-inline HWND FindWindowOf(const CProgramUnderTest& program, const std::string& strClass, const std::string& strCaption)
+inline HWND FindWindowOf(const CProgramUnderTest& program, const std::string& strClass,
+                         const std::string& strCaption)
 {
     for (HWND hWnd : program.Windows())
         if (::IsWindowVisible(hWnd) && WindowClass(hWnd) == strClass && WindowText(hWnd) == strCaption)
@@ -59,7 +60,8 @@ inline HWND FindWindowOf(const CProgramUnderTest& program, const std::string& st
 inline HWND WaitForConfigDialog(const CProgramUnderTest& program, DWORD nTimeoutMs = 10000)
 {
     HWND hDialog = nullptr;
-    WaitUntil([&] { return (hDialog = FindWindowOf(program, "#32770", "Tempiva 設定")) != nullptr; }, nTimeoutMs);
+    WaitUntil([&] { return (hDialog = FindWindowOf(program, "#32770", "Tempiva 設定")) != nullptr; },
+              nTimeoutMs);
     return hDialog;
 }
 

@@ -218,7 +218,8 @@ TEST(WindowFramework, AWindowMayDeleteItsObjectFromItsOwnHandler)
     EXPECT_TRUE(CSelfDeletingWnd::s_bDeleted);
     EXPECT_FALSE(::IsWindow(hWnd));
     const size_t nSize = sizeof(CSelfDeletingWnd);
-    EXPECT_EQ(nSize, static_cast<size_t>(std::count(CSelfDeletingWnd::s_block, CSelfDeletingWnd::s_block + nSize, 0xDD)))
+    EXPECT_EQ(nSize, static_cast<size_t>(
+                         std::count(CSelfDeletingWnd::s_block, CSelfDeletingWnd::s_block + nSize, 0xDD)))
         << "the framework wrote into the deleted object";
 }
 
