@@ -91,7 +91,7 @@ BOOL CColourPopup::Open(CColorButton* pButton, POINT ptAt, COLORREF crColour, co
 
 CColourPopup::CColourPopup(CColorButton* pButton, COLORREF crColour, std::string strDefaultText,
                            std::string strCustomText)
-    : m_pButton(pButton), m_crInitial(crColour), m_crCurrent(crColour),
+    : m_hButton(pButton->m_hWnd), m_crInitial(crColour), m_crCurrent(crColour),
       m_strDefaultText(std::move(strDefaultText)), m_strCustomText(std::move(strCustomText)),
       m_font(CreateMessageFont()), m_palette(CreateTablePalette())
 {
@@ -103,7 +103,7 @@ BOOL CColourPopup::Create(POINT ptAt)
     const char* pszClass =
         AfxRegisterWndClass(CS_CLASSDC | CS_SAVEBITS | CS_HREDRAW | CS_VREDRAW, nullptr,
                             reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1)));
-    if (!CreateEx(0, pszClass, "", WS_POPUP | WS_VISIBLE, ptAt.x, ptAt.y, 100, 100, m_pButton->m_hWnd,
+    if (!CreateEx(0, pszClass, "", WS_POPUP | WS_VISIBLE, ptAt.x, ptAt.y, 100, 100, m_hButton,
                   nullptr))
         return FALSE;
     m_bOwnsItself = true;
@@ -142,7 +142,8 @@ void CColourPopup::LayoutWindow()
     }
     const RECT rcNow = GetWindowRect();
     m_layout = LayoutPopup(rcNow.left, rcNow.top, Margin(), szText.cx, szText.cy, m_layout.boxes);
-    const RECT rcButton = m_pButton->GetWindowRect();
+    RECT rcButton{};
+    ::GetWindowRect(m_hButton, &rcButton);
     m_layout.rcWindow =
         FitPopupToArea(m_layout.rcWindow, WorkAreaOf(rcButton), rcButton.bottom - rcButton.top);
     const PopupRect& rc = m_layout.rcWindow;
@@ -183,7 +184,7 @@ void CColourPopup::SetHotCell(int nCell)
         m_crCurrent = crReport = kClrDefault;
     else if (nCell >= 0 && nCell < kColourCount)
         m_crCurrent = crReport = kColourTable[static_cast<size_t>(nCell)].crColour;
-    m_pButton->SendMessage(WMU_COLOUR_CHANGE, crReport, 0);
+    ::SendMessageA(m_hButton, WMU_COLOUR_CHANGE, crReport, 0);
 }
 
 void CColourPopup::FinishSelection(bool bOk)
@@ -206,7 +207,7 @@ void CColourPopup::FinishSelection(bool bOk)
     }
     if (!bOk)
         m_crCurrent = m_crInitial;
-    m_pButton->SendMessage(bOk ? WMU_COLOUR_OK : WMU_COLOUR_CANCEL, m_crCurrent, 0);
+    ::SendMessageA(m_hButton, bOk ? WMU_COLOUR_OK : WMU_COLOUR_CANCEL, m_crCurrent, 0);
     // A deactivation while the colour dialog runs lands here too; the outer call destroys.
     if (!m_bDialogOpen)
         DestroyWindow();

@@ -57,7 +57,8 @@ private:
     void PaintTextBox(HDC hdc, int nCell, RECT rc) const;
     void DrawCellEdge(HDC hdc, int nCell, RECT rc) const;
 
-    CColorButton* m_pButton;
+    // The button by its window: a report to a button that is gone goes nowhere.
+    HWND m_hButton;
     COLORREF m_crInitial;
     COLORREF m_crCurrent;
     std::string m_strDefaultText;
