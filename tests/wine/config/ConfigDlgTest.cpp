@@ -184,6 +184,11 @@ TEST_F(ConfigDialog, TypedFieldsSurviveSchemeAndColourChangesAndOnlyOkChecksThem
         EXPECT_EQ(kRed, PreviewAt(kDateDash)) << "the preview takes the picked colour";
         EXPECT_TRUE(m_box.m_texts.empty()) << "picking a colour checks no field";
         EXPECT_EQ("10001", Text(IDC_DRAW_SEC));
+        // "Automatic" for the background: the grey its swatch shows is what counts.
+        Click(IDC_COLOUR_BACK);
+        ThreadWindowsOf<CColourPopup>().at(0)->SendMessage(WM_KEYDOWN, VK_UP);
+        ThreadWindowsOf<CColourPopup>().at(0)->SendMessage(WM_KEYDOWN, VK_SPACE);
+        EXPECT_EQ(::GetSysColor(COLOR_APPWORKSPACE), PreviewAt(kFaceBackground));
 
         PressOk();
         EXPECT_EQ(std::vector<std::string>{kRangeMessage}, m_box.m_texts);
@@ -199,6 +204,7 @@ TEST_F(ConfigDialog, TypedFieldsSurviveSchemeAndColourChangesAndOnlyOkChecksThem
     EXPECT_EQ(0, s.SHOWSTYLE);
     EXPECT_EQ(kRed, s.RGB_ON);
     EXPECT_EQ(0x1E6700u, s.RGB_OFF) << "Green's";
+    EXPECT_EQ(::GetSysColor(COLOR_APPWORKSPACE), s.RGB_BACK) << "not CLR_DEFAULT, which no file can hold";
 }
 
 TEST_F(ConfigDialog, AHotKeyHeldElsewhereKeepsTheDialogOpen)
