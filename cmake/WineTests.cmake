@@ -11,6 +11,7 @@ tempiva_wine_test(wine_timetable_tests
     tests/wine/support/ScratchFolder.cpp)
 tempiva_wine_test(wine_maindlg_tests
     tests/wine/app/MainDlgTest.cpp
+    tests/wine/app/SavingTest.cpp
     tests/wine/support/ScratchFolder.cpp
     res/Tempiva.rc)
 tempiva_wine_test(wine_e2e_tests
@@ -102,6 +103,15 @@ add_executable(calendar_timing bench/wine/CalendarTiming.cpp)
 tempiva_target_defaults(calendar_timing)
 target_link_libraries(calendar_timing PRIVATE tempiva_core)
 target_link_options(calendar_timing PRIVATE -static)
+
+# Resident for months: the soak probe under Wine's own traces of hooks, classes and GDI objects.
+add_executable(soak_probe tests/wine/soak/SoakProbe.cpp tests/wine/support/ScratchFolder.cpp res/Tempiva.rc)
+tempiva_target_defaults(soak_probe)
+target_link_libraries(soak_probe PRIVATE tempiva_core psapi)
+target_link_options(soak_probe PRIVATE -static)
+add_test(NAME soak_test COMMAND ${CMAKE_SOURCE_DIR}/tests/wine/soak/SoakTest.sh ${CMAKE_BINARY_DIR})
+set_tests_properties(soak_test PROPERTIES TIMEOUT 600)
+
 # The colour picker and the configuration dialog in-process, on the program's resources.
 tempiva_wine_test(wine_config_tests
     tests/wine/config/ColourPopupTest.cpp

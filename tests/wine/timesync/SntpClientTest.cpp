@@ -165,3 +165,32 @@ TEST_F(SntpClient, ReportsAnUnreachablePortWithItsCode)
     EXPECT_TRUE(nError == WSAECONNRESET || nError == WSAECONNREFUSED) << nError;
     EXPECT_LT(watch.Seconds(), 1.0);
 }
+
+TEST_F(SntpClient, WaitsForALateReplyWithoutSpinning)
+{
+    // Replies 30 ms late against prompt ones: a wait that polled would keep the thread busy
+    // for most of that (about 8 ms of this thread's time an exchange, measured); one that
+    // sleeps costs next to nothing more than a prompt exchange does.
+    constexpr int kExchanges = 16;
+    const auto busyMs = [this](unsigned nDelayMs) {
+        CTestNtpServer server({0.0, nDelayMs, false, 48, nullptr, {}});
+        const auto threadMs = [] {
+            FILETIME ftCreated, ftExited, ftKernel, ftUser;
+            ::GetThreadTimes(::GetCurrentThread(), &ftCreated, &ftExited, &ftKernel, &ftUser);
+            const auto ms = [](const FILETIME& ft) {
+                return (static_cast<LONGLONG>(ft.dwHighDateTime) << 32 | ft.dwLowDateTime) / 10000;
+            };
+            return ms(ftKernel) + ms(ftUser);
+        };
+        const LONGLONG nBeforeMs = threadMs();
+        for (int i = 0; i < kExchanges; ++i)
+        {
+            SntpResult result;
+            DWORD nError = 0;
+            EXPECT_TRUE(Ask("127.0.0.1", server.Port(), result, nError)) << nError;
+        }
+        return threadMs() - nBeforeMs;
+    };
+    const LONGLONG nPromptMs = busyMs(0);
+    EXPECT_LT(busyMs(30) - nPromptMs, 4 * kExchanges);
+}
