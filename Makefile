@@ -1,10 +1,10 @@
 # make build: both configurations, nothing run. make test: every test, host and Wine.
-# make run: Tempiva under Wine. Each first installs what is missing.
+# make run: Tempiva under Wine. make dist: the release zip in dist/. Each first installs what is missing.
 HOST_BUILD    := build/host
 WINDOWS_BUILD := build/windows
 JOBS          ?= 2
 
-.PHONY: setup build build-host build-windows test run clean
+.PHONY: setup build build-host build-windows test run dist clean
 
 setup:
 	@bash tools/setup.sh
@@ -27,5 +27,8 @@ test: build
 run: build-windows
 	tools/run.sh $(WINDOWS_BUILD)
 
+dist: build-windows
+	tools/dist.sh $(WINDOWS_BUILD) dist
+
 clean:
-	rm -rf build
+	rm -rf build dist

@@ -26,6 +26,7 @@ set(TEMPIVA_PORTABLE_SOURCES
     calendar/MonthPickerModel.cpp
     config/ColourPopupModel.cpp
     config/ConfigRules.cpp
+    widgets/LinkLine.cpp
 )
 
 # Window-system code of every subsystem (Windows build only), without WinMain.
@@ -69,6 +70,9 @@ set(TEMPIVA_WIN_SOURCES
     config/CColourPopup.cpp
     config/CCheckGroupBox.cpp
     config/CConfigDlg.cpp
+    widgets/CVersionStatic.cpp
+    widgets/CLinkStatic.cpp
+    widgets/CAboutDlg.cpp
 )
 
 # The program's entry point and application object.
@@ -96,6 +100,7 @@ set(TEMPIVA_HOST_TEST_SOURCES
     tests/host/calendar/HolidayLookupTest.cpp
     tests/host/config/ColourPopupModelTest.cpp
     tests/host/config/ConfigRulesTest.cpp
+    tests/host/widgets/LinkLineTest.cpp
 )
 
 set(TEMPIVA_BENCH_SOURCES
