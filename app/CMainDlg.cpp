@@ -3,6 +3,7 @@
 #include "app/AppSettings.h"
 #include "app/MainDlgRules.h"
 #include "app/SettingsStore.h"
+#include "config/CConfigDlg.h"
 #include "framework/Gdi.h"
 #include "framework/Seams.h"
 #include "framework/WholeFile.h"
@@ -88,6 +89,7 @@ BOOL CMainDlg::Create(UINT nIdTemplate)
         OnConfig();
         if (settings.HOTKEY == 0)
         {
+            KeepLoadedHotKeyOnSave();
             if (IsWindow())
                 DestroyWindow();
             return FALSE;
@@ -137,8 +139,7 @@ BOOL CMainDlg::RegisterPanelHotKey(UINT nModifierFlags, UINT nVirtualKey)
     const UINT nMod = TranslateHotKeyModifiers(nModifierFlags & 0xFF);
     if (!::RegisterHotKey(m_hWnd, kHotKeyId, nMod, nVirtualKey & 0xFFFF))
     {
-        AfxMessageBox("ホットキーの設定に失敗しました。\n既に別のアプリケーションで使用している可能性があります\n",
-                      MB_OK);
+        AfxMessageBox(kHotKeyRefusedText, MB_OK);
         return FALSE;
     }
     return TRUE;
@@ -344,6 +345,11 @@ INT_PTR CMainDlg::RunModal(std::unique_ptr<CDialog>& pDialog, std::unique_ptr<CD
     return nResult;
 }
 
+std::unique_ptr<CDialog> CMainDlg::MakeConfigDialog()
+{
+    return std::make_unique<CConfigDlg>(this);
+}
+
 void CMainDlg::OnConfig()
 {
     if (BringToFront(m_pConfigDlg))
@@ -360,6 +366,7 @@ void CMainDlg::OnConfig()
     {
         AfxMessageBox("ホットキーの設定ができないので終了します。", MB_OK);
         settings.HOTKEY = 0;
+        KeepLoadedHotKeyOnSave();
         DestroyWindow();
     }
 }

@@ -144,7 +144,7 @@ TEST_F(TempivaStartUp, AMissingHolidayFileIsNoError)
     ExitAndExpectZero(program);
 }
 
-TEST_F(TempivaStartUp, AHotKeyTakenByAnotherProgramShowsBothMessagesInOrder)
+TEST_F(TempivaStartUp, AHotKeyTakenByAnotherProgramAsksForANewOneAndCancellingKeepsTheFilesKey)
 {
     WriteStandardFiles(VK_F18);
     ASSERT_TRUE(::RegisterHotKey(nullptr, 7, 0, VK_F18));
@@ -153,13 +153,16 @@ TEST_F(TempivaStartUp, AHotKeyTakenByAnotherProgramShowsBothMessagesInOrder)
     ExpectMessageAndAnswer(program,
                            "ホットキーの設定に失敗しました。\n既に別のアプリケーションで使用している可能性があります\n");
     ExpectMessageAndAnswer(program, "ホットキーの設定をして下さい。");
-    // Without a hot key chosen in the configuration the program ends.
-    for (int i = 0; i < 2 && program.IsRunning(); ++i)
-        if (std::optional<CMessageBoxView> box = program.WaitForMessageBox(1000))
-            box->Press(IDOK);
+    // The configuration dialog asks for a key; cancelled, the program ends.
+    HWND hDialog = WaitForConfigDialog(program, kWaitMs);
+    ASSERT_NE(nullptr, hDialog);
+    ::PostMessageA(hDialog, WM_COMMAND, IDCANCEL, 0);
     EXPECT_TRUE(program.WaitForExit(kWaitMs));
     ::UnregisterHotKey(nullptr, 7);
-    EXPECT_NE(std::string::npos, m_folder.Read("Tempiva.ini").value_or("").find("HOTKEY=0\r\n"));
+    // Every setting is saved, but the user's own key stays for the next start to try again.
+    const std::string strFile = m_folder.Read("Tempiva.ini").value_or("");
+    EXPECT_NE(std::string::npos, strFile.find("HOTKEY=" + std::to_string(VK_F18 << 16) + "\r\n")) << strFile;
+    EXPECT_NE(std::string::npos, strFile.find("USE_NTP=0\r\n")) << strFile;
 }
 
 TEST_F(TempivaStartUp, ExitWritesTheWholeSettingsFile)
