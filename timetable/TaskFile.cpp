@@ -104,8 +104,10 @@ void ReportTooFewReservedTasks(const std::string& strPath, const char* pszSectio
 
 BOOL SaveTaskSections(const std::string& strPath, const std::vector<TaskSection>& sections)
 {
+    // The file is written in Shift-JIS as a whole: a file saved as UTF-8 is converted first, or
+    // its byte-order mark would make the next start read our Shift-JIS lines as UTF-8.
     std::string strFile;
-    if (std::optional<std::string> strOld = ReadWholeFile(strPath))
+    if (std::optional<std::string> strOld = ReadShiftJisFile(strPath))
         strFile = std::move(*strOld);
     else if (!IsMissingFileError(::GetLastError()))
         return FALSE; // there but unreadable: writing now would lose its other sections
