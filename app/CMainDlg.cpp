@@ -9,6 +9,7 @@
 #include "framework/WholeFile.h"
 #include "res/resource.h"
 #include "timesync/ClockSetting.h"
+#include "timetable/CTimeTableDlg.h"
 #include "timetable/TaskFile.h"
 #include "timetable/TaskScheduler.h"
 #include "widgets/CAboutDlg.h"
@@ -369,6 +370,12 @@ void CMainDlg::OnConfig()
         KeepLoadedHotKeyOnSave();
         DestroyWindow();
     }
+}
+
+std::unique_ptr<CDialog> CMainDlg::MakeTimeTableDialog()
+{
+    // The dialog edits copies: the ticks meanwhile run on this list, and OK replaces it.
+    return std::make_unique<CTimeTableDlg>(&m_tasks, this);
 }
 
 void CMainDlg::OnTimeTable()

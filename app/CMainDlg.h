@@ -47,10 +47,10 @@ protected:
     // One scheduler step per tick: shows the tasks whose notice moment is now and starts
     // the sound of the first one due now.
     virtual BOOL RunTaskTick();
-    // The configuration and time table dialogs, made for each run; none yet means the
-    // command has nothing to show.
+    // The configuration and time table dialogs, made for each run; none means the command has
+    // nothing to show.
     virtual std::unique_ptr<CDialog> MakeConfigDialog();
-    virtual std::unique_ptr<CDialog> MakeTimeTableDialog() { return nullptr; }
+    virtual std::unique_ptr<CDialog> MakeTimeTableDialog();
     // One client per clock setting.
     virtual std::unique_ptr<CSntpClient> MakeSntpClient() { return std::make_unique<CSntpClient>(); }
 

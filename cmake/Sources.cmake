@@ -28,6 +28,8 @@ set(TEMPIVA_PORTABLE_SOURCES
     config/ColourPopupModel.cpp
     config/ConfigRules.cpp
     widgets/LinkLine.cpp
+    timetable/TimeTableRules.cpp
+    widgets/FileEditRules.cpp
 )
 
 # Window-system code of every subsystem (Windows build only), without WinMain.
@@ -35,6 +37,8 @@ set(TEMPIVA_WIN_SOURCES
     framework/CButton.cpp
     framework/CColorDialog.cpp
     framework/CComboBox.cpp
+    framework/CFileDialog.cpp
+    framework/CListCtrl.cpp
     framework/CDataExchange.cpp
     framework/CDialog.cpp
     framework/CWinApp.cpp
@@ -74,6 +78,10 @@ set(TEMPIVA_WIN_SOURCES
     widgets/CVersionStatic.cpp
     widgets/CLinkStatic.cpp
     widgets/CAboutDlg.cpp
+    widgets/CFECFileDialog.cpp
+    widgets/CFileEditCtrl.cpp
+    timetable/CTaskDlg.cpp
+    timetable/CTimeTableDlg.cpp
 )
 
 # The program's entry point and application object.
@@ -103,6 +111,8 @@ set(TEMPIVA_HOST_TEST_SOURCES
     tests/host/config/ColourPopupModelTest.cpp
     tests/host/config/ConfigRulesTest.cpp
     tests/host/widgets/LinkLineTest.cpp
+    tests/host/timetable/TimeTableRulesTest.cpp
+    tests/host/widgets/FileEditRulesTest.cpp
 )
 
 set(TEMPIVA_BENCH_SOURCES

@@ -14,7 +14,12 @@ tempiva_wine_test(wine_framework_tests
     tests/wine/framework/FrameworkTest.rc)
 tempiva_wine_test(wine_timetable_tests
     tests/wine/timetable/TaskFileTest.cpp
-    tests/wine/support/ScratchFolder.cpp)
+    tests/wine/timetable/TimeTableDlgTest.cpp
+    tests/wine/support/ScratchFolder.cpp
+    tests/wine/support/WindowPicture.cpp
+    tests/wine/support/Dib32.cpp
+    tests/wine/support/PngWriter.cpp
+    res/Tempiva.rc)
 tempiva_wine_test(wine_maindlg_tests
     tests/wine/app/MainDlgTest.cpp
     tests/wine/app/SavingTest.cpp
@@ -28,6 +33,7 @@ tempiva_wine_test(wine_e2e_tests
     tests/wine/e2e/CalendarTest.cpp
     tests/wine/e2e/ConfigTest.cpp
     tests/wine/e2e/AboutTest.cpp
+    tests/wine/e2e/TimeTableTest.cpp
     tests/wine/timesync/CTestNtpServer.cpp
     tests/wine/support/PngWriter.cpp
     tests/wine/support/Screenshot.cpp
@@ -133,6 +139,7 @@ tempiva_wine_test(wine_config_tests
 # The About box with its version field and link line, in-process.
 tempiva_wine_test(wine_widgets_tests
     tests/wine/widgets/AboutDlgTest.cpp
+    tests/wine/widgets/FileEditCtrlTest.cpp
     tests/wine/support/WindowPicture.cpp
     tests/wine/support/Dib32.cpp
     tests/wine/support/PngWriter.cpp

@@ -105,6 +105,25 @@ private:
     HDC m_hdc;
 };
 
+// The whole window's DC, frame included (GetWindowDC), released at the end.
+class CWindowDC
+{
+public:
+    explicit CWindowDC(HWND hWnd) : m_hWnd(hWnd), m_hdc(::GetWindowDC(hWnd)) {}
+    ~CWindowDC()
+    {
+        if (m_hdc != nullptr)
+            ::ReleaseDC(m_hWnd, m_hdc);
+    }
+    CWindowDC(const CWindowDC&) = delete;
+    CWindowDC& operator=(const CWindowDC&) = delete;
+    operator HDC() const { return m_hdc; }
+
+private:
+    HWND m_hWnd;
+    HDC m_hdc;
+};
+
 // A memory DC compatible with another DC (CreateCompatibleDC), deleted at the end.
 class CMemoryDC
 {

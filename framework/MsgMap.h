@@ -166,6 +166,75 @@ template <UINT Msg, auto Pfn> constexpr MsgMapEntry MapMouse()
     return e;
 }
 
+// void OnNcCalcSize(BOOL bCalcValidRects, NCCALCSIZE_PARAMS* pParams): the window rectangle
+// in rgrc[0] becomes the client rectangle; without bCalcValidRects only rgrc[0] is there.
+template <auto Pfn> constexpr MsgMapEntry MapNcCalcSize()
+{
+    using T = msgmap_detail::ClassOf<Pfn>;
+    static_assert(std::is_same_v<decltype(Pfn), void (T::*)(BOOL, NCCALCSIZE_PARAMS*)>,
+                  "MapNcCalcSize expects void OnNcCalcSize(BOOL, NCCALCSIZE_PARAMS*)");
+    MsgMapEntry e;
+    e.uMsg = WM_NCCALCSIZE;
+    e.pfnThunk = [](CWnd* p, WPARAM w, LPARAM l, LRESULT& r) {
+        msgmap_detail::HandlerScope scope;
+        (static_cast<T*>(p)->*Pfn)(static_cast<BOOL>(w), reinterpret_cast<NCCALCSIZE_PARAMS*>(l));
+        r = 0;
+        return scope.Handled();
+    };
+    return e;
+}
+
+// LRESULT OnNcHitTest(POINT ptScreen): an HT... value.
+template <auto Pfn> constexpr MsgMapEntry MapNcHitTest()
+{
+    using T = msgmap_detail::ClassOf<Pfn>;
+    static_assert(std::is_same_v<decltype(Pfn), LRESULT (T::*)(POINT)>,
+                  "MapNcHitTest expects LRESULT OnNcHitTest(POINT ptScreen)");
+    MsgMapEntry e;
+    e.uMsg = WM_NCHITTEST;
+    e.pfnThunk = [](CWnd* p, WPARAM, LPARAM l, LRESULT& r) {
+        msgmap_detail::HandlerScope scope;
+        r = (static_cast<T*>(p)->*Pfn)(POINT{static_cast<short>(LOWORD(l)), static_cast<short>(HIWORD(l))});
+        return scope.Handled();
+    };
+    return e;
+}
+
+// void OnNcPaint(HRGN hUpdate): hUpdate 1 stands for the whole frame.
+template <auto Pfn> constexpr MsgMapEntry MapNcPaint()
+{
+    using T = msgmap_detail::ClassOf<Pfn>;
+    static_assert(std::is_same_v<decltype(Pfn), void (T::*)(HRGN)>, "MapNcPaint expects void OnNcPaint(HRGN)");
+    MsgMapEntry e;
+    e.uMsg = WM_NCPAINT;
+    e.pfnThunk = [](CWnd* p, WPARAM w, LPARAM, LRESULT& r) {
+        msgmap_detail::HandlerScope scope;
+        (static_cast<T*>(p)->*Pfn)(reinterpret_cast<HRGN>(w));
+        r = 0;
+        return scope.Handled();
+    };
+    return e;
+}
+
+// void OnX(UINT nHitTest, POINT ptScreen) for a non-client mouse message (WM_NCLBUTTONDOWN, ...).
+template <UINT Msg, auto Pfn> constexpr MsgMapEntry MapNcMouse()
+{
+    using T = msgmap_detail::ClassOf<Pfn>;
+    static_assert(std::is_same_v<decltype(Pfn), void (T::*)(UINT, POINT)>,
+                  "MapNcMouse expects void OnX(UINT nHitTest, POINT ptScreen)");
+    static_assert(Msg >= WM_NCMOUSEMOVE && Msg <= WM_NCMBUTTONDBLCLK, "MapNcMouse is for non-client mouse messages");
+    MsgMapEntry e;
+    e.uMsg = Msg;
+    e.pfnThunk = [](CWnd* p, WPARAM w, LPARAM l, LRESULT& r) {
+        msgmap_detail::HandlerScope scope;
+        const POINT pt{static_cast<short>(LOWORD(l)), static_cast<short>(HIWORD(l))};
+        (static_cast<T*>(p)->*Pfn)(static_cast<UINT>(w), pt);
+        r = 0;
+        return scope.Handled();
+    };
+    return e;
+}
+
 namespace msgmap_detail {
 
 template <auto Pfn> constexpr MsgMapEntry CommandEntry(UINT_PTR first, UINT_PTR last)

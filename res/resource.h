@@ -47,3 +47,23 @@
 #define IDC_USE_NTP 1024
 #define IDC_NTP_GROUP 1025
 #define IDC_METHOD_GROUP 1029
+
+// Time table dialog controls.
+#define IDC_TASK_LIST 1016
+#define IDC_TASK_ADD 1017
+#define IDC_TASK_EDIT 1018
+#define IDC_TASK_DELETE 1019
+
+// Task dialog controls: the eight combos in field order, then the colours, text and sound.
+#define IDC_TASK_YEAR 1005
+#define IDC_TASK_MONTH 1006
+#define IDC_TASK_DAY 1007
+#define IDC_TASK_WEEKDAY 1008
+#define IDC_TASK_HOUR 1009
+#define IDC_TASK_MINUTE 1010
+#define IDC_TASK_LEAD 1011
+#define IDC_TASK_SHOW 1012
+#define IDC_TASK_TEXT_COLOUR 1013
+#define IDC_TASK_TEXT 1014
+#define IDC_TASK_BACK_COLOUR 1015
+#define IDC_TASK_SOUND 1016

@@ -5,6 +5,7 @@
 #include "framework/Seams.h"
 #include "framework/WndClass.h"
 #include "timetable/ScrollerModel.h"
+#include "timetable/TimeTableRules.h"
 #include "timetable/TimeTask.h"
 
 #include <cstdint>
@@ -24,12 +25,6 @@ RECT ScrollerRect(RECT rc)
 {
     ::InflateRect(&rc, -kMarginX, -kMarginY);
     return rc;
-}
-
-// A task colour of -1 stands for the settings' colour.
-COLORREF TaskColour(int nTaskColour, std::uint32_t nDefault)
-{
-    return static_cast<COLORREF>(nTaskColour == -1 ? nDefault : static_cast<std::uint32_t>(nTaskColour));
 }
 
 } // namespace

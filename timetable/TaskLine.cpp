@@ -135,8 +135,27 @@ bool ReadPlainString(std::string_view line, std::size_t& nPos, std::string& valu
     return true;
 }
 
-// The second byte of a double-byte character is no backslash: "表n" stays as it is.
-std::string ExpandControlEscapes(const std::string& text)
+void AppendField(std::string& line, const std::string& value, std::size_t nWidth)
+{
+    if (value.size() < nWidth)
+        line.append(nWidth - value.size(), ' ');
+    line += value;
+    line += ' ';
+}
+
+std::string NumberField(int nValue)
+{
+    return nValue < 0 ? std::string("*") : FormatTwoDigits(nValue);
+}
+
+std::string ColourField(int crValue)
+{
+    return crValue == -1 ? std::string("*") : FormatColourText(static_cast<std::uint32_t>(crValue));
+}
+
+} // namespace
+
+std::string ExpandControlEscapes(std::string_view text)
 {
     std::string out;
     out.reserve(text.size());
@@ -175,26 +194,6 @@ std::string EscapeControls(std::string_view text)
     }
     return out;
 }
-
-void AppendField(std::string& line, const std::string& value, std::size_t nWidth)
-{
-    if (value.size() < nWidth)
-        line.append(nWidth - value.size(), ' ');
-    line += value;
-    line += ' ';
-}
-
-std::string NumberField(int nValue)
-{
-    return nValue < 0 ? std::string("*") : FormatTwoDigits(nValue);
-}
-
-std::string ColourField(int crValue)
-{
-    return crValue == -1 ? std::string("*") : FormatColourText(static_cast<std::uint32_t>(crValue));
-}
-
-} // namespace
 
 std::string QuoteText(std::string_view text)
 {

@@ -31,3 +31,9 @@ std::optional<HolidayEntry> ParseHolidayLine(std::string_view line, LineFault* p
 // backslashes before a quote or at the end is doubled, so both survive; older files, which
 // wrote quotes raw, still read as they did.
 std::string QuoteText(std::string_view text);
+
+// Line feeds and tabs as the two characters "\n" and "\t", as a task line and the task
+// dialog show them, and back. The second byte of a double-byte character is no backslash:
+// "\x95\x5cn" (a kanji, then n) stays as it is.
+std::string EscapeControls(std::string_view text);
+std::string ExpandControlEscapes(std::string_view text);

@@ -31,15 +31,6 @@ HWND FindColourPopup(const CProgramUnderTest& program)
     return nullptr;
 }
 
-// The client area on the screen: without a window manager nobody draws the caption.
-RECT ClientOnScreen(HWND hWnd)
-{
-    RECT rc{};
-    ::GetClientRect(hWnd, &rc);
-    ::MapWindowPoints(hWnd, nullptr, reinterpret_cast<POINT*>(&rc), 2);
-    return rc;
-}
-
 COLORREF ScreenPixel(int x, int y)
 {
     HDC hdc = ::GetDC(nullptr);
@@ -60,21 +51,6 @@ protected:
         ASSERT_TRUE(m_program.Start());
         m_hMain = m_program.WaitForMainDialog(kWaitMs);
         ASSERT_NE(nullptr, m_hMain);
-    }
-    // Opens the panel with the hot key, right-clicks it and works its menu by keys.
-    void ChooseFromPanelMenu(const std::vector<UINT>& keyDowns, char chMnemonic = 0)
-    {
-        ::PostMessageA(m_hMain, WM_HOTKEY, 1, 0);
-        HWND hPanel = WaitForPanel(m_program);
-        ASSERT_NE(nullptr, hPanel);
-        ::PostMessageA(hPanel, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(hPanel), MAKELPARAM(400, 400));
-        HWND hMenu = nullptr;
-        ASSERT_TRUE(
-            WaitUntil([&] { return (hMenu = FindWindowOf(m_program, "#32768", "")) != nullptr; }, kWaitMs));
-        for (const UINT nKey : keyDowns)
-            ::PostMessageA(hMenu, WM_KEYDOWN, nKey, 0);
-        if (chMnemonic != 0)
-            ::PostMessageA(hMenu, WM_CHAR, static_cast<WPARAM>(chMnemonic), 0);
     }
     // The preview's face background, as the screen shows it.
     static COLORREF PreviewBackground(HWND hDialog)
@@ -97,7 +73,7 @@ TEST_F(ConfigEndToEnd, TheMenusConfigShowsTheSettingsAndBlueIsSavedOnOk)
     // Ctrl+Alt+T: a key the hot key control can name, for the picture.
     Start("DRAW_SEC=250\r\n[NTP]\r\nSERVER1=ntp.example\r\nUSE_NTP=1\r\n",
           ('T' << 16) | HOTKEYF_CONTROL | HOTKEYF_ALT);
-    ChooseFromPanelMenu({VK_UP, VK_UP, VK_RETURN}); // from the end: &EXIT, then CONFIG...
+    ChooseFromPanelMenu(m_program, m_hMain, {VK_UP, VK_UP, VK_RETURN}); // CONFIG...
     HWND hDialog = WaitForConfigDialog(m_program);
     ASSERT_NE(nullptr, hDialog);
     RECT rcWork{};
@@ -156,7 +132,7 @@ TEST_F(ConfigEndToEnd, ExitFromThePanelMenuWhileTheDialogRunsEndsTheProgramClean
     ASSERT_TRUE(m_program.SendCommand(ID_CONFIG));
     HWND hDialog = WaitForConfigDialog(m_program);
     ASSERT_NE(nullptr, hDialog);
-    ChooseFromPanelMenu({}, 'E');
+    ChooseFromPanelMenu(m_program, m_hMain, {}, 'E');
     EXPECT_EQ(std::optional<DWORD>(0), m_program.WaitForExit(kWaitMs));
     EXPECT_NE(std::string::npos, m_folder.Read("Tempiva.ini").value_or("").find("USE_NTP=0\r\n"))
         << "saved at the end";

@@ -4,6 +4,7 @@
 #include "res/resource.h"
 #include "tests/wine/driver/CProgramUnderTest.h"
 #include "tests/wine/e2e/ProgramWindows.h"
+#include "tests/wine/support/LocalSeconds.h"
 #include "tests/wine/support/Screenshot.h"
 
 #include <gtest/gtest.h>
@@ -18,24 +19,6 @@ constexpr int kNoticeInSeconds = 5;
 // Reserved tasks of a past date: never due, never run at start-up.
 const char* const kReserved = "2020  1  1  *  0  0  *  *      *      *  \"\"\r\n"
                               "2020  1  1  *  0  0  *  *      *      *  \"\"\r\n";
-
-ULONGLONG SecondsNow()
-{
-    SYSTEMTIME st{};
-    ::GetLocalTime(&st);
-    FILETIME ft{};
-    ::SystemTimeToFileTime(&st, &ft);
-    return (static_cast<ULONGLONG>(ft.dwHighDateTime) << 32 | ft.dwLowDateTime) / 10000000ull;
-}
-
-SYSTEMTIME FromSeconds(ULONGLONG nSeconds)
-{
-    const ULONGLONG n = nSeconds * 10000000ull;
-    FILETIME ft{static_cast<DWORD>(n), static_cast<DWORD>(n >> 32)};
-    SYSTEMTIME st{};
-    ::FileTimeToSystemTime(&ft, &st);
-    return st;
-}
 
 // A task due at the start of a coming minute whose notice comes kNoticeInSeconds from now.
 struct CDueTask

@@ -61,12 +61,44 @@ inline HWND FindWindowOf(const CProgramUnderTest& program, const std::string& st
     return nullptr;
 }
 
-inline HWND WaitForConfigDialog(const CProgramUnderTest& program, DWORD nTimeoutMs = 10000)
+// The program's visible dialog with this caption, once it is up.
+inline HWND WaitForDialog(const CProgramUnderTest& program, const std::string& strCaption,
+                          DWORD nTimeoutMs = 10000)
 {
     HWND hDialog = nullptr;
-    WaitUntil([&] { return (hDialog = FindWindowOf(program, "#32770", "Tempiva 設定")) != nullptr; },
-              nTimeoutMs);
+    WaitUntil([&] { return (hDialog = FindWindowOf(program, "#32770", strCaption)) != nullptr; }, nTimeoutMs);
     return hDialog;
+}
+
+inline HWND WaitForConfigDialog(const CProgramUnderTest& program, DWORD nTimeoutMs = 10000)
+{
+    return WaitForDialog(program, "Tempiva 設定", nTimeoutMs);
+}
+
+// Opens the panel with the hot key, right-clicks it and works its menu by keys: from the end,
+// VK_UP reaches &EXIT, CONFIG..., TIME TABLE...; the mnemonic 'E' is &EXIT.
+inline void ChooseFromPanelMenu(const CProgramUnderTest& program, HWND hMain, const std::vector<UINT>& keyDowns,
+                                char chMnemonic = 0)
+{
+    ::PostMessageA(hMain, WM_HOTKEY, 1, 0);
+    HWND hPanel = WaitForPanel(program);
+    ASSERT_NE(nullptr, hPanel);
+    ::PostMessageA(hPanel, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(hPanel), MAKELPARAM(400, 400));
+    HWND hMenu = nullptr;
+    ASSERT_TRUE(WaitUntil([&] { return (hMenu = FindWindowOf(program, "#32768", "")) != nullptr; }, 10000));
+    for (const UINT nKey : keyDowns)
+        ::PostMessageA(hMenu, WM_KEYDOWN, nKey, 0);
+    if (chMnemonic != 0)
+        ::PostMessageA(hMenu, WM_CHAR, static_cast<WPARAM>(chMnemonic), 0);
+}
+
+// The client area on the screen: without a window manager nobody draws the caption.
+inline RECT ClientOnScreen(HWND hWnd)
+{
+    RECT rc{};
+    ::GetClientRect(hWnd, &rc);
+    ::MapWindowPoints(hWnd, nullptr, reinterpret_cast<POINT*>(&rc), 2);
+    return rc;
 }
 
 // EXIT, and the program must end with 0.

@@ -22,6 +22,21 @@ template <typename T> std::vector<T*> ThreadWindowsOf()
     return found;
 }
 
+// The first visible one of them, or none.
+template <typename T> T* ShowingWindowOf()
+{
+    for (T* pWnd : ThreadWindowsOf<T>())
+        if (::IsWindowVisible(pWnd->m_hWnd))
+            return pWnd;
+    return nullptr;
+}
+
+// The object bound to a dialog's control, as a T.
+template <typename T> T& ControlOf(HWND hDialog, int nId)
+{
+    return *dynamic_cast<T*>(CWnd::FromHandlePermanent(::GetDlgItem(hDialog, nId)));
+}
+
 // Dispatches this thread's messages until done() holds or the time is up.
 inline void PumpMessages(DWORD nMs, const std::function<bool()>& done = {})
 {

@@ -1,0 +1,336 @@
+// The time table and task dialogs in-process, on the program's resources: the list of a test
+// TimeTable.ini with its colour column, Add, Edit and Delete on copies, OK writing exactly the
+// change through the main dialog and Cancel writing nothing, and the ticks meanwhile.
+#include "app/AppSettings.h"
+#include "app/CMainDlg.h"
+#include "framework/CComboBox.h"
+#include "framework/CListCtrl.h"
+#include "framework/CWinApp.h"
+#include "res/resource.h"
+#include "tests/wine/support/FailingFileSystem.h"
+#include "tests/wine/support/FakeClock.h"
+#include "tests/wine/support/FakeMessageBox.h"
+#include "tests/wine/support/ScratchFolder.h"
+#include "tests/wine/support/ThreadWindows.h"
+#include "tests/wine/support/TimerSteps.h"
+#include "tests/wine/support/WindowPicture.h"
+#include "timetable/CTaskDlg.h"
+#include "timetable/CTimeTableDlg.h"
+#include "timetable/TaskFile.h"
+
+#include <gtest/gtest.h>
+
+#include <commctrl.h>
+
+namespace {
+
+// What a save must carry through: a quoted word, a trailing backslash, a year and a month no
+// combo offers, a sound, and the sections that are not ours.
+const std::string kReserve0 = "2020 01 01  * 00 00  *  *      *      *  \"Say \\\"hi\\\"\"\r\n";
+const std::string kReserve1 = "2020 01 01  * 00 00  *  *      *      *  \"C:\\\\\"\r\n";
+const std::string kLunch = "   *  *  * 03 12 00 10 30 FF0000 0000FF  \"Lunch\\nnow\"\r\n";
+const std::string kHandEdited = "2004 13  * 09 08 30  *  *      *      *  \"old\" \"C:\\sounds\\chime.wav\"\r\n";
+const std::string kFile = "[MINE]\r\nKEEP=1\r\n[TIMETABLE_RESERVE]\r\n" + kReserve0 + kReserve1 + "[TIMETABLE]\r\n" +
+                          kLunch + kHandEdited + "[OTHER]\r\nX=\"y\"\r\n";
+
+CListCtrl& List()
+{
+    return ControlOf<CListCtrl>(ShowingWindowOf<CTimeTableDlg>()->m_hWnd, IDC_TASK_LIST);
+}
+
+void Post(CWnd* pDialog, int nCommand)
+{
+    pDialog->PostMessage(WM_COMMAND, static_cast<WPARAM>(nCommand));
+}
+
+// A step that waits for the task dialog, runs the action on it and presses its OK.
+std::function<bool()> InTaskDialog(std::function<void(CTaskDlg&)> action)
+{
+    return [action] {
+        CTaskDlg* pDialog = ShowingWindowOf<CTaskDlg>();
+        if (pDialog == nullptr)
+            return false;
+        action(*pDialog);
+        Post(pDialog, IDOK);
+        return true;
+    };
+}
+
+// A step for the time table dialog once no task dialog is up.
+std::function<bool()> InTimeTable(std::function<void(CTimeTableDlg&)> action)
+{
+    return [action] {
+        CTimeTableDlg* pDialog = ShowingWindowOf<CTimeTableDlg>();
+        if (pDialog == nullptr || ShowingWindowOf<CTaskDlg>() != nullptr || !::IsWindowEnabled(pDialog->m_hWnd))
+            return false;
+        action(*pDialog);
+        return true;
+    };
+}
+
+void Choose(CTaskDlg& dialog, int nComboId, const std::string& strEntry)
+{
+    CComboBox& combo = ControlOf<CComboBox>(dialog.m_hWnd, nComboId);
+    const int nIndex = combo.FindStringExact(-1, strEntry);
+    ASSERT_GE(nIndex, 0) << strEntry;
+    combo.SetCurSel(nIndex);
+}
+
+std::string Shown(const CTaskDlg& dialog, int nId)
+{
+    char szText[300] = {};
+    ::GetDlgItemTextA(dialog.m_hWnd, nId, szText, sizeof szText);
+    return szText;
+}
+
+// The main dialog without panels: a notice is recorded instead.
+class CRecordingMainDlg : public CMainDlg
+{
+public:
+    using CMainDlg::CMainDlg;
+    BOOL ShowClockPanel(TimeTask* pTask) override
+    {
+        m_shown.push_back(pTask != nullptr ? pTask->m_strText : "");
+        return TRUE;
+    }
+    std::vector<std::string> m_shown;
+};
+
+class TimeTableDialogs : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES};
+        ::InitCommonControlsEx(&icc);
+        TheSettings() = AppSettings{};
+        TheSettings().HOTKEY = static_cast<int>(VK_F14 << 16);
+        m_folder.Write("TimeTable.ini", kFile);
+    }
+    void TearDown() override
+    {
+        if (m_main.IsWindow())
+            m_main.SendMessage(WM_COMMAND, ID_APP_EXIT);
+        MSG msg;
+        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+        {
+        }
+    }
+
+    // The tasks as the main dialog holds them after its start.
+    TaskList Loaded() const
+    {
+        TaskList tasks;
+        EXPECT_TRUE(LoadTaskSection(m_folder.PathOf("TimeTable.ini"), tasks, "TIMETABLE_RESERVE"));
+        EXPECT_TRUE(LoadTaskSection(m_folder.PathOf("TimeTable.ini"), tasks, "TIMETABLE"));
+        tasks[0]->m_bProtected = tasks[1]->m_bProtected = 1;
+        return tasks;
+    }
+    // Runs the time table dialog on these tasks; the steps act while it is up, the last ends it.
+    INT_PTR RunDialog(TaskList& tasks, std::vector<std::function<bool()>> steps)
+    {
+        CTimerSteps timer(std::move(steps));
+        CTimeTableDlg dialog(&tasks, nullptr);
+        const INT_PTR nResult = dialog.DoModal();
+        EXPECT_TRUE(timer.AllDone()) << "the dialog ended before all steps ran";
+        return nResult;
+    }
+    // TIME TABLE... of the main dialog, with the steps.
+    void RunTimeTableCommand(std::vector<std::function<bool()>> steps)
+    {
+        ASSERT_TRUE(m_main.IsWindow() || m_main.Create(IDD_MAIN));
+        CTimerSteps timer(std::move(steps));
+        m_main.SendMessage(WM_COMMAND, ID_TIMETABLE);
+        EXPECT_TRUE(timer.AllDone()) << "the dialog ended before all steps ran";
+    }
+
+    CWinApp m_app;
+    CScratchFolder m_folder;
+    CFakeMessageBox m_box{IDYES};
+    CRecordingMainDlg m_main{m_folder.Path()};
+};
+
+} // namespace
+
+TEST_F(TimeTableDialogs, TheListShowsTheTasksWithTheColourColumnInTheirColours)
+{
+    TheSettings().RGB_BACK = RGB(0x20, 0x28, 0x30);
+    TheSettings().RGB_ON = RGB(0x40, 0xFF, 0x60);
+    TaskList tasks = Loaded();
+    const INT_PTR nResult = RunDialog(tasks, {InTimeTable([](CTimeTableDlg& dialog) {
+        const CListCtrl& list = List();
+        ASSERT_EQ(4, list.GetItemCount());
+        EXPECT_EQ("火", list.GetItemText(2, 2));
+        EXPECT_EQ("Lunch\\nnow", list.GetItemText(2, 9));
+        EXPECT_EQ("13", list.GetItemText(3, 1));
+        EXPECT_EQ("C:\\sounds\\chime.wav", list.GetItemText(3, 10));
+        EXPECT_EQ(-1, list.GetSelectedItem());
+        const CWindowPicture picture(list.m_hWnd, PictureSource::PrintClient);
+        // The task's own colours in row 2, the settings' in row 3, white beside them.
+        const struct
+        {
+            int nRow;
+            COLORREF crBack, crText;
+        } rows[] = {{2, RGB(0, 0, 255), RGB(255, 0, 0)}, {3, RGB(0x20, 0x28, 0x30), RGB(0x40, 0xFF, 0x60)}};
+        for (const auto& row : rows)
+        {
+            RECT rc{LVIR_BOUNDS, 8, 0, 0}; // the code and the column, as the message takes them
+            ::SendMessageA(list.m_hWnd, LVM_GETSUBITEMRECT, row.nRow, reinterpret_cast<LPARAM>(&rc));
+            const int nArea = (rc.right - rc.left) * (rc.bottom - rc.top);
+            EXPECT_GT(picture.Count(row.crBack, rc), nArea / 2) << row.nRow;
+            EXPECT_GT(picture.Count(row.crText, rc), 10) << row.nRow << ": the word in the text colour";
+            const RECT rcLeft{rc.left - 20, rc.top, rc.left - 2, rc.bottom};
+            EXPECT_EQ(0, picture.Count(row.crBack, rcLeft)) << row.nRow;
+        }
+        Post(&dialog, IDCANCEL);
+    })});
+    EXPECT_EQ(IDCANCEL, nResult);
+}
+
+TEST_F(TimeTableDialogs, AddThenCancelChangesNothingAndAddThenOkAppendsAndSelects)
+{
+    TaskList tasks = Loaded();
+    const INT_PTR nResult = RunDialog(
+        tasks, {InTimeTable([](CTimeTableDlg& dialog) { Post(&dialog, IDC_TASK_ADD); }),
+                [] {
+                    CTaskDlg* pDialog = ShowingWindowOf<CTaskDlg>();
+                    if (pDialog != nullptr)
+                        Post(pDialog, IDCANCEL);
+                    return pDialog != nullptr;
+                },
+                InTimeTable([](CTimeTableDlg& dialog) {
+                    EXPECT_EQ(4, List().GetItemCount());
+                    Post(&dialog, IDC_TASK_ADD);
+                }),
+                InTaskDialog([](CTaskDlg& dialog) {
+                    // A new task: on the minute, 5 seconds early, 10 seconds long, the rest any.
+                    const std::pair<int, const char*> shown[] = {
+                        {IDC_TASK_YEAR, "*"},  {IDC_TASK_WEEKDAY, "*"}, {IDC_TASK_HOUR, "*"},
+                        {IDC_TASK_MINUTE, "00"}, {IDC_TASK_LEAD, "05"}, {IDC_TASK_SHOW, "10"}};
+                    for (const auto& [nId, pszText] : shown)
+                        EXPECT_EQ(pszText, Shown(dialog, nId)) << nId;
+                    Choose(dialog, IDC_TASK_WEEKDAY, "土");
+                    Choose(dialog, IDC_TASK_HOUR, "07");
+                    ::SetDlgItemTextA(dialog.m_hWnd, IDC_TASK_TEXT, "Up\\nnow\\tplease");
+                }),
+                InTimeTable([](CTimeTableDlg& dialog) {
+                    EXPECT_EQ(5, List().GetItemCount());
+                    EXPECT_EQ(4, List().GetSelectedItem());
+                    EXPECT_EQ("Up\\nnow\\tplease", List().GetItemText(4, 9));
+                    Post(&dialog, IDOK);
+                })});
+    EXPECT_EQ(IDOK, nResult);
+    ASSERT_EQ(5u, tasks.size());
+    TimeTask expected;
+    expected.m_nWeekday = 7;
+    expected.m_nHour = 7;
+    expected.m_nMinute = 0;
+    expected.m_nLeadSeconds = 5;
+    expected.m_nShowSeconds = 10;
+    expected.m_strText = "Up\nnow\tplease";
+    EXPECT_EQ(expected, *tasks[4]);
+}
+
+TEST_F(TimeTableDialogs, DeleteAsksRefusesAReservedTaskAndSelectsTheRowThatTakesThePlace)
+{
+    TaskList tasks = Loaded();
+    tasks.push_back(std::make_unique<TimeTask>());
+    const auto pressDelete = [](int nRow) {
+        return InTimeTable([nRow](CTimeTableDlg& dialog) {
+            List().SelectItem(nRow);
+            // The key works wherever the focus is: here on OK, which it must not press.
+            ::PostMessageA(dialog.GetDlgItem(IDOK), WM_KEYDOWN, VK_DELETE, 0);
+        });
+    };
+    const auto expectRows = [this](int nRows, int nSelected, size_t nBoxes) {
+        return InTimeTable([this, nRows, nSelected, nBoxes](CTimeTableDlg&) {
+            EXPECT_EQ(nRows, List().GetItemCount());
+            EXPECT_EQ(nSelected, List().GetSelectedItem());
+            EXPECT_EQ(nBoxes, m_box.m_texts.size());
+        });
+    };
+    const INT_PTR nResult =
+        RunDialog(tasks, {pressDelete(1), expectRows(5, 1, 2), pressDelete(4), expectRows(4, 3, 3), pressDelete(2),
+                          expectRows(3, 2, 4), pressDelete(2), expectRows(2, 1, 5),
+                          InTimeTable([](CTimeTableDlg& dialog) { Post(&dialog, IDCANCEL); })});
+    EXPECT_EQ(IDCANCEL, nResult);
+    const std::vector<std::string> texts(m_box.m_texts.begin(), m_box.m_texts.begin() + 2);
+    EXPECT_EQ((std::vector<std::string>{"選択されているタスクを削除します。よろしいですか？",
+                                        "このタスクは保護タスクなので削除できません"}),
+              texts);
+    EXPECT_EQ((std::vector<UINT>{MB_YESNO, MB_OK}), std::vector<UINT>(m_box.m_types.begin(), m_box.m_types.begin() + 2));
+    EXPECT_EQ(5u, tasks.size()) << "Cancel keeps every task";
+}
+
+TEST_F(TimeTableDialogs, EditingAMinuteWritesExactlyThatChangeAndKeepsWhatNoComboOffers)
+{
+    RunTimeTableCommand({InTimeTable([](CTimeTableDlg& dialog) {
+                             List().SelectItem(3);
+                             // Enter edits, wherever the focus is.
+                             ::PostMessageA(dialog.GetDlgItem(IDOK), WM_KEYDOWN, VK_RETURN, 0);
+                         }),
+                         InTaskDialog([](CTaskDlg& dialog) {
+                             EXPECT_EQ("2004", Shown(dialog, IDC_TASK_YEAR));
+                             EXPECT_EQ("13", Shown(dialog, IDC_TASK_MONTH));
+                             EXPECT_EQ("09", Shown(dialog, IDC_TASK_WEEKDAY));
+                             EXPECT_EQ("C:\\sounds\\chime.wav", Shown(dialog, IDC_TASK_SOUND));
+                             Choose(dialog, IDC_TASK_MINUTE, "45");
+                         }),
+                         InTimeTable([](CTimeTableDlg& dialog) {
+                             EXPECT_EQ(3, List().GetSelectedItem());
+                             Post(&dialog, IDOK);
+                         })});
+    std::string strExpected = kFile;
+    strExpected.replace(strExpected.find("2004 13  * 09 08 30"), 19, "2004 13  * 09 08 45");
+    EXPECT_EQ(strExpected, m_folder.Read("TimeTable.ini").value());
+    EXPECT_EQ(45, m_main.m_tasks[3]->m_nMinute) << "the main list is the new one";
+    EXPECT_TRUE(m_box.m_texts.empty());
+}
+
+TEST_F(TimeTableDialogs, CancelAfterAddsEditsAndDeletesWritesNothing)
+{
+    CFailingFileSystem disk(0, 0); // counts the writes
+    RunTimeTableCommand(
+        {InTimeTable([](CTimeTableDlg& dialog) { Post(&dialog, IDC_TASK_ADD); }), InTaskDialog([](CTaskDlg&) {}),
+         InTimeTable([](CTimeTableDlg& dialog) {
+             List().SelectItem(2);
+             Post(&dialog, IDC_TASK_EDIT);
+         }),
+         InTaskDialog([](CTaskDlg& dialog) { ::SetDlgItemTextA(dialog.m_hWnd, IDC_TASK_TEXT, "changed"); }),
+         InTimeTable([](CTimeTableDlg& dialog) {
+             List().SelectItem(3);
+             Post(&dialog, IDC_TASK_DELETE);
+         }),
+         InTimeTable([](CTimeTableDlg& dialog) {
+             EXPECT_EQ(4, List().GetItemCount());
+             Post(&dialog, IDCANCEL);
+         })});
+    EXPECT_EQ(kFile, m_folder.Read("TimeTable.ini").value());
+    EXPECT_EQ(0, disk.m_nWriteSteps);
+    ASSERT_EQ(4u, m_main.m_tasks.size());
+    EXPECT_EQ("Lunch\nnow", m_main.m_tasks[2]->m_strText);
+}
+
+TEST_F(TimeTableDialogs, TicksUseTheMainListWhileTheDialogRunsAndTheNewOneAfterOk)
+{
+    // Lunch is shown at 11:59:50, ten seconds before noon, at every tick of that second.
+    CFakeClock clock(LocalTime(2026, 12, 8, 11, 59, 50));
+    clock.m_stLocal.wDayOfWeek = 2; // Tuesday
+    TheSettings().DELAY = 20;
+    std::vector<std::string>& shown = m_main.m_shown;
+    const auto ticked = [&shown] { return !shown.empty(); };
+    RunTimeTableCommand({ticked, InTimeTable([](CTimeTableDlg& dialog) {
+                             List().SelectItem(2);
+                             Post(&dialog, IDC_TASK_EDIT);
+                         }),
+                         InTaskDialog([](CTaskDlg& dialog) { ::SetDlgItemTextA(dialog.m_hWnd, IDC_TASK_TEXT, "new"); }),
+                         InTimeTable([&shown](CTimeTableDlg&) { shown.clear(); }), ticked,
+                         InTimeTable([&shown](CTimeTableDlg& dialog) {
+                             EXPECT_EQ("Lunch\nnow", shown.back()) << "the edited copy is not in force yet";
+                             Post(&dialog, IDOK);
+                         })});
+    shown.clear();
+    PumpMessages(5000, ticked);
+    ASSERT_FALSE(shown.empty());
+    EXPECT_EQ("new", shown.front()) << "the next tick runs on the new list";
+}
