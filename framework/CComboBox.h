@@ -21,8 +21,8 @@ public:
     // The first entry from nStart on whose text equals strText (ignoring case), or CB_ERR.
     int FindStringExact(int nStart, const std::string& strText) const
     {
-        return static_cast<int>(
-            SendMessage(CB_FINDSTRINGEXACT, static_cast<WPARAM>(nStart), reinterpret_cast<LPARAM>(strText.c_str())));
+        return static_cast<int>(SendMessage(CB_FINDSTRINGEXACT, static_cast<WPARAM>(nStart),
+                                            reinterpret_cast<LPARAM>(strText.c_str())));
     }
     // The text of entry nIndex; empty when there is none.
     std::string GetLBText(int nIndex) const;

@@ -29,7 +29,8 @@ BOOL CListCtrl::SetItemText(int nItem, int nSubItem, const std::string& strText)
     LVITEMA item{};
     item.iSubItem = nSubItem;
     item.pszText = const_cast<char*>(strText.c_str());
-    return static_cast<BOOL>(SendMessage(LVM_SETITEMTEXTA, static_cast<WPARAM>(nItem), reinterpret_cast<LPARAM>(&item)));
+    return static_cast<BOOL>(
+        SendMessage(LVM_SETITEMTEXTA, static_cast<WPARAM>(nItem), reinterpret_cast<LPARAM>(&item)));
 }
 
 std::string CListCtrl::GetItemText(int nItem, int nSubItem) const

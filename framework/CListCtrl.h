@@ -24,7 +24,10 @@ public:
     std::string GetItemText(int nItem, int nSubItem) const;
     LPARAM GetItemData(int nItem) const;
     int GetItemCount() const { return static_cast<int>(SendMessage(LVM_GETITEMCOUNT)); }
-    BOOL DeleteItem(int nItem) const { return static_cast<BOOL>(SendMessage(LVM_DELETEITEM, static_cast<WPARAM>(nItem))); }
+    BOOL DeleteItem(int nItem) const
+    {
+        return static_cast<BOOL>(SendMessage(LVM_DELETEITEM, static_cast<WPARAM>(nItem)));
+    }
     BOOL DeleteAllItems() const { return static_cast<BOOL>(SendMessage(LVM_DELETEALLITEMS)); }
     // The selected row of a single-selection list, or -1.
     int GetSelectedItem() const

@@ -204,7 +204,8 @@ template <auto Pfn> constexpr MsgMapEntry MapNcHitTest()
 template <auto Pfn> constexpr MsgMapEntry MapNcPaint()
 {
     using T = msgmap_detail::ClassOf<Pfn>;
-    static_assert(std::is_same_v<decltype(Pfn), void (T::*)(HRGN)>, "MapNcPaint expects void OnNcPaint(HRGN)");
+    static_assert(std::is_same_v<decltype(Pfn), void (T::*)(HRGN)>,
+                  "MapNcPaint expects void OnNcPaint(HRGN)");
     MsgMapEntry e;
     e.uMsg = WM_NCPAINT;
     e.pfnThunk = [](CWnd* p, WPARAM w, LPARAM, LRESULT& r) {
@@ -222,7 +223,8 @@ template <UINT Msg, auto Pfn> constexpr MsgMapEntry MapNcMouse()
     using T = msgmap_detail::ClassOf<Pfn>;
     static_assert(std::is_same_v<decltype(Pfn), void (T::*)(UINT, POINT)>,
                   "MapNcMouse expects void OnX(UINT nHitTest, POINT ptScreen)");
-    static_assert(Msg >= WM_NCMOUSEMOVE && Msg <= WM_NCMBUTTONDBLCLK, "MapNcMouse is for non-client mouse messages");
+    static_assert(Msg >= WM_NCMOUSEMOVE && Msg <= WM_NCMBUTTONDBLCLK,
+                  "MapNcMouse is for non-client mouse messages");
     MsgMapEntry e;
     e.uMsg = Msg;
     e.pfnThunk = [](CWnd* p, WPARAM w, LPARAM l, LRESULT& r) {

@@ -38,14 +38,14 @@ constexpr const char* kProtectedTask = "このタスクは保護タスクなの�
 } // namespace
 
 BEGIN_MSG_MAP(CTimeTableDlg, CDialog)
-    MapCommand<IDC_TASK_ADD, &CTimeTableDlg::OnAdd>(),
-    MapCommand<IDC_TASK_EDIT, &CTimeTableDlg::OnEdit>(),
+MapCommand<IDC_TASK_ADD, &CTimeTableDlg::OnAdd>(), MapCommand<IDC_TASK_EDIT, &CTimeTableDlg::OnEdit>(),
     MapCommand<IDC_TASK_DELETE, &CTimeTableDlg::OnDelete>(),
     MapNotify<IDC_TASK_LIST, NM_DBLCLK, &CTimeTableDlg::OnListDoubleClick>(),
     MapNotify<IDC_TASK_LIST, NM_CUSTOMDRAW, &CTimeTableDlg::OnListCustomDraw>(),
-END_MSG_MAP()
+    END_MSG_MAP()
 
-CTimeTableDlg::CTimeTableDlg(TaskList* pTasks, CWnd* pParent) : CDialog(IDD_TIMETABLE, pParent), m_pMainTasks(pTasks)
+        CTimeTableDlg::CTimeTableDlg(TaskList* pTasks, CWnd* pParent)
+    : CDialog(IDD_TIMETABLE, pParent), m_pMainTasks(pTasks)
 {
 }
 
@@ -75,7 +75,8 @@ void CTimeTableDlg::FillList()
     for (size_t i = 0; i < m_working.size(); ++i)
     {
         const std::array<std::string, kTaskColumnCount> texts = TaskRowTexts(*m_working[i]);
-        const int nRow = m_list.InsertItem(static_cast<int>(i), texts[0], reinterpret_cast<LPARAM>(m_working[i].get()));
+        const int nRow =
+            m_list.InsertItem(static_cast<int>(i), texts[0], reinterpret_cast<LPARAM>(m_working[i].get()));
         for (int nColumn = 1; nColumn < kTaskColumnCount; ++nColumn)
             m_list.SetItemText(nRow, nColumn, texts[static_cast<size_t>(nColumn)]);
     }
@@ -88,7 +89,8 @@ TimeTask* CTimeTableDlg::TaskAt(int nRow) const
 
 BOOL CTimeTableDlg::PreTranslateMessage(MSG* pMsg)
 {
-    if (pMsg->message == WM_KEYDOWN && m_hWnd != nullptr && (pMsg->hwnd == m_hWnd || ::IsChild(m_hWnd, pMsg->hwnd)))
+    if (pMsg->message == WM_KEYDOWN && m_hWnd != nullptr &&
+        (pMsg->hwnd == m_hWnd || ::IsChild(m_hWnd, pMsg->hwnd)))
     {
         if (pMsg->wParam == VK_RETURN)
         {
@@ -136,11 +138,12 @@ void CTimeTableDlg::OnDelete()
 {
     if (m_list.GetSelectedItem() < 0 || AfxMessageBox(kAskDelete, MB_YESNO) != IDYES)
         return;
-    // Read after the answer: the question does not hold the dialog still.
-    const int nRow = m_list.GetSelectedItem();
-    if (nRow < 0)
+    // Read after the answer: the question does not hold the dialog still, and EXIT may have
+    // ended it meanwhile.
+    const int nRow = m_list.IsWindow() ? m_list.GetSelectedItem() : -1;
+    const TimeTask* pTask = nRow >= 0 ? TaskAt(nRow) : nullptr;
+    if (pTask == nullptr)
         return;
-    const TimeTask* pTask = TaskAt(nRow);
     if (pTask->m_bProtected)
     {
         AfxMessageBox(kProtectedTask, MB_OK);

@@ -46,7 +46,8 @@ bool ResolveShortcut(std::string& strPath)
         return false;
     CComPtr<IShellLinkA> pLink;
     CComPtr<IPersistFile> pFile;
-    if (FAILED(::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA, pLink.Receive())) ||
+    if (FAILED(::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                                  pLink.Receive())) ||
         FAILED(pLink->QueryInterface(IID_IPersistFile, pFile.Receive())))
         return false;
     const int nWide = ::MultiByteToWideChar(CP_ACP, 0, strPath.c_str(), -1, nullptr, 0);
@@ -104,8 +105,8 @@ BOOL CFileEditCtrl::SetOptions(DWORD dwOptions)
     if (dwOptions & FEC_FILEOPEN)
     {
         if (m_pFileDialog == nullptr)
-            m_pFileDialog = std::make_unique<CFECFileDialog>(TRUE, nullptr, nullptr, OFN_HIDEREADONLY | OFN_NOCHANGEDIR,
-                                                             "All Files (*.*)|*.*||", m_hWnd);
+            m_pFileDialog = std::make_unique<CFECFileDialog>(
+                TRUE, nullptr, nullptr, OFN_HIDEREADONLY | OFN_NOCHANGEDIR, "All Files (*.*)|*.*||", m_hWnd);
         m_pFileDialog->m_bOpenFileDialog = TRUE;
         OPENFILENAMEA& ofn = m_pFileDialog->m_ofn;
         ofn.Flags |= OFN_FILEMUSTEXIST;
@@ -189,7 +190,8 @@ LRESULT CFileEditCtrl::Notify(UINT nCode, const char* pszNewText)
         return 0;
     const int nId = ::GetDlgCtrlID(m_hWnd);
     FileEditNotification notification{{m_hWnd, static_cast<UINT_PTR>(nId), nCode}, this, pszNewText};
-    return ::SendMessageA(hParent, WM_NOTIFY, static_cast<WPARAM>(nId), reinterpret_cast<LPARAM>(&notification));
+    return ::SendMessageA(hParent, WM_NOTIFY, static_cast<WPARAM>(nId),
+                          reinterpret_cast<LPARAM>(&notification));
 }
 
 BOOL CFileEditCtrl::OnBrowse()
@@ -415,8 +417,8 @@ void CFileEditCtrl::DrawButton(int nState)
 
 void CFileEditCtrl::DrawDots(HDC hdc, COLORREF cr, int nShift) const
 {
-    const BrowseDots dots = PlaceBrowseDots(m_rcButton.right - m_rcButton.left, m_rcButton.bottom - m_rcButton.top,
-                                            nShift);
+    const BrowseDots dots =
+        PlaceBrowseDots(m_rcButton.right - m_rcButton.left, m_rcButton.bottom - m_rcButton.top, nShift);
     if (dots.nSize < 2)
     {
         for (const int x : dots.x)

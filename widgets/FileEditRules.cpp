@@ -84,7 +84,8 @@ std::string NameInFolder(const std::string& strFolder, const std::string& strPat
 
 std::string PathInFolder(const std::string& strFolder, const std::string& strName)
 {
-    const bool bAbsolute = (!strName.empty() && IsSeparator(strName[0])) || (strName.size() >= 2 && strName[1] == ':');
+    const bool bAbsolute =
+        (!strName.empty() && IsSeparator(strName[0])) || (strName.size() >= 2 && strName[1] == ':');
     return bAbsolute ? strName : strFolder + strName;
 }
 

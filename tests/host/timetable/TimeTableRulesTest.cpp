@@ -118,7 +118,8 @@ TEST(TimeTableRows, TheSelectionAfterADeleteStaysInPlaceOrMovesToTheLastRow)
         {0, 0, -1}, // nothing left
     };
     for (const auto& c : cases)
-        EXPECT_EQ(c.nSelected, SelectionAfterDelete(c.nDeleted, c.nRowsLeft)) << c.nDeleted << "/" << c.nRowsLeft;
+        EXPECT_EQ(c.nSelected, SelectionAfterDelete(c.nDeleted, c.nRowsLeft))
+            << c.nDeleted << "/" << c.nRowsLeft;
 }
 
 TEST(TaskColours, MinusOneIsAutomaticOnTheButtonAndTheDefaultOnScreen)

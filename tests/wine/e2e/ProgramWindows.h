@@ -77,8 +77,8 @@ inline HWND WaitForConfigDialog(const CProgramUnderTest& program, DWORD nTimeout
 
 // Opens the panel with the hot key, right-clicks it and works its menu by keys: from the end,
 // VK_UP reaches &EXIT, CONFIG..., TIME TABLE...; the mnemonic 'E' is &EXIT.
-inline void ChooseFromPanelMenu(const CProgramUnderTest& program, HWND hMain, const std::vector<UINT>& keyDowns,
-                                char chMnemonic = 0)
+inline void ChooseFromPanelMenu(const CProgramUnderTest& program, HWND hMain,
+                                const std::vector<UINT>& keyDowns, char chMnemonic = 0)
 {
     ::PostMessageA(hMain, WM_HOTKEY, 1, 0);
     HWND hPanel = WaitForPanel(program);

@@ -180,8 +180,9 @@ TEST_F(TaskFile, FilesSavedAsUtf8ReadAsShiftJisAndShiftJisFilesByteForByte)
 TEST_F(TaskFile, AFileSavedAsUtf8IsWrittenBackWhollyInShiftJis)
 {
     // "; 予定表" above the sections, "ソ表" in a task: UTF-8, with and without a byte-order mark.
-    const std::string strUtf8 = "; \xE4\xBA\x88\xE5\xAE\x9A\xE8\xA1\xA8\r\n[TIMETABLE]\r\n"
-                                "   *  *  *  *  *  *  *  *      *      *  \"\xE3\x82\xBD\xE8\xA1\xA8\"\r\n[MINE]\r\nA=1\r\n";
+    const std::string strUtf8 =
+        "; \xE4\xBA\x88\xE5\xAE\x9A\xE8\xA1\xA8\r\n[TIMETABLE]\r\n"
+        "   *  *  *  *  *  *  *  *      *      *  \"\xE3\x82\xBD\xE8\xA1\xA8\"\r\n[MINE]\r\nA=1\r\n";
     for (const std::string& strBytes : {strUtf8, "\xEF\xBB\xBF" + strUtf8})
     {
         m_folder.Write("TimeTable.ini", strBytes);
@@ -189,7 +190,8 @@ TEST_F(TaskFile, AFileSavedAsUtf8IsWrittenBackWhollyInShiftJis)
         ASSERT_TRUE(LoadTaskSection(Path(), tasks, "TIMETABLE"));
         ASSERT_TRUE(SaveTaskSection(Path(), Pointers(tasks), "TIMETABLE"));
         // 表 ends in the byte of a backslash, which the writer doubles before the closing quote.
-        EXPECT_EQ("; 予定表\r\n[TIMETABLE]\r\n   *  *  *  *  *  *  *  *      *      *  \"ソ表\\\"\r\n[MINE]\r\nA=1\r\n",
+        EXPECT_EQ("; 予定表\r\n[TIMETABLE]\r\n   *  *  *  *  *  *  *  *      *      *  "
+                  "\"ソ表\\\"\r\n[MINE]\r\nA=1\r\n",
                   m_folder.Read("TimeTable.ini").value());
         TaskList reread;
         ASSERT_TRUE(LoadTaskSection(Path(), reread, "TIMETABLE"));

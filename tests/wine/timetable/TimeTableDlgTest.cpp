@@ -29,9 +29,10 @@ namespace {
 const std::string kReserve0 = "2020 01 01  * 00 00  *  *      *      *  \"Say \\\"hi\\\"\"\r\n";
 const std::string kReserve1 = "2020 01 01  * 00 00  *  *      *      *  \"C:\\\\\"\r\n";
 const std::string kLunch = "   *  *  * 03 12 00 10 30 FF0000 0000FF  \"Lunch\\nnow\"\r\n";
-const std::string kHandEdited = "2004 13  * 09 08 30  *  *      *      *  \"old\" \"C:\\sounds\\chime.wav\"\r\n";
-const std::string kFile = "[MINE]\r\nKEEP=1\r\n[TIMETABLE_RESERVE]\r\n" + kReserve0 + kReserve1 + "[TIMETABLE]\r\n" +
-                          kLunch + kHandEdited + "[OTHER]\r\nX=\"y\"\r\n";
+const std::string kHandEdited =
+    "2004 13  * 09 08 30  *  *      *      *  \"old\" \"C:\\sounds\\chime.wav\"\r\n";
+const std::string kFile = "[MINE]\r\nKEEP=1\r\n[TIMETABLE_RESERVE]\r\n" + kReserve0 + kReserve1 +
+                          "[TIMETABLE]\r\n" + kLunch + kHandEdited + "[OTHER]\r\nX=\"y\"\r\n";
 
 CListCtrl& List()
 {
@@ -61,7 +62,8 @@ std::function<bool()> InTimeTable(std::function<void(CTimeTableDlg&)> action)
 {
     return [action] {
         CTimeTableDlg* pDialog = ShowingWindowOf<CTimeTableDlg>();
-        if (pDialog == nullptr || ShowingWindowOf<CTaskDlg>() != nullptr || !::IsWindowEnabled(pDialog->m_hWnd))
+        if (pDialog == nullptr || ShowingWindowOf<CTaskDlg>() != nullptr ||
+            !::IsWindowEnabled(pDialog->m_hWnd))
             return false;
         action(*pDialog);
         return true;
@@ -250,15 +252,16 @@ TEST_F(TimeTableDialogs, DeleteAsksRefusesAReservedTaskAndSelectsTheRowThatTakes
         });
     };
     const INT_PTR nResult =
-        RunDialog(tasks, {pressDelete(1), expectRows(5, 1, 2), pressDelete(4), expectRows(4, 3, 3), pressDelete(2),
-                          expectRows(3, 2, 4), pressDelete(2), expectRows(2, 1, 5),
+        RunDialog(tasks, {pressDelete(1), expectRows(5, 1, 2), pressDelete(4), expectRows(4, 3, 3),
+                          pressDelete(2), expectRows(3, 2, 4), pressDelete(2), expectRows(2, 1, 5),
                           InTimeTable([](CTimeTableDlg& dialog) { Post(&dialog, IDCANCEL); })});
     EXPECT_EQ(IDCANCEL, nResult);
     const std::vector<std::string> texts(m_box.m_texts.begin(), m_box.m_texts.begin() + 2);
     EXPECT_EQ((std::vector<std::string>{"選択されているタスクを削除します。よろしいですか？",
                                         "このタスクは保護タスクなので削除できません"}),
               texts);
-    EXPECT_EQ((std::vector<UINT>{MB_YESNO, MB_OK}), std::vector<UINT>(m_box.m_types.begin(), m_box.m_types.begin() + 2));
+    EXPECT_EQ((std::vector<UINT>{MB_YESNO, MB_OK}),
+              std::vector<UINT>(m_box.m_types.begin(), m_box.m_types.begin() + 2));
     EXPECT_EQ(5u, tasks.size()) << "Cancel keeps every task";
 }
 
@@ -291,8 +294,8 @@ TEST_F(TimeTableDialogs, CancelAfterAddsEditsAndDeletesWritesNothing)
 {
     CFailingFileSystem disk(0, 0); // counts the writes
     RunTimeTableCommand(
-        {InTimeTable([](CTimeTableDlg& dialog) { Post(&dialog, IDC_TASK_ADD); }), InTaskDialog([](CTaskDlg&) {}),
-         InTimeTable([](CTimeTableDlg& dialog) {
+        {InTimeTable([](CTimeTableDlg& dialog) { Post(&dialog, IDC_TASK_ADD); }),
+         InTaskDialog([](CTaskDlg&) {}), InTimeTable([](CTimeTableDlg& dialog) {
              List().SelectItem(2);
              Post(&dialog, IDC_TASK_EDIT);
          }),
@@ -319,16 +322,17 @@ TEST_F(TimeTableDialogs, TicksUseTheMainListWhileTheDialogRunsAndTheNewOneAfterO
     TheSettings().DELAY = 20;
     std::vector<std::string>& shown = m_main.m_shown;
     const auto ticked = [&shown] { return !shown.empty(); };
-    RunTimeTableCommand({ticked, InTimeTable([](CTimeTableDlg& dialog) {
-                             List().SelectItem(2);
-                             Post(&dialog, IDC_TASK_EDIT);
-                         }),
-                         InTaskDialog([](CTaskDlg& dialog) { ::SetDlgItemTextA(dialog.m_hWnd, IDC_TASK_TEXT, "new"); }),
-                         InTimeTable([&shown](CTimeTableDlg&) { shown.clear(); }), ticked,
-                         InTimeTable([&shown](CTimeTableDlg& dialog) {
-                             EXPECT_EQ("Lunch\nnow", shown.back()) << "the edited copy is not in force yet";
-                             Post(&dialog, IDOK);
-                         })});
+    RunTimeTableCommand(
+        {ticked, InTimeTable([](CTimeTableDlg& dialog) {
+             List().SelectItem(2);
+             Post(&dialog, IDC_TASK_EDIT);
+         }),
+         InTaskDialog([](CTaskDlg& dialog) { ::SetDlgItemTextA(dialog.m_hWnd, IDC_TASK_TEXT, "new"); }),
+         InTimeTable([&shown](CTimeTableDlg&) { shown.clear(); }), ticked,
+         InTimeTable([&shown](CTimeTableDlg& dialog) {
+             EXPECT_EQ("Lunch\nnow", shown.back()) << "the edited copy is not in force yet";
+             Post(&dialog, IDOK);
+         })});
     shown.clear();
     PumpMessages(5000, ticked);
     ASSERT_FALSE(shown.empty());

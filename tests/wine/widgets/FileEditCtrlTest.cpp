@@ -24,8 +24,10 @@ bool MakeShortcut(const std::string& strLink, const std::string& strTarget)
     CComPtr<IShellLinkA> pLink;
     CComPtr<IPersistFile> pFile;
     if (!com ||
-        FAILED(::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA, pLink.Receive())) ||
-        FAILED(pLink->SetPath(strTarget.c_str())) || FAILED(pLink->QueryInterface(IID_IPersistFile, pFile.Receive())))
+        FAILED(::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                                  pLink.Receive())) ||
+        FAILED(pLink->SetPath(strTarget.c_str())) ||
+        FAILED(pLink->QueryInterface(IID_IPersistFile, pFile.Receive())))
         return false;
     const std::wstring wide(strLink.begin(), strLink.end()); // the scratch folder's path is ASCII
     return SUCCEEDED(pFile->Save(wide.c_str(), TRUE));
