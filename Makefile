@@ -1,10 +1,13 @@
-# make build: both configurations, nothing run. make test: every test, host and Wine.
+# make build: both configurations, nothing run. make test: every test, host and Wine, and
+# each fuzz target for a few seconds. make fuzz: each fuzz target for FUZZ_SECONDS.
 # make run: Tempiva under Wine. Each first installs what is missing.
 HOST_BUILD    := build/host
 WINDOWS_BUILD := build/windows
+FUZZ_BUILD    := build/fuzz
 JOBS          ?= 2
+FUZZ_SECONDS  ?= 300
 
-.PHONY: setup build build-host build-windows test run clean
+.PHONY: setup build build-host build-windows build-fuzz test fuzz run clean
 
 setup:
 	@bash tools/setup.sh
@@ -18,11 +21,19 @@ build-windows: setup
 	      -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake
 	cmake --build $(WINDOWS_BUILD) -j$(JOBS)
 
+build-fuzz: setup
+	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTEMPIVA_FUZZ=ON \
+	      -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++
+	cmake --build $(FUZZ_BUILD) -j$(JOBS)
+
 build: build-host build-windows
 
-test: build
+test: build build-fuzz
 	tools/peer-tools.sh $(WINDOWS_BUILD)
-	tools/wine-session.sh $(WINDOWS_BUILD) tools/run-tests.sh $(HOST_BUILD) $(WINDOWS_BUILD)
+	tools/wine-session.sh $(WINDOWS_BUILD) tools/run-tests.sh $(HOST_BUILD) $(WINDOWS_BUILD) $(FUZZ_BUILD)
+
+fuzz: build-fuzz
+	tools/fuzz.sh $(FUZZ_BUILD) $(FUZZ_SECONDS) $(JOBS)
 
 run: build-windows
 	tools/run.sh $(WINDOWS_BUILD)

@@ -88,3 +88,13 @@ set(TEMPIVA_BENCH_SOURCES
     bench/TaskTickBench.cpp
     bench/CalendarGridBench.cpp
 )
+
+# libFuzzer targets of the clang build (make fuzz): each name is fuzz/<name>Fuzz.cpp, seeded
+# from fuzz/seeds/<name>/. One line adds one.
+set(TEMPIVA_FUZZ_TARGETS
+    TaskLine
+    HolidayLine
+    SectionBlock
+    ColourText
+    SntpReply
+)
