@@ -32,6 +32,7 @@ set(TEMPIVA_WIN_SOURCES
     framework/CDialog.cpp
     framework/CWinApp.cpp
     framework/CWnd.cpp
+    framework/CommonControls.cpp
     framework/Exceptions.cpp
     framework/ModulePath.cpp
     framework/PointFont.cpp
@@ -87,6 +88,7 @@ set(TEMPIVA_BENCH_SOURCES
     bench/TaskSectionBench.cpp
     bench/TaskTickBench.cpp
     bench/CalendarGridBench.cpp
+    bench/NtpArithmeticBench.cpp
 )
 
 # libFuzzer targets of the clang build (make fuzz): each name is fuzz/<name>Fuzz.cpp, seeded
