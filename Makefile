@@ -1,13 +1,15 @@
 # make build: both configurations, nothing run. make test: every test, host and Wine, and
 # each fuzz target for a few seconds. make fuzz: each fuzz target for FUZZ_SECONDS.
+# make bench: the host benchmarks (Release) and the timed Wine runs, in one table.
 # make run: Tempiva under Wine. Each first installs what is missing.
 HOST_BUILD    := build/host
 WINDOWS_BUILD := build/windows
 FUZZ_BUILD    := build/fuzz
+BENCH_BUILD   := build/bench
 JOBS          ?= 2
 FUZZ_SECONDS  ?= 300
 
-.PHONY: setup build build-host build-windows build-fuzz test fuzz run clean
+.PHONY: setup build build-host build-windows build-fuzz test fuzz bench run clean
 
 setup:
 	@bash tools/setup.sh
@@ -34,6 +36,14 @@ test: build build-fuzz
 
 fuzz: build-fuzz
 	tools/fuzz.sh $(FUZZ_BUILD) $(FUZZ_SECONDS) $(JOBS)
+
+bench: setup
+	cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=Release
+	cmake --build $(BENCH_BUILD) -j$(JOBS) --target benchmarks
+	cmake -S . -B $(WINDOWS_BUILD) -DCMAKE_BUILD_TYPE=Release \
+	      -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake
+	cmake --build $(WINDOWS_BUILD) -j$(JOBS) --target wine_timing
+	tools/bench.sh $(BENCH_BUILD) $(WINDOWS_BUILD)
 
 run: build-windows
 	tools/run.sh $(WINDOWS_BUILD)
