@@ -17,7 +17,10 @@ for program in "$bench"/*Bench; do
         --benchmark_format=csv 2>/dev/null |
         awk -F, -v prog="$(basename "$program")" '$1 ~ /_median"$/ {
             name = $1; gsub(/"/, "", name); sub(/_median$/, "", name)
-            printf "%s: %s\t%.3g\t%s\n", prog, name, $4, $5 }' >>"$rows"
+            value = $4; unit = $5
+            if (unit == "ns" && value >= 1000) { value /= 1000; unit = "us" }
+            if (unit == "us" && value >= 1000) { value /= 1000; unit = "ms" }
+            printf "%s: %s\t%.*f\t%s\n", prog, name, value < 100 ? 1 : 0, value, unit }' >>"$rows"
 done
 "$here/wine-session.sh" "$windows" "$(dirname "$here")/bench/wine/TimedRuns.sh" "$windows" >>"$rows" ||
     echo "bench: the Wine runs failed" >&2

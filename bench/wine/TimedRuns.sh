@@ -14,7 +14,7 @@ panel=$(for _ in $(seq 1 "$repeats"); do run panel_timing.exe; done)
 calendar=$(for _ in $(seq 1 "$repeats"); do run calendar_timing.exe; done)
 notice=$(for _ in $(seq 1 "$repeats"); do run notice_timing.exe; done)
 printf 'LCD Draw\t%s\tus\n' "$(awk '/^Draw:/ { print $2 }' <<<"$panel" | median)"
-printf 'LCD UpdateDigits + repaint\t%s\tus\n' "$(awk '/^Draw:/ { print $6 }' <<<"$panel" | median)"
+printf 'LCD UpdateDigits + repaint\t%s\tus\n' "$(awk '/^Draw:/ { print $7 }' <<<"$panel" | median)"
 printf 'calendar paint\t%s\tus\n' "$(awk '/^calendar Draw/ { print $4 }' <<<"$calendar" | median)"
 printf 'notice step\t%s\tus\n' "$(awk '/^notice step:/ { print $3 }' <<<"$notice" | median)"
 
