@@ -2,10 +2,11 @@
 # Our SNTP exchange against a real NTP server: chronyd serving its local clock on the
 # loopback, asked in turn by ntpdig and by sntp_query.exe (CSntpClient under Wine). Both read
 # this machine's clock, so ntpdig's offset is near 0; sntp_query's clock seam runs a chosen
-# amount behind, which its offset must show on top of ntpdig's: within 1 ms for our exchange
-# with the shortest round trip (the sample an NTP client keeps), and for every exchange
-# within half its round trip plus 1 ms (no exchange can know more). chronyd runs with -x and without
-# CAP_SYS_TIME: it never adjusts this machine's clock. Runs inside the test session.
+# amount behind, which its offset must show on top of ntpdig's, for every exchange
+# within half its round trip plus ntpdig's own error bound plus 1 ms (no pair of exchanges
+# can know more; ntpdig, a Python program, is slow to answer on a busy machine). The 1 ms
+# holds for the round whose two bounds together are the tightest. chronyd runs with -x and
+# without CAP_SYS_TIME: it never adjusts this machine's clock. Runs inside the test session.
 # Usage: ChronyPeerTest.sh WINDOWS_BUILD_DIR
 set -uo pipefail
 build=$1
@@ -59,14 +60,14 @@ chrony_pid=$!
 ntpdig_offset()
 {
     "${no_clock[@]}" timeout 20 "${ntpdig[@]}" -j -t 2 127.0.0.1 2>>"$dir/ntpdig.log" \
-        | sed -n 's/.*"offset":\([-+0-9.e]*\).*"stratum":\([0-9]*\).*/\1 \2/p'
+        | sed -n 's/.*"offset":\([-+0-9.e]*\),"precision":\([-+0-9.e]*\).*"stratum":\([0-9]*\).*/\1 \3 \2/p'
 }
 
 # The server answers once its local reference is selected, usually at once.
 ready=""
 for _ in $(seq 1 20); do
     kill -0 "$chrony_pid" 2>/dev/null || fail "chronyd ended at start"
-    read -r _ stratum <<<"$(ntpdig_offset)"
+    read -r _ stratum _ <<<"$(ntpdig_offset)"
     if [ "${stratum:-}" = 10 ]; then ready=1; break; fi
     sleep 0.5
 done
@@ -75,7 +76,7 @@ done
 
 for round in $(seq 1 "$rounds"); do
     lag=${lags[$(((round - 1) % ${#lags[@]}))]}
-    read -r theirs _ <<<"$(ntpdig_offset)"
+    read -r theirs _ their_bound <<<"$(ntpdig_offset)"
     ours_line=$("${no_clock[@]}" env LC_ALL=ja_JP.UTF-8 timeout 60 wine "$build/sntp_query.exe" 127.0.0.1 "$port" \
         "$lag" </dev/null 2>/dev/null | tr -d '\r')
     ours=$(sed -n 's/.*offset=\([-0-9.]*\).*/\1/p' <<<"$ours_line")
@@ -83,21 +84,21 @@ for round in $(seq 1 "$rounds"); do
     wall=$(sed -n 's/.*wall_ms=\([0-9.]*\).*/\1/p' <<<"$ours_line")
     [ -n "$theirs" ] || fail "ntpdig got no answer in round $round"
     [ -n "$ours" ] || fail "sntp_query failed in round $round: $ours_line"
-    echo "$round $ours $theirs $delay $wall $lag" >>"$dir/rounds"
+    echo "$round $ours $theirs $delay $wall $lag $their_bound" >>"$dir/rounds"
 done
 
 awk '
 {
     d = $2 - $6 - $3; if (d < 0) d = -d
-    bound = ($4 < 0 ? 0 : $4) / 2 + 0.001
+    bound = ($4 < 0 ? 0 : $4) / 2 + $7 + 0.001
     printf "round %d: clock seam set back %+.3f s: sntp_query offset %+.6f s (round trip %.3f ms, " \
-           "exchange %.3f ms wall), ntpdig offset %+.6f s, difference %.3f ms%s\n",
-           $1, $6, $2, $4 * 1000, $5, $3, d * 1000, (d > bound ? " BEYOND ITS BOUND" : "")
+           "exchange %.3f ms wall), ntpdig offset %+.6f s (+/- %.3f ms), difference %.3f ms%s\n",
+           $1, $6, $2, $4 * 1000, $5, $3, $7 * 1000, d * 1000, (d > bound ? " BEYOND ITS BOUND" : "")
     if (d > bound) bad = 1
-    if (best == "" || $4 < bestDelay) { best = $1; bestDelay = $4; bestDiff = d }
+    if (best == "" || bound < bestBound) { best = $1; bestBound = bound; bestDiff = d }
 }
 END {
-    printf "shortest round trip in round %d: difference %.3f ms\n", best, bestDiff * 1000
+    printf "tightest bounds in round %d: difference %.3f ms\n", best, bestDiff * 1000
     if (bad || bestDiff >= 0.001) { print "FAIL: offsets disagree"; exit 1 }
     print "PASS: our offset and ntpdig'"'"'s agree within 1 ms"
 }' "$dir/rounds"
