@@ -6,10 +6,12 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, std::size_t nSize)
 {
-    const std::optional<HolidayEntry> holiday = ParseHolidayLine({reinterpret_cast<const char*>(pData), nSize});
+    const std::optional<HolidayEntry> holiday =
+        ParseHolidayLine({reinterpret_cast<const char*>(pData), nSize});
     if (!holiday)
         return 0;
-    const std::optional<HolidayEntry> reread = ParseHolidayLine("* * * * \"" + QuoteText(holiday->m_strName) + "\"");
+    const std::optional<HolidayEntry> reread =
+        ParseHolidayLine("* * * * \"" + QuoteText(holiday->m_strName) + "\"");
     FUZZ_CHECK(reread);
     FUZZ_CHECK(reread->m_strName == holiday->m_strName);
     return 0;

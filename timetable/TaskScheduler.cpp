@@ -161,7 +161,8 @@ private:
 
     MinuteSlot& Slot(int nIndex, int nHour, int nMinute)
     {
-        if (m_slotOfMinute[nIndex] < 0) {
+        if (m_slotOfMinute[nIndex] < 0)
+        {
             m_slotOfMinute[nIndex] = static_cast<std::int16_t>(m_slots.size());
             m_slots.push_back({ConvertDue(m_now.m_nYear, m_now.m_nMonth, m_now.m_nDay, nHour, nMinute), {}});
         }
@@ -223,7 +224,8 @@ TickDecision DecideTaskTick(const LocalTimeFields& now, const TaskList& tasks, i
 {
     TickDecision decision;
     CTickMoments moments(now);
-    for (std::size_t i = 0; i < tasks.size(); ++i) {
+    for (std::size_t i = 0; i < tasks.size(); ++i)
+    {
         const TimeTask& task = *tasks[i];
         if (IsStartupTask(task))
             continue;
@@ -234,7 +236,8 @@ TickDecision DecideTaskTick(const LocalTimeFields& now, const TaskList& tasks, i
             decision.m_shown.push_back(i);
         const bool bDueMinute = MatchesToTheMinute(task, now, *found->pDue);
         const bool bDueSecond = now.m_nSecond == found->pDue->tm_sec;
-        if (bDueMinute && bDueSecond && !task.m_strSound.empty() && nSoundFlag == 0) {
+        if (bDueMinute && bDueSecond && !task.m_strSound.empty() && nSoundFlag == 0)
+        {
             decision.m_nSoundTask = i;
             nSoundFlag = 1;
         }

@@ -32,7 +32,8 @@ int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE, LPSTR, int)
     wc.lpszClassName = "TempivaMinimalResident";
     if (!::RegisterClassA(&wc))
         return 1;
-    HWND hWnd = ::CreateWindowExA(0, wc.lpszClassName, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, hInstance, nullptr);
+    HWND hWnd = ::CreateWindowExA(0, wc.lpszClassName, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, hInstance,
+                                  nullptr);
     if (!hWnd || !::SetTimer(hWnd, kTimerId, 1000, nullptr))
         return 1;
     MSG msg;

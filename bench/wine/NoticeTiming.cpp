@@ -26,8 +26,8 @@ double Seconds(const LARGE_INTEGER& a, const LARGE_INTEGER& b)
 int main()
 {
     CWnd host;
-    if (!host.CreateEx(WS_EX_TOOLWINDOW, AfxRegisterWndClass(0), "host", WS_POPUP | WS_VISIBLE, 100, 100, 151, 40,
-                       nullptr, nullptr))
+    if (!host.CreateEx(WS_EX_TOOLWINDOW, AfxRegisterWndClass(0), "host", WS_POPUP | WS_VISIBLE, 100, 100, 151,
+                       40, nullptr, nullptr))
         return 1;
     CScrollerCtrl scroller;
     if (!scroller.Create({0, 0, 151, 40}, &host, WS_CHILD | WS_VISIBLE, 1))

@@ -21,7 +21,8 @@ double Milliseconds(const LARGE_INTEGER& a, const LARGE_INTEGER& b)
 }
 
 // Start to first window, in milliseconds; negative when the window never came.
-double TimeStart(CProgramUnderTest& program, const std::string& strExe, const std::function<HWND()>& findWindow)
+double TimeStart(CProgramUnderTest& program, const std::string& strExe,
+                 const std::function<HWND()>& findWindow)
 {
     LARGE_INTEGER t0, t1;
     ::QueryPerformanceCounter(&t0);
@@ -51,14 +52,16 @@ int main()
                 return hWnd;
         return nullptr;
     });
-    const double dTempivaMs = TimeStart(tempiva, ExeBesideMe("Tempiva.exe"), [&] { return tempiva.WaitForMainDialog(0); });
+    const double dTempivaMs =
+        TimeStart(tempiva, ExeBesideMe("Tempiva.exe"), [&] { return tempiva.WaitForMainDialog(0); });
     std::printf("folders: %s %s\n", tempivaFolder.Path().c_str(), minimalFolder.Path().c_str());
     std::printf("start-up to resident: Tempiva %.0f ms, minimal %.0f ms\n", dTempivaMs, dMinimalMs);
     std::printf("ready\n");
     std::fflush(stdout);
 
-    WaitUntil([&] { return ::GetFileAttributesA(tempivaFolder.PathOf("done").c_str()) != INVALID_FILE_ATTRIBUTES; },
-              60000);
+    WaitUntil(
+        [&] { return ::GetFileAttributesA(tempivaFolder.PathOf("done").c_str()) != INVALID_FILE_ATTRIBUTES; },
+        60000);
     tempiva.SendCommand(ID_APP_EXIT);
     tempiva.WaitForExit(10000);
     for (HWND hWnd : minimal.Windows())

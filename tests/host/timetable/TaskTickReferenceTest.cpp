@@ -27,7 +27,8 @@ TickDecision ReferenceTick(const LocalTimeFields& now, const TaskList& tasks, in
                            bool& bNearClockChange)
 {
     TickDecision decision;
-    for (std::size_t i = 0; i < tasks.size(); ++i) {
+    for (std::size_t i = 0; i < tasks.size(); ++i)
+    {
         const TimeTask& t = *tasks[i];
         if (t.m_nYear < 0 && t.m_nMonth < 0 && t.m_nDay < 0 && t.m_nHour < 0 && t.m_nMinute < 0)
             continue;
@@ -60,7 +61,8 @@ TickDecision ReferenceTick(const LocalTimeFields& now, const TaskList& tasks, in
         if (matches(notice) && now.m_nSecond == notice.tm_sec)
             decision.m_shown.push_back(i);
         const bool bDueMinute = matches(due);
-        if (bDueMinute && now.m_nSecond == due.tm_sec && !t.m_strSound.empty() && nSoundFlag == 0) {
+        if (bDueMinute && now.m_nSecond == due.tm_sec && !t.m_strSound.empty() && nSoundFlag == 0)
+        {
             decision.m_nSoundTask = i;
             nSoundFlag = 1;
         }
@@ -88,7 +90,8 @@ TimeTask RandomTask(std::mt19937& random, const LocalTimeFields& near)
         return from({-1, -1, nNear, nNear, nNear + 1, nNear - 1, nOdd, -2});
     };
     TimeTask task;
-    if (from({0, 1, 1})) {
+    if (from({0, 1, 1}))
+    {
         task.m_nYear = field(near.m_nYear, 3001);
         task.m_nMonth = field(near.m_nMonth, 13);
         task.m_nDay = field(near.m_nDay, from({0, 31, 45}));
@@ -131,9 +134,11 @@ TEST(TaskSchedulerReference, EveryTickDecidesAsTheReferenceDoes)
     std::mt19937 random(18);
     int nCompared = 0;
     std::size_t nShown = 0;
-    for (const char* zone : zones) {
+    for (const char* zone : zones)
+    {
         ZoneScope scope(zone);
-        for (int nRound = 0; nRound < 200; ++nRound) {
+        for (int nRound = 0; nRound < 200; ++nRound)
+        {
             // A random second of 2026.
             const std::time_t tAt =
                 1767225600 + std::uniform_int_distribution<std::time_t>(0, 365 * 86400)(random);
@@ -142,12 +147,14 @@ TEST(TaskSchedulerReference, EveryTickDecidesAsTheReferenceDoes)
                 tasks.push_back(std::make_unique<TimeTask>(RandomTask(random, Fields(tAt + 60))));
             int nFastFlag = nRound % 2;
             int nReferenceFlag = nFastFlag;
-            for (std::time_t t = tAt; t < tAt + 60; ++t) {
+            for (std::time_t t = tAt; t < tAt + 60; ++t)
+            {
                 const LocalTimeFields now = Fields(t);
                 bool bNearClockChange = false;
                 const TickDecision expected = ReferenceTick(now, tasks, nReferenceFlag, bNearClockChange);
                 const TickDecision fast = DecideTaskTick(now, tasks, nFastFlag);
-                if (bNearClockChange) {
+                if (bNearClockChange)
+                {
                     nFastFlag = nReferenceFlag;
                     continue;
                 }

@@ -18,7 +18,8 @@ bool HasModule(DWORD dwPid, std::string strName)
     MODULEENTRY32 entry{};
     entry.dwSize = sizeof entry;
     auto lower = [](std::string text) {
-        std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::tolower(c); });
+        std::transform(text.begin(), text.end(), text.begin(),
+                       [](unsigned char c) { return std::tolower(c); });
         return text;
     };
     for (BOOL bMore = ::Module32First(hSnapshot, &entry); bMore; bMore = ::Module32Next(hSnapshot, &entry))
