@@ -5,7 +5,7 @@
 #include "app/SettingsStore.h"
 #include "framework/Gdi.h"
 #include "framework/Seams.h"
-#include "framework/WndClass.h"
+#include "framework/WholeFile.h"
 #include "res/resource.h"
 #include "timesync/ClockSetting.h"
 #include "timetable/TaskFile.h"
@@ -21,9 +21,6 @@ constexpr int kHotKeyId = 1;
 constexpr UINT_PTR kTickTimerId = 1;
 constexpr const char* kFormatError = "ERROR: Time Table Format error";
 
-// Never shown; it keeps the main dialog off the taskbar and lives as long as the process.
-CWnd g_hiddenOwner;
-
 } // namespace
 
 BEGIN_MSG_MAP(CMainDlg, CDialog)
@@ -32,6 +29,8 @@ BEGIN_MSG_MAP(CMainDlg, CDialog)
     MapMessage<WM_SYSCOMMAND, &CMainDlg::OnSysCommand>(),
     MapPaint<&CMainDlg::OnPaint>(),
     MapMessage<WM_QUERYDRAGICON, &CMainDlg::OnQueryDragIcon>(),
+    MapMessage<WM_QUERYENDSESSION, &CMainDlg::OnQueryEndSession>(),
+    MapMessage<WM_ENDSESSION, &CMainDlg::OnEndSession>(),
     MapCommand<ID_APP_ABOUT, &CMainDlg::OnAbout>(),
     MapCommand<ID_APP_EXIT, &CMainDlg::OnExit>(),
     MapCommand<ID_CONFIG, &CMainDlg::OnConfig>(),
@@ -45,7 +44,15 @@ CMainDlg::CMainDlg(std::string strFolder) : CDialog(IDD_MAIN), m_strFolder(std::
     m_hIcon = ::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME));
 }
 
-CMainDlg::~CMainDlg() = default;
+CMainDlg::~CMainDlg()
+{
+    // The owner would take our window with it; end ours first, while every member is still
+    // here for the messages of its destruction, then the owner.
+    if (IsWindow())
+        DestroyWindow();
+    if (m_hiddenOwner.IsWindow())
+        m_hiddenOwner.DestroyWindow();
+}
 
 BOOL CMainDlg::Create(UINT nIdTemplate)
 {
@@ -139,15 +146,13 @@ BOOL CMainDlg::RegisterPanelHotKey(UINT nModifierFlags, UINT nVirtualKey)
 
 BOOL CMainDlg::AttachToHiddenOwner()
 {
-    const char* pszClass = AfxRegisterWndClass(0);
-    if (!g_hiddenOwner.IsWindow())
+    if (!m_hiddenOwner.IsWindow())
     {
-        g_hiddenOwner.UnsubclassWindow();
-        if (!g_hiddenOwner.CreateEx(0, pszClass, "", WS_POPUP, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                                    CW_USEDEFAULT, nullptr, nullptr))
+        m_hiddenOwner.UnsubclassWindow();
+        if (!m_hiddenOwner.Create(this))
             return FALSE;
     }
-    ::SetParent(m_hWnd, g_hiddenOwner.m_hWnd);
+    ::SetParent(m_hWnd, m_hiddenOwner.m_hWnd);
     ModifyStyle(WS_VISIBLE, 0);
     return TRUE;
 }
@@ -210,9 +215,7 @@ BOOL CMainDlg::SaveTimeTable()
     std::vector<const TimeTask*> others;
     for (size_t i = 0; i < m_tasks.size(); ++i)
         (i < 2 ? reserved : others).push_back(m_tasks[i].get());
-    SaveTaskSection(m_strTaskFile, reserved, "TIMETABLE_RESERVE");
-    SaveTaskSection(m_strTaskFile, others, "TIMETABLE");
-    return TRUE;
+    return SaveTaskSections(m_strTaskFile, {{"TIMETABLE_RESERVE", reserved}, {"TIMETABLE", others}});
 }
 
 BOOL CMainDlg::RunTaskTick()
@@ -290,6 +293,20 @@ LRESULT CMainDlg::OnQueryDragIcon(WPARAM, LPARAM)
     return reinterpret_cast<LRESULT>(m_hIcon);
 }
 
+LRESULT CMainDlg::OnQueryEndSession(WPARAM, LPARAM)
+{
+    return TRUE;
+}
+
+LRESULT CMainDlg::OnEndSession(WPARAM wParam, LPARAM)
+{
+    // The session ends and the process with it, before EXIT could run: keep what EXIT would
+    // keep. No message: nobody is left to read it.
+    if (wParam != FALSE)
+        SaveSettings(); // a failure cannot be reported any more; the file stays as it was
+    return 0;
+}
+
 void CMainDlg::OnAbout()
 {
     if (m_pAboutDlg != nullptr)
@@ -326,8 +343,8 @@ void CMainDlg::OnConfig()
     const INT_PTR nResult = RunModal(m_pConfigDlg, &CMainDlg::MakeConfigDialog);
     if (m_bExiting)
         return;
-    if (nResult == IDOK)
-        SaveSettings();
+    if (nResult == IDOK && !SaveSettings())
+        ReportSettingsSaveFailure();
     AppSettings& settings = TheSettings();
     if (!RegisterPanelHotKey(LOWORD(settings.HOTKEY), HIWORD(settings.HOTKEY)))
     {
@@ -342,8 +359,8 @@ void CMainDlg::OnTimeTable()
     if (BringToFront(m_pTimeTableDlg))
         return;
     const INT_PTR nResult = RunModal(m_pTimeTableDlg, &CMainDlg::MakeTimeTableDialog);
-    if (!m_bExiting && nResult == IDOK)
-        SaveTimeTable();
+    if (!m_bExiting && nResult == IDOK && !SaveTimeTable())
+        AfxMessageBox(SaveFailureText(m_strTaskFile, ::GetLastError()), MB_OK | MB_ICONEXCLAMATION);
 }
 
 void CMainDlg::OnSetTime()
@@ -371,8 +388,8 @@ void CMainDlg::OnExit()
     CloseSingletonDialog(m_pConfigDlg, WM_CLOSE, 0);
     CloseSingletonDialog(m_pTimeTableDlg, WM_CLOSE, 0);
     CloseSingletonDialog(m_pAboutDlg, WM_COMMAND, IDOK);
-    if (g_hiddenOwner.IsWindow())
-        g_hiddenOwner.DestroyWindow();
+    if (m_hiddenOwner.IsWindow())
+        m_hiddenOwner.DestroyWindow();
     ::UnregisterHotKey(m_hWnd, kHotKeyId);
     if (IsWindow())
         DestroyWindow();

@@ -3,6 +3,7 @@
 // commands of the clock panel's menu. Owned by the application object.
 #pragma once
 
+#include "app/CHiddenOwnerWnd.h"
 #include "calendar/HolidayLookup.h"
 #include "framework/CDialog.h"
 #include "panel/CClockPanel.h"
@@ -27,6 +28,7 @@ public:
     virtual BOOL ShowClockPanel(TimeTask* pTask);
     BOOL RegisterPanelHotKey(UINT nModifierFlags, UINT nVirtualKey);
     BOOL AttachToHiddenOwner();
+    // Both sections in one write; FALSE, with the file as it was, when it cannot be written.
     BOOL SaveTimeTable();
     // Asks the time server and sets the clock; the report shows on the panel as the notice of
     // reserved task 1. FALSE when setting the time is not configured.
@@ -59,6 +61,8 @@ protected:
     LRESULT OnSysCommand(WPARAM wParam, LPARAM lParam);
     void OnPaint();
     LRESULT OnQueryDragIcon(WPARAM wParam, LPARAM lParam);
+    LRESULT OnQueryEndSession(WPARAM wParam, LPARAM lParam);
+    LRESULT OnEndSession(WPARAM wParam, LPARAM lParam);
     void OnAbout();
     void OnExit();
     void OnConfig();
@@ -78,6 +82,9 @@ private:
     void CloseSingletonDialog(std::unique_ptr<CDialog>& pDialog, UINT uMsg, WPARAM wParam);
 
     HICON m_hIcon = nullptr;
+    // Never shown; it keeps the main dialog off the taskbar. Ours, so that it goes with us
+    // whichever way the program ends.
+    CHiddenOwnerWnd m_hiddenOwner;
     // May outlive its window after the panel hid itself; IsWindow tells at the next use.
     std::unique_ptr<CClockPanel> m_pPanel;
     std::unique_ptr<CDialog> m_pConfigDlg;

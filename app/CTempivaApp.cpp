@@ -42,7 +42,8 @@ int CTempivaApp::ExitInstance()
     if (m_hInstanceGuard)
     {
         m_hInstanceGuard.Close();
-        SaveSettings();
+        if (!SaveSettings())
+            ReportSettingsSaveFailure();
     }
     m_pMainWnd = nullptr;
     m_pMainDlg.reset();

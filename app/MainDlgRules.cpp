@@ -1,7 +1,5 @@
 #include "app/MainDlgRules.h"
 
-#include "timetable/TimeTask.h"
-
 namespace {
 
 // The platform's values, spelled out here so this file needs no window-system header.
@@ -61,9 +59,4 @@ unsigned TranslateHotKeyModifiers(unsigned nHotKeyFlags)
     if (nHotKeyFlags & 0x08)
         nMod |= 0x0008; // the Windows key
     return nMod;
-}
-
-bool IsStartupTask(const TimeTask& task)
-{
-    return task.m_nYear < 0 && task.m_nMonth < 0 && task.m_nDay < 0 && task.m_nHour < 0 && task.m_nMinute < 0;
 }

@@ -3,8 +3,6 @@
 
 #include <cstdint>
 
-struct TimeTask;
-
 // AnimateWindow flags for the pop-ups' entrance and exit.
 struct AnimationFlags
 {
@@ -19,6 +17,3 @@ AnimationFlags ComputeAnimationFlags(int nShowStyle, int nDispPos);
 // The hot key control's modifier bits (shift 1, control 2, alt 4, extended 8) as
 // RegisterHotKey's MOD_ flags; bits 8-15 are ignored.
 unsigned TranslateHotKeyModifiers(unsigned nHotKeyFlags);
-
-// Year, month, day, hour and minute all "any": the task runs once at start-up, never by time.
-bool IsStartupTask(const TimeTask& task);

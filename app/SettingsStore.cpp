@@ -5,9 +5,13 @@
 #include "framework/ColourText.h"
 #include "framework/ModulePath.h"
 #include "framework/Seams.h"
+#include "framework/IniSection.h"
 #include "framework/SjisText.h"
+#include "framework/WholeFile.h"
 
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -22,11 +26,6 @@ std::string ServerKey(std::size_t nIndex)
 std::uint32_t ReadColour(const CWinApp& app, const char* pszKey, const char* pszDefault)
 {
     return ParseColourText(app.GetProfileString(kSectionMain, pszKey, pszDefault));
-}
-
-void WriteColour(const CWinApp& app, const char* pszKey, std::uint32_t crValue)
-{
-    app.WriteProfileString(kSectionMain, pszKey, FormatColourText(crValue).c_str());
 }
 
 } // namespace
@@ -76,38 +75,57 @@ BOOL LoadSettingsFrom(const std::string& strIniPath)
         AfxMessageBox("ホットキーを \"CapsLock\" に割り当てます。\nホットキーで時計が出ます。\n"
                       "設定は時計パネル上で右クリック！",
                       MB_OK);
-        SaveSettings();
+        if (!SaveSettings())
+            ReportSettingsSaveFailure();
     }
     return TRUE;
 }
 
 BOOL SaveSettings()
 {
-    const CWinApp& app = *AfxGetApp();
     const AppSettings& s = TheSettings();
+    const std::string& strPath = s.m_strIniPath;
+    if (strPath.empty())
+    {
+        // Nothing was loaded, so there is no file to keep the settings in.
+        ::SetLastError(ERROR_INVALID_NAME);
+        return FALSE;
+    }
+    // The whole file is read, changed and written back in one step: the keys and sections
+    // that are not ours stay as they are.
+    std::string strFile;
+    if (std::optional<std::string> strOld = ReadWholeFile(strPath))
+        strFile = std::move(*strOld);
+    else if (!IsMissingFileError(::GetLastError()))
+        return FALSE;
 
-    // Write failures are not reported: the next save tries again, and nothing is lost
-    // while the program runs.
-    WriteColour(app, "RGB_BACK", s.RGB_BACK);
-    WriteColour(app, "RGB_ON", s.RGB_ON);
-    WriteColour(app, "RGB_OFF", s.RGB_OFF);
-    WriteColour(app, "RGB_SATURDAY", s.RGB_SATURDAY);
-    WriteColour(app, "RGB_SUNDAY", s.RGB_SUNDAY);
-    app.WriteProfileInt(kSectionMain, "DRAW_SEC", s.DRAW_SEC);
-    app.WriteProfileInt(kSectionMain, "SHOWSTYLE", s.SHOWSTYLE);
-    app.WriteProfileInt(kSectionMain, "DISP_POS", s.DISP_POS);
-    app.WriteProfileInt(kSectionMain, "HOTKEY", s.HOTKEY);
-    app.WriteProfileInt(kSectionMain, "DELAY", s.DELAY);
-    app.WriteProfileString(kSectionMain, "FONT_NAME", s.FONT_NAME.c_str());
-    app.WriteProfileInt(kSectionMain, "FONT_SIZE", s.FONT_SIZE);
-
+    const auto number = [](int nValue) { return std::optional<std::string>(std::to_string(nValue)); };
+    strFile = SetIniKeys(strFile, kSectionMain,
+                         {{"RGB_BACK", FormatColourText(s.RGB_BACK)},
+                          {"RGB_ON", FormatColourText(s.RGB_ON)},
+                          {"RGB_OFF", FormatColourText(s.RGB_OFF)},
+                          {"RGB_SATURDAY", FormatColourText(s.RGB_SATURDAY)},
+                          {"RGB_SUNDAY", FormatColourText(s.RGB_SUNDAY)},
+                          {"DRAW_SEC", number(s.DRAW_SEC)},
+                          {"SHOWSTYLE", number(s.SHOWSTYLE)},
+                          {"DISP_POS", number(s.DISP_POS)},
+                          {"HOTKEY", number(s.HOTKEY)},
+                          {"DELAY", number(s.DELAY)},
+                          {"FONT_NAME", s.FONT_NAME},
+                          {"FONT_SIZE", number(s.FONT_SIZE)}});
+    std::vector<IniKey> ntp;
     for (std::size_t i = 0; i < kServerCount; ++i)
     {
-        const std::string strKey = ServerKey(i);
         // An empty server has no key at all, so the file lists only what is set.
-        app.WriteProfileString(kSectionNtp, strKey.c_str(), s.SERVER[i].empty() ? nullptr : s.SERVER[i].c_str());
+        ntp.push_back({ServerKey(i), s.SERVER[i].empty() ? std::nullopt : std::optional<std::string>(s.SERVER[i])});
     }
-    app.WriteProfileInt(kSectionNtp, "PORT", s.PORT);
-    app.WriteProfileInt(kSectionNtp, "USE_NTP", s.USE_NTP);
-    return TRUE;
+    ntp.push_back({"PORT", number(s.PORT)});
+    ntp.push_back({"USE_NTP", number(s.USE_NTP)});
+    strFile = SetIniKeys(strFile, kSectionNtp, ntp);
+    return SaveWholeFile(strPath, strFile);
+}
+
+void ReportSettingsSaveFailure()
+{
+    AfxMessageBox(SaveFailureText(TheSettings().m_strIniPath, ::GetLastError()), MB_OK | MB_ICONEXCLAMATION);
 }

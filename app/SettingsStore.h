@@ -8,8 +8,13 @@
 // Public NTP service of Japan's time authority; used when no server is configured.
 constexpr const char* kDefaultNtpServer = "ntp.nict.jp";
 
-// Reads Tempiva.ini beside the executable; on first run shows the greeting and saves.
+// Reads Tempiva.ini beside the executable; on first run shows the greeting and saves (and
+// says so when that save fails).
 BOOL LoadSettings();
 // The same on a given file (tests keep their files in their own folders).
 BOOL LoadSettingsFrom(const std::string& strIniPath);
+// Writes the settings into the loaded file in one step, keeping whatever else it holds.
+// FALSE, with the file as it was and GetLastError telling why, when it cannot be written.
 BOOL SaveSettings();
+// Tells the user that the save just failed: the file and the system's reason.
+void ReportSettingsSaveFailure();

@@ -9,7 +9,7 @@ set(TEMPIVA_PORTABLE_SOURCES
     timetable/TaskLine.cpp
     timetable/TaskScheduler.cpp
     timetable/SectionBlock.cpp
-    timetable/IniSection.cpp
+    framework/IniSection.cpp
     timetable/ScrollerModel.cpp
     panel/PanelLayout.cpp
     panel/LcdDigits.cpp
@@ -37,8 +37,11 @@ set(TEMPIVA_WIN_SOURCES
     framework/ModulePath.cpp
     framework/PointFont.cpp
     framework/Seams.cpp
+    framework/SystemError.cpp
+    framework/WholeFile.cpp
     framework/WndClass.cpp
     app/SettingsStore.cpp
+    app/CHiddenOwnerWnd.cpp
     app/CMainDlg.cpp
     app/CTempivaApp.cpp
     timetable/TaskFile.cpp
@@ -71,7 +74,7 @@ set(TEMPIVA_HOST_TEST_SOURCES
     tests/host/timetable/TaskSchedulerTest.cpp
     tests/host/timetable/TaskTickReferenceTest.cpp
     tests/host/timetable/SectionBlockTest.cpp
-    tests/host/timetable/IniSectionTest.cpp
+    tests/host/framework/IniSectionTest.cpp
     tests/host/timetable/ScrollerModelTest.cpp
     tests/host/panel/PanelLayoutTest.cpp
     tests/host/timesync/NtpStampTest.cpp

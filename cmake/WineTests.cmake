@@ -11,6 +11,7 @@ tempiva_wine_test(wine_timetable_tests
     tests/wine/support/ScratchFolder.cpp)
 tempiva_wine_test(wine_maindlg_tests
     tests/wine/app/MainDlgTest.cpp
+    tests/wine/app/SavingTest.cpp
     tests/wine/support/ScratchFolder.cpp
     res/Tempiva.rc)
 tempiva_wine_test(wine_e2e_tests
@@ -121,3 +122,11 @@ target_link_options(notice_timing PRIVATE -static)
 # What make bench runs under Wine.
 add_custom_target(wine_timing)
 add_dependencies(wine_timing panel_timing calendar_timing notice_timing resident_timing)
+
+# Resident for months: the soak probe under Wine's own traces of hooks, classes and GDI objects.
+add_executable(soak_probe tests/wine/soak/SoakProbe.cpp tests/wine/support/ScratchFolder.cpp res/Tempiva.rc)
+tempiva_target_defaults(soak_probe)
+target_link_libraries(soak_probe PRIVATE tempiva_core psapi)
+target_link_options(soak_probe PRIVATE -static)
+add_test(NAME soak_test COMMAND ${CMAKE_SOURCE_DIR}/tests/wine/soak/SoakTest.sh ${CMAKE_BINARY_DIR})
+set_tests_properties(soak_test PROPERTIES TIMEOUT 600)

@@ -7,6 +7,7 @@
 
 #include <exception>
 #include <new>
+#include <utility>
 #include <unordered_map>
 #include <vector>
 
@@ -19,8 +20,8 @@ std::unordered_map<HWND, CWnd*>& WindowMap()
     return map;
 }
 
+// The window whose creation is in progress and not yet seen by its hook.
 CWnd* g_pWndInit = nullptr;
-HHOOK g_hCbtHook = nullptr;
 
 constexpr MsgMapEntry kRootEntries[] = {MsgMapEntry{}};
 constexpr MsgMap kRootMap{nullptr, kRootEntries};
@@ -96,15 +97,51 @@ HWND CWnd::Detach()
 
 LRESULT CALLBACK CWnd::CbtHookProc(int nCode, WPARAM wParam, LPARAM lParam)
 {
+    // Only the window whose creation installed the hook is ours: it names its object as its
+    // creation parameter. Windows the system makes meanwhile, and the children that the
+    // window makes inside WM_CREATE (each under a hook of its own), are left alone.
     if (nCode == HCBT_CREATEWND && g_pWndInit != nullptr)
     {
-        // The first window created is ours; its children come later, inside WM_CREATE.
-        CWnd* pWnd = g_pWndInit;
-        g_pWndInit = nullptr;
-        pWnd->SubclassWindow(reinterpret_cast<HWND>(wParam));
+        const CREATESTRUCTA* pcs = reinterpret_cast<CBT_CREATEWNDA*>(lParam)->lpcs;
+        if (pcs != nullptr && pcs->lpCreateParams == g_pWndInit)
+        {
+            CWnd* pWnd = g_pWndInit;
+            g_pWndInit = nullptr;
+            pWnd->SubclassWindow(reinterpret_cast<HWND>(wParam));
+        }
     }
-    return ::CallNextHookEx(g_hCbtHook, nCode, wParam, lParam);
+    return ::CallNextHookEx(nullptr, nCode, wParam, lParam);
 }
+
+namespace {
+
+// One creation in progress: its own hook, and the pending window of the creation it may be
+// nested in, put back when it ends.
+class CCreationHook
+{
+public:
+    CCreationHook(CWnd* pWnd, HOOKPROC pfnHook)
+        : m_pOuterInit(std::exchange(g_pWndInit, pWnd)),
+          m_hHook(::SetWindowsHookExA(WH_CBT, pfnHook, nullptr, ::GetCurrentThreadId()))
+    {
+    }
+    ~CCreationHook()
+    {
+        if (m_hHook != nullptr)
+            ::UnhookWindowsHookEx(m_hHook);
+        g_pWndInit = m_pOuterInit;
+    }
+    CCreationHook(const CCreationHook&) = delete;
+    CCreationHook& operator=(const CCreationHook&) = delete;
+
+    bool IsInstalled() const { return m_hHook != nullptr; }
+
+private:
+    CWnd* m_pOuterInit;
+    HHOOK m_hHook;
+};
+
+} // namespace
 
 BOOL CWnd::CreateEx(DWORD dwExStyle, const char* pszClass, const char* pszTitle, DWORD dwStyle, int x, int y,
                     int cx, int cy, HWND hParent, HMENU hMenuOrId)
@@ -116,18 +153,14 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, const char* pszClass, const char* pszTitle,
     wc.cbSize = sizeof wc;
     if (!::GetClassInfoExA(::GetModuleHandleA(nullptr), pszClass, &wc))
         EnsureCommonControls();
-    g_pWndInit = this;
-    g_hCbtHook = ::SetWindowsHookExA(WH_CBT, &CWnd::CbtHookProc, nullptr, ::GetCurrentThreadId());
-    if (g_hCbtHook == nullptr)
+    HWND hWnd = nullptr;
     {
-        g_pWndInit = nullptr;
-        return FALSE;
+        const CCreationHook hook(this, &CWnd::CbtHookProc);
+        if (!hook.IsInstalled())
+            return FALSE;
+        hWnd = ::CreateWindowExA(dwExStyle, pszClass, pszTitle, dwStyle, x, y, cx, cy, hParent, hMenuOrId,
+                                 ::GetModuleHandleA(nullptr), this);
     }
-    HWND hWnd = ::CreateWindowExA(dwExStyle, pszClass, pszTitle, dwStyle, x, y, cx, cy, hParent, hMenuOrId,
-                                  ::GetModuleHandleA(nullptr), nullptr);
-    ::UnhookWindowsHookEx(g_hCbtHook);
-    g_hCbtHook = nullptr;
-    g_pWndInit = nullptr;
     if (hWnd == nullptr)
     {
         // WM_NCDESTROY has detached us when WM_CREATE refused; make sure either way.

@@ -47,15 +47,39 @@ public:
     }
 };
 
+class CRealFileSystem : public IFileSystem
+{
+public:
+    HANDLE Open(const char* pszPath, DWORD dwAccess, DWORD dwShare, DWORD dwDisposition) override
+    {
+        return ::CreateFileA(pszPath, dwAccess, dwShare, nullptr, dwDisposition, FILE_ATTRIBUTE_NORMAL, nullptr);
+    }
+    BOOL Read(HANDLE hFile, void* pBuffer, DWORD nBytes, DWORD* pnRead) override
+    {
+        return ::ReadFile(hFile, pBuffer, nBytes, pnRead, nullptr);
+    }
+    BOOL Write(HANDLE hFile, const void* pBuffer, DWORD nBytes, DWORD* pnWritten) override
+    {
+        return ::WriteFile(hFile, pBuffer, nBytes, pnWritten, nullptr);
+    }
+    BOOL Flush(HANDLE hFile) override { return ::FlushFileBuffers(hFile); }
+    BOOL Move(const char* pszFrom, const char* pszTo, DWORD dwFlags) override
+    {
+        return ::MoveFileExA(pszFrom, pszTo, dwFlags);
+    }
+};
+
 CRealClock g_realClock;
 CRealClockSetter g_realClockSetter;
 CRealSoundPlayer g_realSoundPlayer;
 CRealMessageBox g_realMessageBox;
+CRealFileSystem g_realFileSystem;
 
 IClock* g_pClock = &g_realClock;
 IClockSetter* g_pClockSetter = &g_realClockSetter;
 ISoundPlayer* g_pSoundPlayer = &g_realSoundPlayer;
 IMessageBox* g_pMessageBox = &g_realMessageBox;
+IFileSystem* g_pFileSystem = &g_realFileSystem;
 
 } // namespace
 
@@ -79,6 +103,11 @@ IMessageBox& MessageBoxSeam()
     return *g_pMessageBox;
 }
 
+IFileSystem& FileSystem()
+{
+    return *g_pFileSystem;
+}
+
 void InstallClock(IClock* pClock)
 {
     g_pClock = pClock ? pClock : &g_realClock;
@@ -97,6 +126,11 @@ void InstallSoundPlayer(ISoundPlayer* pPlayer)
 void InstallMessageBox(IMessageBox* pBox)
 {
     g_pMessageBox = pBox ? pBox : &g_realMessageBox;
+}
+
+void InstallFileSystem(IFileSystem* pFileSystem)
+{
+    g_pFileSystem = pFileSystem ? pFileSystem : &g_realFileSystem;
 }
 
 int AfxMessageBox(const std::string& strText, UINT nType)

@@ -1,5 +1,5 @@
-// The window-system calls a test must steer: the clock, setting the clock, sounds and
-// message boxes. Production uses the real calls; a test installs a fake for its scope with
+// The window-system calls a test must steer: the clock, setting the clock, sounds, message
+// boxes and the file calls of the saves. Production uses the real calls; a test installs a fake for its scope with
 // a CSeamScope, and no test ever reaches the real clock setter.
 #pragma once
 
@@ -38,15 +38,29 @@ public:
     virtual int Show(HWND hOwner, const std::string& strText, const std::string& strCaption, UINT nType) = 0;
 };
 
+// The calls through which files are read and saved, so that a test can fail any one of them.
+class IFileSystem
+{
+public:
+    virtual ~IFileSystem() = default;
+    virtual HANDLE Open(const char* pszPath, DWORD dwAccess, DWORD dwShare, DWORD dwDisposition) = 0;
+    virtual BOOL Read(HANDLE hFile, void* pBuffer, DWORD nBytes, DWORD* pnRead) = 0;
+    virtual BOOL Write(HANDLE hFile, const void* pBuffer, DWORD nBytes, DWORD* pnWritten) = 0;
+    virtual BOOL Flush(HANDLE hFile) = 0;
+    virtual BOOL Move(const char* pszFrom, const char* pszTo, DWORD dwFlags) = 0;
+};
+
 IClock& Clock();
 IClockSetter& ClockSetter();
 ISoundPlayer& SoundPlayer();
 IMessageBox& MessageBoxSeam();
+IFileSystem& FileSystem();
 
 void InstallClock(IClock* pClock);           // nullptr puts the real one back
 void InstallClockSetter(IClockSetter* pSetter);
 void InstallSoundPlayer(ISoundPlayer* pPlayer);
 void InstallMessageBox(IMessageBox* pBox);
+void InstallFileSystem(IFileSystem* pFileSystem);
 
 // Shows a message box with the application's name as caption, through the seam.
 int AfxMessageBox(const std::string& strText, UINT nType = MB_OK);
@@ -65,3 +79,4 @@ using CClockScope = CSeamScope<IClock, &InstallClock>;
 using CClockSetterScope = CSeamScope<IClockSetter, &InstallClockSetter>;
 using CSoundPlayerScope = CSeamScope<ISoundPlayer, &InstallSoundPlayer>;
 using CMessageBoxScope = CSeamScope<IMessageBox, &InstallMessageBox>;
+using CFileSystemScope = CSeamScope<IFileSystem, &InstallFileSystem>;

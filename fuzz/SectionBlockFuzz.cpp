@@ -1,8 +1,8 @@
 // Any bytes as a section block and as the INI file around it: the entries hold no line end,
 // reading stops only at a bad line, the tasks' lines joined into a block split into the same
-// lines again, and replacing a section twice with them gives the same file.
+// lines again, and replacing a section, or setting keys, twice gives the same file as once.
+#include "framework/IniSection.h"
 #include "fuzz/FuzzCheck.h"
-#include "timetable/IniSection.h"
 #include "timetable/SectionBlock.h"
 #include "timetable/TaskLine.h"
 
@@ -28,5 +28,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, std::size_t nSi
 
     const std::string once = ReplaceIniSection(block, "TIMETABLE", lines);
     FUZZ_CHECK(ReplaceIniSection(once, "TIMETABLE", lines) == once);
+    const std::vector<IniKey> keys = {{"SERVER1", "ntp.nict.jp"}, {"SERVER2", std::nullopt}};
+    const std::string set = SetIniKeys(block, "NTP", keys);
+    FUZZ_CHECK(SetIniKeys(set, "NTP", keys) == set);
     return 0;
 }

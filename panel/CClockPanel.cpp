@@ -77,7 +77,7 @@ int CClockPanel::OnCreate(CREATESTRUCT*)
 
     // Not range-checked on purpose: a show time of -1 gives a period of about 49 days (the
     // panel stays), and 0 the platform's shortest period (it hides at the first test).
-    m_nAutoHidePeriodMs = m_pTask != nullptr ? static_cast<UINT>(m_pTask->m_nShowSeconds * 1000) : 10000u;
+    m_nAutoHidePeriodMs = m_pTask != nullptr ? ShowPeriodMs(m_pTask->m_nShowSeconds) : 10000u;
     SetTimer(kAutoHideTimerId, m_nAutoHidePeriodMs);
 
     if (m_pTask == nullptr)

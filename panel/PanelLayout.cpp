@@ -62,3 +62,8 @@ PanelRect PlaceNotice(const PanelRect& base, const PanelRect& screen, const Pane
     nReference = std::min(nReference, screen.bottom - kProvisionalHeight);
     return {base.left, nReference, base.right, nReference + kProvisionalHeight};
 }
+
+std::uint32_t ShowPeriodMs(int nShowSeconds)
+{
+    return static_cast<std::uint32_t>(nShowSeconds) * 1000u;
+}

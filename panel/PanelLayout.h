@@ -2,6 +2,8 @@
 // auto-hide taskbar. Free of the window system so the arithmetic is tested on the host.
 #pragma once
 
+#include <cstdint>
+
 struct PanelRect
 {
     int left = 0;
@@ -46,3 +48,8 @@ inline bool IsTopCorner(int nCorner)
 // calendar's bottom, kept on the screen. The notice takes its own height from its font.
 PanelRect PlaceNotice(const PanelRect& base, const PanelRect& screen, const PanelRect* pCalendar,
                       NoticeStacking stacking);
+
+// The auto-hide period of a panel opened for a task shown nShowSeconds: the product as the
+// timer takes it, an unsigned 32-bit value, so "*" (-1) keeps the panel for about 49 days and
+// no hand-edited value overflows.
+std::uint32_t ShowPeriodMs(int nShowSeconds);

@@ -52,7 +52,7 @@ UtcTime CNtpStamp::ToSystemTime() const
         ++nSeconds;
     }
     const std::int64_t nDay = static_cast<std::int64_t>(nSeconds / kSecondsPerDay) + kNtpEpochDayNumber;
-    const CalendarDate date = DayNumberToDate(nDay);
+    const NtpDate date = DayNumberToDate(nDay);
     UtcTime st;
     st.wYear = static_cast<std::uint16_t>(date.nYear);
     st.wMonth = static_cast<std::uint16_t>(date.nMonth);

@@ -17,8 +17,10 @@ namespace {
 constexpr std::uint32_t kWaitSliceMs = 100;
 // Under Wine the first blocking select of a process can wake several milliseconds after the
 // reply came, and each millisecond T4 comes late is half a millisecond of offset error. A
-// near server answers well within this, so for that long the socket is polled instead.
-constexpr std::uint32_t kPollForMs = 20;
+// near server answers well within this, so for that long the wait goes in 1 ms slices: T4
+// is at most about a millisecond late, and the thread sleeps instead of polling a core busy.
+constexpr std::uint32_t kFineWaitForMs = 20;
+constexpr std::uint32_t kFineSliceMs = 1;
 
 // 0 and the reply is readable, WSAETIMEDOUT, or the error the stack holds for the socket.
 int WaitForReply(CNetSocket& socket, std::uint32_t nTimeoutMs)
@@ -31,13 +33,13 @@ int WaitForReply(CNetSocket& socket, std::uint32_t nTimeoutMs)
             const ULONGLONG nElapsedMs = ::GetTickCount64() - nStart;
             const auto nLeftMs =
                 static_cast<std::uint32_t>(nElapsedMs < nTimeoutMs ? nTimeoutMs - nElapsedMs : 0);
-            const bool bPolling = nElapsedMs < kPollForMs && nLeftMs > 0;
-            const std::uint32_t nSliceMs = bPolling ? 0 : std::min(nLeftMs, kWaitSliceMs);
+            const bool bFine = nElapsedMs < kFineWaitForMs && nLeftMs > 0;
+            const std::uint32_t nSliceMs = std::min(nLeftMs, bFine ? kFineSliceMs : kWaitSliceMs);
             if (socket.WaitReadable(nSliceMs))
                 return 0;
-            // Not while polling: the first getsockopt of a process is slow enough under Wine
-            // to delay T4 in its turn.
-            if (bPolling)
+            // Not in the fine slices: the first getsockopt of a process is slow enough under
+            // Wine to delay T4 in its turn.
+            if (bFine)
                 continue;
             if (const int nError = socket.TakePendingError(); nError != 0)
                 return nError;

@@ -28,7 +28,7 @@ std::int64_t DateToDayNumber(int nYear, int nMonth, int nDay)
     return (146097 * c) / 4 + (1461 * r) / 4 + (153 * m + 2) / 5 + nDay + 1721119;
 }
 
-CalendarDate DayNumberToDate(std::int64_t nDay)
+NtpDate DayNumberToDate(std::int64_t nDay)
 {
     const std::int64_t t = 4 * (nDay - 1721119);
     const std::int64_t c = (t - 1) / 146097;
@@ -38,7 +38,7 @@ CalendarDate DayNumberToDate(std::int64_t nDay)
     const std::int64_t v = (u - 1461 * r + 4) / 4;
     const std::int64_t w = 5 * v - 3;
     const std::int64_t m = w / 153;
-    CalendarDate date;
+    NtpDate date;
     date.nDay = static_cast<int>((w - 153 * m + 5) / 5);
     date.nYear = static_cast<int>(100 * c + r);
     if (m < 10)

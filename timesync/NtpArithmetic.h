@@ -5,18 +5,18 @@
 #include <array>
 #include <cstdint>
 
-struct CalendarDate
+struct NtpDate
 {
     int nYear = 0;
     int nMonth = 0;
     int nDay = 0;
 
-    bool operator==(const CalendarDate&) const = default;
+    bool operator==(const NtpDate&) const = default;
 };
 
 // Julian day number of a Gregorian date; 1900-01-01 is 2415021. Exact from 1900 on.
 std::int64_t DateToDayNumber(int nYear, int nMonth, int nDay);
-CalendarDate DayNumberToDate(std::int64_t nDay);
+NtpDate DayNumberToDate(std::int64_t nDay);
 // 0 is Sunday, as SYSTEMTIME counts.
 int DayNumberToWeekday(std::int64_t nDay);
 

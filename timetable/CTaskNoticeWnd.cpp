@@ -38,6 +38,7 @@ BEGIN_MSG_MAP(CTaskNoticeWnd, CWnd)
     MapCreate<&CTaskNoticeWnd::OnCreate>(),
     MapMessage<WM_SIZE, &CTaskNoticeWnd::OnSize>(),
     MapMessage<WM_CLOSE, &CTaskNoticeWnd::OnClose>(),
+    MapMessage<WM_ERASEBKGND, &CTaskNoticeWnd::OnEraseBkgnd>(),
     MapCommand<kNoticeScrollerId, &CTaskNoticeWnd::OnScrolledOut>(),
 END_MSG_MAP()
 
@@ -64,7 +65,9 @@ BOOL CTaskNoticeWnd::Create(CWnd* pPanel, const RECT& rect, DWORD dwShowFlags, D
     if (m_pages.empty())
         return FALSE;
     m_brush.Attach(::CreateSolidBrush(static_cast<COLORREF>(TheSettings().RGB_BACK)));
-    const char* pszClass = AfxRegisterWndClass(0, nullptr, m_brush, nullptr);
+    // The window paints its own background with m_brush: a class per brush would outlive the
+    // notice, its brush and all, for the life of the process.
+    const char* pszClass = AfxRegisterWndClass(0);
     if (*pszClass == '\0')
         return FALSE;
     m_pTask = pTask;
@@ -140,6 +143,13 @@ LRESULT CTaskNoticeWnd::OnSize(WPARAM wParam, LPARAM lParam)
     }
     ::RedrawWindow(m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
     return lResult;
+}
+
+LRESULT CTaskNoticeWnd::OnEraseBkgnd(WPARAM wParam, LPARAM)
+{
+    const RECT rc = GetClientRect();
+    ::FillRect(reinterpret_cast<HDC>(wParam), &rc, m_brush ? m_brush.Get() : ::GetSysColorBrush(COLOR_MENU));
+    return TRUE;
 }
 
 LRESULT CTaskNoticeWnd::OnClose(WPARAM, LPARAM)

@@ -35,6 +35,7 @@ protected:
     int OnCreate(CREATESTRUCT* pcs);
     LRESULT OnSize(WPARAM wParam, LPARAM lParam);
     LRESULT OnClose(WPARAM, LPARAM);
+    LRESULT OnEraseBkgnd(WPARAM wParam, LPARAM);
     void OnScrolledOut();
     DECLARE_MSG_MAP()
 
@@ -47,7 +48,7 @@ private:
     std::vector<std::string> m_pages;
     std::size_t m_nNextPage = 1;
     CFont m_font;
-    CBrush m_brush; // the class background: the frame around the scroller
+    CBrush m_brush; // the background: the frame around the scroller
     DWORD m_dwShowFlags = 0x40008;
     DWORD m_dwHideFlags = 0x50004;
     int m_nAnimTime = 500;

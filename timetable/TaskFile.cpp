@@ -1,8 +1,8 @@
 #include "timetable/TaskFile.h"
 
-#include "framework/Handle.h"
+#include "framework/IniSection.h"
 #include "framework/Seams.h"
-#include "timetable/IniSection.h"
+#include "framework/WholeFile.h"
 #include "timetable/SectionBlock.h"
 #include "timetable/TaskLine.h"
 
@@ -11,47 +11,6 @@
 namespace {
 
 constexpr const char* kFormatError = "ERROR: Time Table Format error";
-
-std::optional<std::string> ReadWholeFile(const std::string& strPath)
-{
-    CHandle hFile(::CreateFileA(strPath.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!hFile)
-        return std::nullopt;
-    std::string strBytes;
-    char chunk[4096];
-    DWORD nRead = 0;
-    while (::ReadFile(hFile, chunk, sizeof chunk, &nRead, nullptr) && nRead > 0)
-        strBytes.append(chunk, nRead);
-    return strBytes;
-}
-
-// Writes a sibling file and moves it over the old one, so a failed write never leaves half
-// a time table behind.
-BOOL WriteWholeFile(const std::string& strPath, const std::string& strBytes)
-{
-    const std::string strTemp = strPath + ".new";
-    {
-        CHandle hFile(::CreateFileA(strTemp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                    FILE_ATTRIBUTE_NORMAL, nullptr));
-        if (!hFile)
-            return FALSE;
-        DWORD nWritten = 0;
-        if (!::WriteFile(hFile, strBytes.data(), static_cast<DWORD>(strBytes.size()), &nWritten, nullptr) ||
-            nWritten != strBytes.size())
-        {
-            hFile.Close();
-            ::DeleteFileA(strTemp.c_str());
-            return FALSE;
-        }
-    }
-    if (!::MoveFileExA(strTemp.c_str(), strPath.c_str(), MOVEFILE_REPLACE_EXISTING))
-    {
-        ::DeleteFileA(strTemp.c_str());
-        return FALSE;
-    }
-    return TRUE;
-}
 
 } // namespace
 
@@ -97,16 +56,25 @@ BOOL LoadHolidaySection(const std::string& strPath, HolidayList& holidays, const
     return AppendSection(ParseHolidaySection(ReadProfileSection(strPath, pszSection)), holidays);
 }
 
-BOOL SaveTaskSection(const std::string& strPath, const std::vector<const TimeTask*>& tasks, const char* pszSection)
+BOOL SaveTaskSections(const std::string& strPath, const std::vector<TaskSection>& sections)
 {
-    std::vector<std::string> lines;
-    lines.reserve(tasks.size());
-    for (const TimeTask* pTask : tasks)
-        lines.push_back(FormatTaskLine(*pTask));
     std::string strFile;
     if (std::optional<std::string> strOld = ReadWholeFile(strPath))
         strFile = std::move(*strOld);
-    else if (::GetFileAttributesA(strPath.c_str()) != INVALID_FILE_ATTRIBUTES)
+    else if (!IsMissingFileError(::GetLastError()))
         return FALSE; // there but unreadable: writing now would lose its other sections
-    return WriteWholeFile(strPath, ReplaceIniSection(strFile, pszSection, lines));
+    for (const TaskSection& section : sections)
+    {
+        std::vector<std::string> lines;
+        lines.reserve(section.tasks.size());
+        for (const TimeTask* pTask : section.tasks)
+            lines.push_back(FormatTaskLine(*pTask));
+        strFile = ReplaceIniSection(strFile, section.pszName, lines);
+    }
+    return SaveWholeFile(strPath, strFile);
+}
+
+BOOL SaveTaskSection(const std::string& strPath, const std::vector<const TimeTask*>& tasks, const char* pszSection)
+{
+    return SaveTaskSections(strPath, {{pszSection, tasks}});
 }

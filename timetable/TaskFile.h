@@ -14,8 +14,17 @@
 BOOL LoadTaskSection(const std::string& strPath, TaskList& tasks, const char* pszSection);
 BOOL LoadHolidaySection(const std::string& strPath, HolidayList& holidays, const char* pszSection);
 // Replaces the section with these tasks, in order; an empty list leaves an empty section.
-// Other sections stay as they are. FALSE when the file could not be written.
+// Other sections stay as they are. FALSE, with the file unchanged and GetLastError telling
+// why, when it could not be read whole or written.
 BOOL SaveTaskSection(const std::string& strPath, const std::vector<const TimeTask*>& tasks, const char* pszSection);
+
+struct TaskSection
+{
+    const char* pszName;
+    std::vector<const TimeTask*> tasks;
+};
+// Several sections in one write: the file holds all of them new or none.
+BOOL SaveTaskSections(const std::string& strPath, const std::vector<TaskSection>& sections);
 
 // The whole section as the platform hands it over: entries ended by NUL, then a second NUL.
 std::string ReadProfileSection(const std::string& strPath, const char* pszSection);

@@ -47,11 +47,6 @@ int TaskOrNow(int nTaskField, int nNowField)
     return nTaskField >= 0 ? nTaskField : nNowField;
 }
 
-bool IsStartupTask(const TimeTask& task)
-{
-    return task.m_nYear < 0 && task.m_nMonth < 0 && task.m_nDay < 0 && task.m_nHour < 0 && task.m_nMinute < 0;
-}
-
 bool IsInYearRange(const std::tm& tmAt)
 {
     return tmAt.tm_year + 1900 >= kFirstYear && tmAt.tm_year + 1900 <= kLastYear;
@@ -247,4 +242,9 @@ TickDecision DecideTaskTick(const LocalTimeFields& now, const TaskList& tasks, i
             nSoundFlag = 0;
     }
     return decision;
+}
+
+bool IsStartupTask(const TimeTask& task)
+{
+    return task.m_nYear < 0 && task.m_nMonth < 0 && task.m_nDay < 0 && task.m_nHour < 0 && task.m_nMinute < 0;
 }

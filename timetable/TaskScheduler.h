@@ -36,3 +36,6 @@ struct TickDecision
 // task sets are compared, and its weekday against the tick itself, never against the notice.
 // Start-up tasks never come due, nor do tasks outside the years 1970 to 3000.
 TickDecision DecideTaskTick(const LocalTimeFields& now, const TaskList& tasks, int& nSoundFlag);
+
+// Year, month, day, hour and minute all "any": the task runs once at start-up, never by time.
+bool IsStartupTask(const TimeTask& task);

@@ -1,5 +1,6 @@
 #include "app/MainDlgRules.h"
 
+#include "timetable/TaskScheduler.h"
 #include "timetable/TimeTask.h"
 
 #include <gtest/gtest.h>

@@ -85,3 +85,11 @@ TEST(NoticePlace, AboveThePanelInBottomCornersBelowItInTopCorners)
     EXPECT_TRUE(IsTopCorner(0) && IsTopCorner(1));
     EXPECT_FALSE(IsTopCorner(2) || IsTopCorner(3) || IsTopCorner(7));
 }
+
+TEST(ShowPeriod, IsTheUnsignedProductTheTimerTakes)
+{
+    const std::pair<int, std::uint32_t> rows[] = {
+        {30, 30000u}, {0, 0u}, {-1, 4294966296u}, {2147484, 2147484000u}, {4294968, 704u}, {-2147483647 - 1, 0u}};
+    for (const auto& [nSeconds, nPeriodMs] : rows)
+        EXPECT_EQ(nPeriodMs, ShowPeriodMs(nSeconds)) << nSeconds;
+}

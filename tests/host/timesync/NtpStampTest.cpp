@@ -66,7 +66,7 @@ TEST(NtpStamp, DayNumbersAgreeWithTheCalendarFrom1900To2104)
     for (sys_days day = epoch; day <= last; day += days{1})
     {
         const year_month_day ymd{day};
-        const CalendarDate date{static_cast<int>(ymd.year()), static_cast<int>(unsigned(ymd.month())),
+        const NtpDate date{static_cast<int>(ymd.year()), static_cast<int>(unsigned(ymd.month())),
                                 static_cast<int>(unsigned(ymd.day()))};
         const std::int64_t nJulian = kNtpEpochDayNumber + (day - epoch).count();
         ASSERT_EQ(nJulian, DateToDayNumber(date.nYear, date.nMonth, date.nDay))

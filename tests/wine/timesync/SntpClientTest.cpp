@@ -165,3 +165,27 @@ TEST_F(SntpClient, ReportsAnUnreachablePortWithItsCode)
     EXPECT_TRUE(nError == WSAECONNRESET || nError == WSAECONNREFUSED) << nError;
     EXPECT_LT(watch.Seconds(), 1.0);
 }
+
+TEST_F(SntpClient, WaitsForALateReplyWithoutSpinning)
+{
+    // Each reply comes 30 ms late: a wait that polled would keep the thread busy for most of
+    // that (about 8 ms of this thread's time an exchange, measured), one that sleeps 1 or 2 ms.
+    constexpr int kExchanges = 16;
+    CTestNtpServer server({0.0, 30, false, 48, nullptr, {}});
+    const auto busyMs = [] {
+        FILETIME ftCreated, ftExited, ftKernel, ftUser;
+        ::GetThreadTimes(::GetCurrentThread(), &ftCreated, &ftExited, &ftKernel, &ftUser);
+        const auto ms = [](const FILETIME& ft) {
+            return (static_cast<ULONGLONG>(ft.dwHighDateTime) << 32 | ft.dwLowDateTime) / 10000;
+        };
+        return ms(ftKernel) + ms(ftUser);
+    };
+    const ULONGLONG nBusyBeforeMs = busyMs();
+    for (int i = 0; i < kExchanges; ++i)
+    {
+        SntpResult result;
+        DWORD nError = 0;
+        ASSERT_TRUE(Ask("127.0.0.1", server.Port(), result, nError)) << nError;
+    }
+    EXPECT_LT(busyMs() - nBusyBeforeMs, 4u * kExchanges);
+}

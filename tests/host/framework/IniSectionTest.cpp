@@ -1,4 +1,4 @@
-#include "timetable/IniSection.h"
+#include "framework/IniSection.h"
 
 #include <gtest/gtest.h>
 
@@ -27,4 +27,26 @@ TEST(IniSection, TheLastSectionRunsToTheEndOfTheFile)
 {
     EXPECT_EQ("[A]\r\nx=1\r\n[T]\r\nnew\r\n", ReplaceIniSection("[A]\r\nx=1\r\n[T]\r\nold\r\nold", "T", {"new"}));
     EXPECT_EQ("[T]\r\nnew\r\n", ReplaceIniSection("[T]", "T", {"new"}));
+}
+
+TEST(IniSection, SetKeysPutsOursInOrderAtTheHeadAndKeepsEverythingElse)
+{
+    const std::vector<IniKey> keys = {{"A", "1"}, {"B", "2"}, {"GONE", std::nullopt}};
+    const struct
+    {
+        const char* pszFile;
+        const char* pszExpected;
+    } rows[] = {
+        {"", "[S]\r\nA=1\r\nB=2\r\n"},
+        // Our keys in any case and order, a comment, a foreign key and another section's A.
+        {"[s]\r\n; note\r\nb = old\r\nX=keep\r\na=old\r\nGONE=x\r\n[T]\r\nA=other\r\n",
+         "[s]\r\nA=1\r\nB=2\r\n; note\r\nX=keep\r\n[T]\r\nA=other\r\n"},
+        // A second section of the same name loses its copies too; a comment naming a key stays.
+        {"[S]\r\nA=0\r\n[T]\r\n[S]\r\n;A=0\r\nB=9", "[S]\r\nA=1\r\nB=2\r\n[T]\r\n[S]\r\n;A=0\r\n"},
+        // A last line without a line feed, before the section is added.
+        {"[T]\r\nY=1", "[T]\r\nY=1\r\n[S]\r\nA=1\r\nB=2\r\n"},
+        {"[S]", "[S]\r\nA=1\r\nB=2\r\n"},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(row.pszExpected, SetIniKeys(row.pszFile, "S", keys)) << row.pszFile;
 }

@@ -1,0 +1,183 @@
+// Saving survives what a resident program meets over months: a save cut short at any step,
+// files that cannot be written or read, and the end of the session before EXIT.
+#include "app/AppSettings.h"
+#include "app/CMainDlg.h"
+#include "app/SettingsStore.h"
+#include "framework/CWinApp.h"
+#include "res/resource.h"
+#include "tests/wine/support/FailingFileSystem.h"
+#include "tests/wine/support/FakeMessageBox.h"
+#include "tests/wine/support/ScratchFolder.h"
+#include "tests/wine/support/ThreadWindows.h"
+#include "timetable/TaskFile.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const std::string kTask = "   *  *  *  * 12 00  *  *      *      *  \"noon\"\r\n";
+// More than one write's worth, so that a save takes several writes.
+const std::string kForeignSection = "[MINE]\r\n; " + std::string(150 * 1024, 'x') + "\r\nKEEP=1\r\n";
+
+class Saving : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        TheSettings() = AppSettings{};
+        TheSettings().m_strIniPath = m_folder.PathOf("Tempiva.ini");
+        TheSettings().HOTKEY = static_cast<int>(VK_F14 << 16);
+    }
+
+    std::string Read(const char* pszName) const { return m_folder.Read(pszName).value_or("<missing>"); }
+    bool SiblingLeft(const char* pszName) const { return m_folder.Read(std::string(pszName) + ".new").has_value(); }
+
+    // Fails each write step of the save in turn, from the first until the save gets through:
+    // every failed one must leave the old file whole, the one that succeeds the new one.
+    template <typename Save> void CutShortAtEveryStep(const char* pszName, const std::string& strOld, Save save)
+    {
+        for (int nStep = 1;; ++nStep)
+        {
+            SCOPED_TRACE(nStep);
+            ASSERT_LT(nStep, 20) << "the save never got through";
+            m_folder.Write(pszName, strOld);
+            CFailingFileSystem disk(nStep, 0);
+            const BOOL bSaved = save();
+            const DWORD dwError = ::GetLastError();
+            EXPECT_FALSE(SiblingLeft(pszName));
+            if (!bSaved)
+            {
+                EXPECT_EQ(ERROR_DISK_FULL, dwError);
+                ASSERT_EQ(strOld, Read(pszName)) << "a failed save must leave the old file";
+                continue;
+            }
+            EXPECT_GE(nStep, 5) << "open, two writes or more, flush and move: each can fail";
+            EXPECT_NE(strOld, Read(pszName));
+            return;
+        }
+    }
+
+    CWinApp m_app;
+    CScratchFolder m_folder;
+    CFakeMessageBox m_box;
+};
+
+} // namespace
+
+TEST_F(Saving, SettingsCutShortAtAnyStepLeaveTheOldFileWhole)
+{
+    TheSettings().DRAW_SEC = 777;
+    CutShortAtEveryStep("Tempiva.ini", "[TEMPIVA]\r\nDRAW_SEC=1\r\n" + kForeignSection, [] { return SaveSettings(); });
+    const std::string strFile = Read("Tempiva.ini");
+    EXPECT_NE(std::string::npos, strFile.find("DRAW_SEC=777\r\n"));
+    EXPECT_EQ(std::string::npos, strFile.find("DRAW_SEC=1\r\n"));
+    EXPECT_NE(std::string::npos, strFile.find(kForeignSection)) << "what is not ours stays";
+}
+
+TEST_F(Saving, TheTimeTableCutShortAtAnyStepLeavesTheOldFileWhole)
+{
+    const std::string strPath = m_folder.PathOf("TimeTable.ini");
+    TaskList tasks;
+    m_folder.Write("TimeTable.ini", "[TIMETABLE]\r\n" + kTask);
+    ASSERT_TRUE(LoadTaskSection(strPath, tasks, "TIMETABLE"));
+    CutShortAtEveryStep("TimeTable.ini", "[TIMETABLE_RESERVE]\r\n[TIMETABLE]\r\n" + kForeignSection,
+                        [&] { return SaveTaskSections(strPath, {{"TIMETABLE_RESERVE", {tasks[0].get()}}, {"TIMETABLE", {}}}); });
+    EXPECT_EQ("[TIMETABLE_RESERVE]\r\n" + kTask + "[TIMETABLE]\r\n" + kForeignSection, Read("TimeTable.ini"));
+}
+
+TEST_F(Saving, AReadErrorPartWayWritesNothing)
+{
+    // The second read fails: what came before it is not the whole file.
+    const std::string strOld = "[TIMETABLE]\r\n" + kTask + kForeignSection;
+    m_folder.Write("TimeTable.ini", strOld);
+    m_folder.Write("Tempiva.ini", strOld);
+    TaskList tasks;
+    ASSERT_TRUE(LoadTaskSection(m_folder.PathOf("TimeTable.ini"), tasks, "TIMETABLE"));
+    {
+        CFailingFileSystem disk(0, 2);
+        EXPECT_FALSE(SaveTaskSection(m_folder.PathOf("TimeTable.ini"), {tasks[0].get()}, "TIMETABLE"));
+    }
+    {
+        CFailingFileSystem disk(0, 2);
+        EXPECT_FALSE(SaveSettings());
+        EXPECT_EQ(0, disk.m_nWriteSteps);
+    }
+    EXPECT_EQ(strOld, Read("TimeTable.ini"));
+    EXPECT_EQ(strOld, Read("Tempiva.ini"));
+}
+
+TEST_F(Saving, AnUnwritableSettingsFileIsReportedOnceWithItsPath)
+{
+    // A folder where the file should be: the profile functions read nothing (a first run),
+    // and the save cannot replace it.
+    ASSERT_TRUE(::CreateDirectoryA(m_folder.PathOf("Tempiva.ini").c_str(), nullptr));
+    LoadSettingsFrom(m_folder.PathOf("Tempiva.ini"));
+    ASSERT_EQ(2u, m_box.m_texts.size()) << "the first-run greeting, then the failure";
+    EXPECT_EQ(0u, m_box.m_texts[1].find(m_folder.PathOf("Tempiva.ini") + " を保存できませんでした。\n"))
+        << m_box.m_texts[1];
+    EXPECT_GT(m_box.m_texts[1].size(), m_folder.PathOf("Tempiva.ini").size() + 30) << "and the system's reason";
+    ::RemoveDirectoryA(m_folder.PathOf("Tempiva.ini").c_str());
+}
+
+namespace {
+
+// A time table dialog that is confirmed at once.
+class CConfirmedDialog : public CDialog
+{
+public:
+    CConfirmedDialog() : CDialog(IDD_MAIN) {}
+
+protected:
+    BOOL OnInitDialog() override
+    {
+        ::PostMessageA(m_hWnd, WM_COMMAND, IDOK, 0);
+        return TRUE;
+    }
+};
+
+class CSavingMainDlg : public CMainDlg
+{
+public:
+    using CMainDlg::CMainDlg;
+
+protected:
+    std::unique_ptr<CDialog> MakeTimeTableDialog() override { return std::make_unique<CConfirmedDialog>(); }
+};
+
+} // namespace
+
+TEST_F(Saving, AFailedTimeTableSaveAfterOkIsReportedOnceWithItsPath)
+{
+    m_folder.Write("TimeTable.ini", "[TIMETABLE_RESERVE]\r\n" + kTask + kTask + "[TIMETABLE]\r\n");
+    CSavingMainDlg dlg(m_folder.Path());
+    ASSERT_TRUE(dlg.Create(IDD_MAIN));
+    {
+        CFailingFileSystem disk(4, 0); // the move
+        dlg.SendMessage(WM_COMMAND, ID_TIMETABLE);
+    }
+    ASSERT_EQ(1u, m_box.m_texts.size());
+    EXPECT_EQ(0u, m_box.m_texts[0].find(m_folder.PathOf("TimeTable.ini") + " を保存できませんでした。\n"));
+    dlg.SendMessage(WM_COMMAND, ID_APP_EXIT);
+}
+
+TEST_F(Saving, TheEndOfTheSessionSavesTheSettingsAsExitWould)
+{
+    m_folder.Write("TimeTable.ini", "[TIMETABLE_RESERVE]\r\n" + kTask + kTask + "[TIMETABLE]\r\n");
+    {
+        CMainDlg dlg(m_folder.Path());
+        ASSERT_TRUE(dlg.Create(IDD_MAIN));
+        TheSettings().DRAW_SEC = 321;
+        // As the system does at logoff: ask every top-level window, then tell each.
+        const std::vector<CWnd*> windows = ThreadWindowsOf<CWnd>();
+        ASSERT_FALSE(windows.empty());
+        for (CWnd* pWnd : windows)
+            EXPECT_TRUE(pWnd->SendMessage(WM_QUERYENDSESSION));
+        for (CWnd* pWnd : windows)
+            pWnd->SendMessage(WM_ENDSESSION, TRUE);
+        EXPECT_NE(std::string::npos, Read("Tempiva.ini").find("DRAW_SEC=321\r\n"));
+        // The program ends as the CONFIG road ends it: the main dialog goes, nothing else.
+        dlg.DestroyWindow();
+    }
+    EXPECT_TRUE(ThreadWindowsOf<CWnd>().empty()) << "the hidden owner must go with the main dialog";
+    EXPECT_TRUE(m_box.m_texts.empty());
+}
