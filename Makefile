@@ -1,7 +1,7 @@
 # make build: both configurations, nothing run. make test: every test, host and Wine, and
 # each fuzz target for a few seconds. make fuzz: each fuzz target for FUZZ_SECONDS.
 # make bench: the host benchmarks (Release) and the timed Wine runs, in one table.
-# make run: Tempiva under Wine. Each first installs what is missing.
+# make run: Tempiva under Wine. make dist: the release zip in dist/. Each first installs what is missing.
 HOST_BUILD    := build/host
 WINDOWS_BUILD := build/windows
 FUZZ_BUILD    := build/fuzz
@@ -9,7 +9,7 @@ BENCH_BUILD   := build/bench
 JOBS          ?= 2
 FUZZ_SECONDS  ?= 300
 
-.PHONY: setup build build-host build-windows build-fuzz test fuzz bench run clean
+.PHONY: setup build build-host build-windows build-fuzz test fuzz bench run dist clean
 
 setup:
 	@bash tools/setup.sh
@@ -48,5 +48,8 @@ bench: setup
 run: build-windows
 	tools/run.sh $(WINDOWS_BUILD)
 
+dist: build-windows
+	tools/dist.sh $(WINDOWS_BUILD) dist
+
 clean:
-	rm -rf build
+	rm -rf build dist

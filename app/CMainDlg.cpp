@@ -10,6 +10,7 @@
 #include "timesync/ClockSetting.h"
 #include "timetable/TaskFile.h"
 #include "timetable/TaskScheduler.h"
+#include "widgets/CAboutDlg.h"
 
 #include <utility>
 
@@ -267,9 +268,15 @@ LRESULT CMainDlg::OnHotKey(WPARAM wParam, LPARAM)
 
 LRESULT CMainDlg::OnSysCommand(WPARAM wParam, LPARAM)
 {
-    if ((wParam & 0xFFF0) == IDM_ABOUTBOX)
-        return 0; // the About box comes with its own dialog
-    SetMsgHandled(false);
+    if ((wParam & 0xFFF0) != IDM_ABOUTBOX)
+    {
+        SetMsgHandled(false);
+        return 0;
+    }
+    // A box of its own, apart from ABOUT's: EXIT while it runs destroys it with this dialog,
+    // which ends its loop.
+    CAboutDlg dlg(this);
+    dlg.DoModal();
     return 0;
 }
 
@@ -315,6 +322,10 @@ void CMainDlg::OnAbout()
             m_pAboutDlg->DestroyWindow();
         m_pAboutDlg.reset();
     }
+    m_pAboutDlg = std::make_unique<CAboutDlg>(this);
+    // A box that cannot be made is simply not shown; the program goes on as before.
+    if (m_pAboutDlg->Create(IDD_ABOUT, this))
+        m_pAboutDlg->ShowWindow(SW_SHOW);
 }
 
 bool CMainDlg::BringToFront(const std::unique_ptr<CDialog>& pDialog)

@@ -24,6 +24,7 @@ set(TEMPIVA_PORTABLE_SOURCES
     calendar/CalendarCellStyle.cpp
     calendar/CalendarPaging.cpp
     calendar/MonthPickerModel.cpp
+    widgets/LinkLine.cpp
 )
 
 # Window-system code of every subsystem (Windows build only), without WinMain.
@@ -59,6 +60,9 @@ set(TEMPIVA_WIN_SOURCES
     timesync/NtpClock.cpp
     timesync/CSntpClient.cpp
     timesync/ClockSetting.cpp
+    widgets/CVersionStatic.cpp
+    widgets/CLinkStatic.cpp
+    widgets/CAboutDlg.cpp
 )
 
 # The program's entry point and application object.
@@ -85,6 +89,7 @@ set(TEMPIVA_HOST_TEST_SOURCES
     tests/host/calendar/CalendarMetricsTest.cpp
     tests/host/calendar/MonthPickerModelTest.cpp
     tests/host/calendar/HolidayLookupTest.cpp
+    tests/host/widgets/LinkLineTest.cpp
 )
 
 set(TEMPIVA_BENCH_SOURCES

@@ -1,4 +1,10 @@
 # Wine test executables: tempiva_wine_test(name sources...)
+
+# The program's version is written once, in the resource script; the tests compare with it.
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/res/Tempiva.rc)
+file(STRINGS ${CMAKE_SOURCE_DIR}/res/Tempiva.rc TEMPIVA_VERSION_LINE REGEX "^#define TEMPIVA_VERSION ")
+string(REGEX REPLACE "^#define TEMPIVA_VERSION +" "" TEMPIVA_PRODUCT_VERSION "${TEMPIVA_VERSION_LINE}")
+
 tempiva_wine_test(wine_platform_tests tests/wine/framework/PlatformTest.cpp)
 tempiva_wine_test(wine_app_tests
     tests/wine/app/SettingsStoreTest.cpp
@@ -21,6 +27,7 @@ tempiva_wine_test(wine_e2e_tests
     tests/wine/e2e/ClockSetTest.cpp
     tests/wine/e2e/CalendarTest.cpp
     tests/wine/e2e/ResidenceTest.cpp
+    tests/wine/e2e/AboutTest.cpp
     tests/wine/timesync/CTestNtpServer.cpp
     tests/wine/support/PngWriter.cpp
     tests/wine/support/Screenshot.cpp
@@ -28,6 +35,7 @@ tempiva_wine_test(wine_e2e_tests
     tests/wine/driver/CProgramUnderTest.cpp
     tests/wine/support/ScratchFolder.cpp)
 add_dependencies(wine_e2e_tests Tempiva)
+target_compile_definitions(wine_e2e_tests PRIVATE TEMPIVA_PRODUCT_VERSION="${TEMPIVA_PRODUCT_VERSION}")
 
 # The run command of the README, end to end; the remote is a console program of its own.
 add_executable(tempiva_remote tests/wine/e2e/RemoteControl.cpp tests/wine/driver/CProgramUnderTest.cpp
@@ -130,3 +138,26 @@ target_link_libraries(soak_probe PRIVATE tempiva_core psapi)
 target_link_options(soak_probe PRIVATE -static)
 add_test(NAME soak_test COMMAND ${CMAKE_SOURCE_DIR}/tests/wine/soak/SoakTest.sh ${CMAKE_BINARY_DIR})
 set_tests_properties(soak_test PROPERTIES TIMEOUT 600)
+
+# The About box with its version field and link line, in-process.
+tempiva_wine_test(wine_widgets_tests
+    tests/wine/widgets/AboutDlgTest.cpp
+    tests/wine/support/WindowPicture.cpp
+    tests/wine/support/Dib32.cpp
+    tests/wine/support/PngWriter.cpp
+    tests/wine/support/ScratchFolder.cpp
+    res/Tempiva.rc)
+target_compile_definitions(wine_widgets_tests PRIVATE TEMPIVA_PRODUCT_VERSION="${TEMPIVA_PRODUCT_VERSION}")
+
+# The release package as `make dist` makes it, unpacked into an empty folder and started there.
+# The Wine program needs that folder, so only the script runs it.
+add_executable(wine_dist_tests tests/wine/e2e/ReleasePackageTest.cpp tests/wine/driver/CProgramUnderTest.cpp
+    tests/wine/support/ScratchFolder.cpp)
+tempiva_target_defaults(wine_dist_tests)
+target_link_libraries(wine_dist_tests PRIVATE tempiva_core gtest gtest_main)
+target_link_options(wine_dist_tests PRIVATE -static)
+add_dependencies(wine_dist_tests Tempiva)
+add_test(NAME dist_test
+    COMMAND ${CMAKE_SOURCE_DIR}/tests/wine/e2e/DistTest.sh ${CMAKE_SOURCE_DIR} ${CMAKE_BINARY_DIR}
+            "${TEMPIVA_PRODUCT_VERSION}")
+set_tests_properties(dist_test PROPERTIES TIMEOUT 300)

@@ -107,7 +107,7 @@ LRESULT CALLBACK CWnd::CbtHookProc(int nCode, WPARAM wParam, LPARAM lParam)
         {
             CWnd* pWnd = g_pWndInit;
             g_pWndInit = nullptr;
-            pWnd->SubclassWindow(reinterpret_cast<HWND>(wParam));
+            pWnd->HookWindowProc(reinterpret_cast<HWND>(wParam));
         }
     }
     return ::CallNextHookEx(nullptr, nCode, wParam, lParam);
@@ -172,6 +172,14 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, const char* pszClass, const char* pszTitle,
 }
 
 BOOL CWnd::SubclassWindow(HWND hWnd)
+{
+    if (!HookWindowProc(hWnd))
+        return FALSE;
+    PreSubclassWindow();
+    return TRUE;
+}
+
+BOOL CWnd::HookWindowProc(HWND hWnd)
 {
     if (m_hWnd != nullptr || hWnd == nullptr || FromHandlePermanent(hWnd) != nullptr)
         return FALSE;

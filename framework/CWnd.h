@@ -72,6 +72,9 @@ protected:
     virtual LRESULT DefWindowProc(UINT uMsg, WPARAM wParam, LPARAM lParam);
     // Reflection first, then the maps of this class and its bases.
     bool OnWndMsg(UINT uMsg, WPARAM wParam, LPARAM lParam, LRESULT& lResult);
+    // Runs when SubclassWindow has attached the object to an existing window (a dialog's
+    // control): a control sets itself up for that window here.
+    virtual void PreSubclassWindow() {}
     // Runs after the window is gone and the object detached; an object that owns itself may
     // delete itself here.
     virtual void PostNcDestroy() {}
@@ -86,6 +89,8 @@ protected:
     static void ReportEscapedException();
 
 private:
+    // Attaches the object and routes the window's messages through it.
+    BOOL HookWindowProc(HWND hWnd);
     bool DispatchToMap(UINT uMsg, WPARAM wParam, LPARAM lParam, LRESULT& lResult);
     bool ReflectToChild(UINT uMsg, WPARAM wParam, LPARAM lParam, LRESULT& lResult);
     static LRESULT CALLBACK CbtHookProc(int nCode, WPARAM wParam, LPARAM lParam);

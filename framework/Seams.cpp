@@ -3,6 +3,7 @@
 #include "framework/CWinApp.h"
 
 #include <mmsystem.h>
+#include <shellapi.h>
 
 namespace {
 
@@ -69,17 +70,29 @@ public:
     }
 };
 
+class CRealShellOpener : public IShellOpener
+{
+public:
+    HINSTANCE Execute(HWND hWnd, const char* pszVerb, const char* pszFile, const char* pszParameters,
+                      const char* pszDirectory, int nShowCmd) override
+    {
+        return ::ShellExecuteA(hWnd, pszVerb, pszFile, pszParameters, pszDirectory, nShowCmd);
+    }
+};
+
 CRealClock g_realClock;
 CRealClockSetter g_realClockSetter;
 CRealSoundPlayer g_realSoundPlayer;
 CRealMessageBox g_realMessageBox;
 CRealFileSystem g_realFileSystem;
+CRealShellOpener g_realShellOpener;
 
 IClock* g_pClock = &g_realClock;
 IClockSetter* g_pClockSetter = &g_realClockSetter;
 ISoundPlayer* g_pSoundPlayer = &g_realSoundPlayer;
 IMessageBox* g_pMessageBox = &g_realMessageBox;
 IFileSystem* g_pFileSystem = &g_realFileSystem;
+IShellOpener* g_pShellOpener = &g_realShellOpener;
 
 } // namespace
 
@@ -108,6 +121,11 @@ IFileSystem& FileSystem()
     return *g_pFileSystem;
 }
 
+IShellOpener& ShellOpener()
+{
+    return *g_pShellOpener;
+}
+
 void InstallClock(IClock* pClock)
 {
     g_pClock = pClock ? pClock : &g_realClock;
@@ -131,6 +149,11 @@ void InstallMessageBox(IMessageBox* pBox)
 void InstallFileSystem(IFileSystem* pFileSystem)
 {
     g_pFileSystem = pFileSystem ? pFileSystem : &g_realFileSystem;
+}
+
+void InstallShellOpener(IShellOpener* pOpener)
+{
+    g_pShellOpener = pOpener ? pOpener : &g_realShellOpener;
 }
 
 int AfxMessageBox(const std::string& strText, UINT nType)

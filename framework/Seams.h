@@ -1,6 +1,7 @@
 // The window-system calls a test must steer: the clock, setting the clock, sounds, message
-// boxes and the file calls of the saves. Production uses the real calls; a test installs a fake for its scope with
-// a CSeamScope, and no test ever reaches the real clock setter.
+// boxes, the file calls of the saves and opening a link in the browser. Production uses the
+// real calls; a test installs a fake for its scope with a CSeamScope, and no test ever
+// reaches the real clock setter.
 #pragma once
 
 #include <windows.h>
@@ -50,17 +51,28 @@ public:
     virtual BOOL Move(const char* pszFrom, const char* pszTo, DWORD dwFlags) = 0;
 };
 
+class IShellOpener
+{
+public:
+    virtual ~IShellOpener() = default;
+    // ShellExecuteA, with the caller's arguments so that a test sees them too.
+    virtual HINSTANCE Execute(HWND hWnd, const char* pszVerb, const char* pszFile, const char* pszParameters,
+                              const char* pszDirectory, int nShowCmd) = 0;
+};
+
 IClock& Clock();
 IClockSetter& ClockSetter();
 ISoundPlayer& SoundPlayer();
 IMessageBox& MessageBoxSeam();
 IFileSystem& FileSystem();
+IShellOpener& ShellOpener();
 
 void InstallClock(IClock* pClock);           // nullptr puts the real one back
 void InstallClockSetter(IClockSetter* pSetter);
 void InstallSoundPlayer(ISoundPlayer* pPlayer);
 void InstallMessageBox(IMessageBox* pBox);
 void InstallFileSystem(IFileSystem* pFileSystem);
+void InstallShellOpener(IShellOpener* pOpener);
 
 // Shows a message box with the application's name as caption, through the seam.
 int AfxMessageBox(const std::string& strText, UINT nType = MB_OK);
@@ -80,3 +92,4 @@ using CClockSetterScope = CSeamScope<IClockSetter, &InstallClockSetter>;
 using CSoundPlayerScope = CSeamScope<ISoundPlayer, &InstallSoundPlayer>;
 using CMessageBoxScope = CSeamScope<IMessageBox, &InstallMessageBox>;
 using CFileSystemScope = CSeamScope<IFileSystem, &InstallFileSystem>;
+using CShellOpenerScope = CSeamScope<IShellOpener, &InstallShellOpener>;

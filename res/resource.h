@@ -14,6 +14,9 @@
 
 #define IDS_ABOUTBOX 101
 
+#define IDC_LINK 1001
+#define IDC_VERSION 1015
+
 #define IDM_ABOUTBOX 0x0010
 #define ID_APP_ABOUT 57664
 #define ID_APP_EXIT 57665

@@ -105,21 +105,20 @@ CProgramUnderTest::~CProgramUnderTest()
     Kill();
 }
 
-bool CProgramUnderTest::Start(const std::string& strExe)
+bool CProgramUnderTest::Start(const std::string& strExe, const std::string& strFirstArgument)
 {
-    const std::string strTarget = m_folder.PathOf("Tempiva.exe");
+    const std::string strTarget = m_strFolder + "Tempiva.exe";
     if (::GetFileAttributesA(strTarget.c_str()) == INVALID_FILE_ATTRIBUTES &&
         !::CopyFileA(strExe.c_str(), strTarget.c_str(), TRUE))
         return false;
     STARTUPINFOA si{};
     si.cb = sizeof si;
     PROCESS_INFORMATION pi{};
-    std::vector<char> commandLine(strTarget.begin(), strTarget.end());
-    commandLine.insert(commandLine.begin(), '"');
-    commandLine.push_back('"');
+    const std::string strArgument = strFirstArgument.empty() ? '"' + strTarget + '"' : strFirstArgument;
+    std::vector<char> commandLine(strArgument.begin(), strArgument.end());
     commandLine.push_back('\0');
     if (!::CreateProcessA(strTarget.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                          m_folder.Path().c_str(), &si, &pi))
+                          m_strFolder.c_str(), &si, &pi))
         return false;
     ::CloseHandle(pi.hThread);
     m_hProcess = CHandle(pi.hProcess);

@@ -11,6 +11,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 // Polls every 20 ms until the condition holds or the time is up.
@@ -36,14 +37,18 @@ public:
 class CProgramUnderTest
 {
 public:
-    explicit CProgramUnderTest(const CScratchFolder& folder) : m_folder(folder) {}
+    explicit CProgramUnderTest(const CScratchFolder& folder) : m_strFolder(folder.Path()) {}
+    // A folder of someone else's making, with its final backslash.
+    explicit CProgramUnderTest(std::string strFolder) : m_strFolder(std::move(strFolder)) {}
     // A program still running at the end of a test is ended, so it cannot disturb the next.
     ~CProgramUnderTest();
     CProgramUnderTest(const CProgramUnderTest&) = delete;
     CProgramUnderTest& operator=(const CProgramUnderTest&) = delete;
 
-    // Copies the exe into the folder (once) and starts it there.
-    bool Start(const std::string& strExe = ExeBesideMe("Tempiva.exe"));
+    // Copies the exe into the folder (once) and starts it there. The program's first
+    // command-line argument is its quoted path, or strFirstArgument when one is given.
+    bool Start(const std::string& strExe = ExeBesideMe("Tempiva.exe"),
+               const std::string& strFirstArgument = "");
     std::optional<DWORD> WaitForExit(DWORD nTimeoutMs);
     bool IsRunning() const;
     void Kill();
@@ -60,7 +65,7 @@ public:
     bool SendCommand(UINT nId, DWORD nTimeoutMs = 5000) const;
 
 private:
-    const CScratchFolder& m_folder;
+    std::string m_strFolder;
     CHandle m_hProcess;
     DWORD m_dwPid = 0;
 };

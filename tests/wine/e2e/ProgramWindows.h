@@ -1,5 +1,5 @@
-// What the end-to-end tests look for in the program under test: its visible tool windows
-// (the panel, its notices, the calendar) and an orderly end through EXIT.
+// What the end-to-end tests look for in the program under test: its first-run greeting, its
+// visible tool windows (the panel, its notices, the calendar) and an orderly end through EXIT.
 #pragma once
 
 #include "res/resource.h"
@@ -8,6 +8,10 @@
 #include <gtest/gtest.h>
 
 #include <vector>
+
+// The greeting of a first start, before Tempiva.ini exists.
+inline constexpr char kFirstRunText[] = "ホットキーを \"CapsLock\" に割り当てます。\nホットキーで時計が出ます。\n"
+                                        "設定は時計パネル上で右クリック！";
 
 inline std::vector<HWND> ToolWindows(const CProgramUnderTest& program)
 {

@@ -1,6 +1,7 @@
 // Tempiva.exe end to end: start-up, its failure paths, the single instance and EXIT.
 #include "res/resource.h"
 #include "tests/wine/driver/CProgramUnderTest.h"
+#include "tests/wine/e2e/ProgramWindows.h"
 
 #include <gtest/gtest.h>
 
@@ -8,8 +9,6 @@ namespace {
 
 constexpr DWORD kWaitMs = 10000;
 const char* const kFormatError = "ERROR: Time Table Format error";
-const char* const kFirstRunText = "ホットキーを \"CapsLock\" に割り当てます。\nホットキーで時計が出ます。\n"
-                                  "設定は時計パネル上で右クリック！";
 const char* const kDefaultSettings = "[TEMPIVA]\r\nRGB_BACK=B3B78B\r\nRGB_ON=000000\r\nRGB_OFF=9EA46C\r\n"
                                      "RGB_SATURDAY=0000FF\r\nRGB_SUNDAY=FF0000\r\nDRAW_SEC=400\r\nSHOWSTYLE=4\r\n"
                                      "DISP_POS=3\r\nHOTKEY=15728640\r\nDELAY=1000\r\nFONT_NAME=ＭＳ Ｐゴシック\r\n"

@@ -1,0 +1,30 @@
+// The release package from the inside: DistTest.sh unpacks it into an empty folder and names
+// that folder in TEMPIVA_UNPACKED.
+#include "tests/wine/driver/CProgramUnderTest.h"
+#include "tests/wine/e2e/ProgramWindows.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+constexpr DWORD kWaitMs = 15000;
+
+TEST(ReleasePackage, UnpackedIntoAnEmptyFolderItGreetsTheFirstRunAndEndsOnExit)
+{
+    const char* pszFolder = std::getenv("TEMPIVA_UNPACKED");
+    if (pszFolder == nullptr)
+        GTEST_SKIP() << "run by tests/wine/e2e/DistTest.sh";
+    const std::string strFolder = pszFolder;
+    const std::string strExe = strFolder + "Tempiva.exe";
+
+    CProgramUnderTest program(strFolder);
+    ASSERT_TRUE(program.Start(strExe));
+    const std::optional<CMessageBoxView> box = program.WaitForMessageBox(kWaitMs);
+    ASSERT_TRUE(box) << "no first-run message";
+    EXPECT_EQ(kFirstRunText, box->Text());
+    ASSERT_TRUE(box->Press(IDOK));
+    ASSERT_NE(nullptr, program.WaitForMainDialog(kWaitMs)) << "did not start after the greeting";
+    ExitProgram(program, kWaitMs);
+    EXPECT_NE(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesA((strFolder + "Tempiva.ini").c_str()))
+        << "the settings are written beside the exe";
+}

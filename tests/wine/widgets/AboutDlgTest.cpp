@@ -1,0 +1,245 @@
+// The About box in-process: its version field against the version resource, the link line's
+// pixels step by step, the pointer stopping it, the click through the shell seam, and what a
+// closed box leaves behind.
+#include "framework/Seams.h"
+#include "res/resource.h"
+#include "tests/wine/support/ScratchFolder.h"
+#include "tests/wine/support/ThreadWindows.h"
+#include "tests/wine/support/WindowPicture.h"
+#include "widgets/CAboutDlg.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <optional>
+#include <string>
+#include <tuple>
+#include <vector>
+
+namespace {
+
+constexpr COLORREF kBlue = RGB(0, 0, 255);
+constexpr COLORREF kRed = RGB(255, 0, 0);
+
+// Verb, file, parameters, directory and show command of each call.
+using CShellCall = std::tuple<std::string, std::string, const char*, const char*, int>;
+
+class CRecordingShellOpener : public IShellOpener
+{
+public:
+    HINSTANCE Execute(HWND, const char* pszVerb, const char* pszFile, const char* pszParameters,
+                      const char* pszDirectory, int nShowCmd) override
+    {
+        m_calls.emplace_back(pszVerb, pszFile, pszParameters, pszDirectory, nShowCmd);
+        return reinterpret_cast<HINSTANCE>(static_cast<INT_PTR>(33)); // success, as the shell says it
+    }
+    std::vector<CShellCall> m_calls;
+};
+
+class AboutBox : public ::testing::Test
+{
+public:
+    // A modeless box in the top-left corner, the pointer far from it.
+    void SetUp() override
+    {
+        ::SetCursorPos(1200, 1000);
+        ASSERT_TRUE(m_dlg.Create(IDD_ABOUT));
+        m_dlg.ShowWindow(SW_SHOW);
+        ::SetForegroundWindow(m_dlg.m_hWnd);
+        ::UpdateWindow(m_dlg.m_hWnd);
+    }
+
+    CLinkStatic& Link() { return m_dlg.m_link; }
+    const LinkArea& Area() { return Link().Line().TextArea(); }
+    CWindowPicture Picture() { return CWindowPicture(Link().m_hWnd, PictureSource::ClientNow); }
+
+    // Timer expiries sent by hand, each followed by the paint the loop would give first.
+    void Step(int nSteps)
+    {
+        for (int i = 0; i < nSteps; ++i)
+        {
+            Link().SendMessage(WM_TIMER, kLinkScrollTimerId);
+            ::UpdateWindow(Link().m_hWnd);
+        }
+    }
+
+    // Steps until the first text stands wholly on the line; the middle of its band.
+    POINT BringInTheFirstText()
+    {
+        const LinkItem& item = Link().Line().Item(0);
+        EXPECT_LT(item.m_nWidth + 10, Area().right - Area().left) << "the text fits the line";
+        Step(item.m_nWidth + 5);
+        return MiddleOfTheFirstCopy();
+    }
+
+    // Of its part on the line.
+    POINT MiddleOfTheFirstCopy()
+    {
+        const LinkCopy copy = Link().Line().Copies().front();
+        const LinkItem& item = Link().Line().Item(copy.m_nItem);
+        const int nLeft = std::max(copy.m_nX, Area().left);
+        const int nRight = std::min(copy.m_nX + item.m_nWidth, Area().right);
+        const int nTop = (Area().bottom - Area().top - item.m_nHeight) / 2;
+        return POINT{(nLeft + nRight) / 2, nTop + item.m_nHeight / 2};
+    }
+
+    // The pointer really there (the leave tracking looks), and the move the control would get.
+    void RestPointerAt(POINT ptClient)
+    {
+        POINT ptScreen = ptClient;
+        ::ClientToScreen(Link().m_hWnd, &ptScreen);
+        ::SetCursorPos(ptScreen.x, ptScreen.y);
+        Link().SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(ptClient.x, ptClient.y));
+    }
+
+    void Click(POINT ptClient)
+    {
+        Link().SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(ptClient.x, ptClient.y));
+        Link().SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(ptClient.x, ptClient.y));
+    }
+
+    CAboutDlg m_dlg;
+};
+
+// A copy's span on the line, as a rectangle of the text area's height.
+RECT SpanOf(const CLinkStatic& link, const LinkCopy& copy)
+{
+    const LinkArea& rc = link.Line().TextArea();
+    return RECT{copy.m_nX, rc.top, copy.m_nX + link.Line().Item(copy.m_nItem).m_nWidth, rc.bottom};
+}
+
+} // namespace
+
+TEST(VersionStatic, ShowsOneStringOfAVersionResourceOrKeepsItsText)
+{
+    CScratchFolder folder;
+    folder.Write("plain.txt", "no resources here");
+    struct Case
+    {
+        const char* pszKey;
+        std::optional<std::string> file; // none: this program
+        const char* pszShown;            // nullptr: "xx.xx.xx.xx" stays
+    };
+    const Case cases[] = {
+        {"ProductVersion", std::nullopt, TEMPIVA_PRODUCT_VERSION},
+        {"FileDescription", std::nullopt, "Tempiva デスクトップ時計"},
+        {"NoSuchKey", std::nullopt, nullptr},
+        {"ProductVersion", folder.PathOf("plain.txt"), nullptr},
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.pszKey + std::string(" of ") + c.file.value_or("this program"));
+        HWND hStatic = ::CreateWindowExA(0, "STATIC", "xx.xx.xx.xx", WS_POPUP, 0, 0, 100, 20, nullptr,
+                                         nullptr, nullptr, nullptr);
+        CVersionStatic version;
+        ASSERT_TRUE(version.SubclassWindow(hStatic));
+        const BOOL bRead = version.SetVersionText(c.pszKey, c.file ? c.file->c_str() : nullptr);
+        EXPECT_EQ(c.pszShown != nullptr, bRead != FALSE);
+        EXPECT_EQ(c.pszShown != nullptr ? c.pszShown : "xx.xx.xx.xx", version.GetWindowText());
+        // A failed read after a good one is a failure too, not the old text again.
+        if (bRead)
+        {
+            EXPECT_FALSE(version.SetVersionText("NoSuchKey"));
+        }
+        version.UnsubclassWindow();
+        ::DestroyWindow(hStatic);
+    }
+}
+
+TEST_F(AboutBox, TheLineMovesOnePixelLeftEachStepInsideItsFrame)
+{
+    EXPECT_EQ(TEMPIVA_PRODUCT_VERSION, m_dlg.m_version.GetWindowText());
+    ::KillTimer(Link().m_hWnd, kLinkScrollTimerId); // only the test's steps move it
+    BringInTheFirstText();
+    const CWindowPicture before = Picture();
+    before.Save("about-link-line.png");
+    Step(1);
+    const CWindowPicture after = Picture();
+
+    EXPECT_GT(before.Count(kBlue, SpanOf(Link(), Link().Line().Copies().front())), 50) << "links are blue";
+    int nMoved = 0;
+    int nOther = 0;
+    for (int y = 0; y < after.nHeight; ++y)
+        for (int x = 0; x + 1 < after.nWidth; ++x)
+        {
+            const bool bText =
+                y >= Area().top && y < Area().bottom && x >= Area().left && x + 1 < Area().right;
+            const COLORREF crExpected = before.At(bText ? x + 1 : x, y);
+            (bText ? nMoved : nOther) += after.At(x, y) != crExpected;
+        }
+    EXPECT_EQ(0, nMoved) << "every pixel of the text area is its right neighbour's of one step before";
+    EXPECT_EQ(0, nOther) << "the frame stays";
+    EXPECT_NE(before.pixels, after.pixels);
+    EXPECT_EQ(::GetSysColor(COLOR_BTNSHADOW), after.At(0, 0));
+    EXPECT_EQ(::GetSysColor(COLOR_BTNHIGHLIGHT), after.At(1, 1));
+}
+
+TEST_F(AboutBox, ThePointerOnALinkStopsTheLineInRedUntilItMovesOff)
+{
+    const POINT pt = BringInTheFirstText();
+    const RECT rcSpan = SpanOf(Link(), Link().Line().Copies().front());
+    RestPointerAt(pt);
+    ASSERT_TRUE(Link().IsHovering());
+    const CWindowPicture resting = Picture();
+    resting.Save("about-link-hover.png");
+    EXPECT_EQ(0, resting.Count(kBlue, rcSpan));
+    // The underline: one row red across nearly the whole text.
+    int nWidestRow = 0;
+    for (int y = rcSpan.top; y < rcSpan.bottom; ++y)
+        nWidestRow = std::max(nWidestRow, resting.Count(kRed, RECT{rcSpan.left, y, rcSpan.right, y + 1}));
+    EXPECT_GT(nWidestRow, (rcSpan.right - rcSpan.left) * 9 / 10);
+
+    PumpMessages(300); // twenty steps, were it running
+    EXPECT_TRUE(Link().IsHovering());
+    EXPECT_EQ(resting.pixels, Picture().pixels) << "the line stands still under the pointer";
+
+    // Moving off the links, or out of the control, resumes it.
+    struct Case
+    {
+        const char* pszWhat;
+        void (*pfnMoveAway)(AboutBox&);
+    };
+    const Case cases[] = {
+        {"onto the frame", [](AboutBox& t) { t.RestPointerAt(POINT{1, 1}); }},
+        {"out of the control", [](AboutBox&) { ::SetCursorPos(1200, 1000); }},
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.pszWhat);
+        RestPointerAt(MiddleOfTheFirstCopy());
+        ASSERT_TRUE(Link().IsHovering());
+        const CWindowPicture still = Picture();
+        c.pfnMoveAway(*this);
+        PumpMessages(2000, [&] { return !Link().IsHovering() && Picture().pixels != still.pixels; });
+        EXPECT_FALSE(Link().IsHovering());
+        EXPECT_NE(still.pixels, Picture().pixels) << "scrolling again";
+    }
+}
+
+TEST_F(AboutBox, AClickOpensTheHomePageOnlyWhileALinkStandsStillUnderThePointer)
+{
+    CRecordingShellOpener opener;
+    CShellOpenerScope scope(opener);
+    const POINT pt = BringInTheFirstText();
+    RestPointerAt(POINT{1, 1});
+    Click(POINT{1, 1});
+    EXPECT_TRUE(opener.m_calls.empty()) << "a click on the frame while the line moves";
+    RestPointerAt(pt);
+    Click(pt);
+    const std::vector<CShellCall> expected = {{"open", kTempivaHomePage, nullptr, nullptr, SW_SHOW}};
+    EXPECT_EQ(expected, opener.m_calls);
+}
+
+TEST_F(AboutBox, OkDestroysTheModelessBoxWithItsTimerAndFonts)
+{
+    const HFONT hBold = Link().BoldFont();
+    const HFONT hHover = Link().HoverFont();
+    EXPECT_EQ(static_cast<DWORD>(OBJ_FONT), ::GetObjectType(hBold));
+    EXPECT_EQ(static_cast<DWORD>(OBJ_FONT), ::GetObjectType(hHover));
+    const HWND hLink = Link().m_hWnd;
+    m_dlg.SendMessage(WM_COMMAND, IDOK);
+    EXPECT_FALSE(::IsWindow(hLink)) << "a hidden box would tick on for nobody";
+    EXPECT_FALSE(m_dlg.IsWindow());
+    EXPECT_EQ(0u, ::GetObjectType(hBold));
+    EXPECT_EQ(0u, ::GetObjectType(hHover));
+}
