@@ -1,5 +1,5 @@
 # make build: both configurations, nothing run. make test: every test, host and Wine, and
-# each fuzz target for a few seconds. make fuzz: each fuzz target for FUZZ_SECONDS.
+# each fuzz target for a few seconds. make fuzz: each fuzz target (or FUZZ_TARGETS) for FUZZ_SECONDS.
 # make bench: the host benchmarks (Release) and the timed Wine runs, in one table.
 # make run: Tempiva under Wine. make dist: the release zip in dist/. Each first installs what is missing.
 HOST_BUILD    := build/host
@@ -8,6 +8,7 @@ FUZZ_BUILD    := build/fuzz
 BENCH_BUILD   := build/bench
 JOBS          ?= 2
 FUZZ_SECONDS  ?= 300
+FUZZ_TARGETS  ?=
 
 .PHONY: setup build build-host build-windows build-fuzz test fuzz bench run dist clean
 
@@ -35,7 +36,7 @@ test: build build-fuzz
 	tools/wine-session.sh $(WINDOWS_BUILD) tools/run-tests.sh $(HOST_BUILD) $(WINDOWS_BUILD) $(FUZZ_BUILD)
 
 fuzz: build-fuzz
-	tools/fuzz.sh $(FUZZ_BUILD) $(FUZZ_SECONDS) $(JOBS)
+	tools/fuzz.sh $(FUZZ_BUILD) $(FUZZ_SECONDS) $(JOBS) $(FUZZ_TARGETS)
 
 bench: setup
 	cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=Release

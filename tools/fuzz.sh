@@ -1,13 +1,20 @@
 #!/usr/bin/env bash
-# Runs every fuzz target of a fuzz build folder for a set time each, JOBS at a time, and
-# prints how many inputs each tried. Fails when any target finds a crash, a sanitizer report
-# or a broken property; the input is left in BUILD/findings/.
-# Usage: fuzz.sh FUZZ_BUILD [SECONDS_EACH [JOBS]]     (default 300 s, 2 at a time)
+# Runs every fuzz target of a fuzz build folder (or only those named) for a set time each,
+# JOBS at a time, and prints how many inputs each tried. Fails when any target finds a crash,
+# a sanitizer report or a broken property; the input is left in BUILD/findings/.
+# Usage: fuzz.sh FUZZ_BUILD [SECONDS_EACH [JOBS [NAME...]]]     (default 300 s, 2 at a time)
 set -uo pipefail
-[ $# -ge 1 ] || { echo "usage: $0 FUZZ_BUILD [SECONDS_EACH [JOBS]]" >&2; exit 2; }
+[ $# -ge 1 ] || { echo "usage: $0 FUZZ_BUILD [SECONDS_EACH [JOBS [NAME...]]]" >&2; exit 2; }
 build=$(cd "$1" && pwd)
 seconds=${2:-300}
 jobs=${3:-2}
+shift $(($# < 3 ? $# : 3))
+programs=()
+if [ $# -gt 0 ]; then
+    for name in "$@"; do programs+=("$build/${name}Fuzz"); done
+else
+    programs=("$build"/*Fuzz)
+fi
 seeds=$(cd "$(dirname "$0")/../fuzz/seeds" && pwd)
 mkdir -p "$build/findings"
 
@@ -33,7 +40,7 @@ fuzz_one()
 
 status=0
 running=0
-for program in "$build"/*Fuzz; do
+for program in "${programs[@]}"; do
     fuzz_one "$program" &
     running=$((running + 1))
     if [ $running -ge "$jobs" ]; then
@@ -49,7 +56,7 @@ done
 echo "fuzzing, ${seconds} s per target, ${jobs} at a time:"
 echo "| target       |   executions | execs/s | corpus | result |"
 echo "|--------------|--------------|---------|--------|--------|"
-for program in "$build"/*Fuzz; do
+for program in "${programs[@]}"; do
     cat "$build/findings/$(basename "$program" Fuzz).row"
 done
 exit $status
