@@ -112,6 +112,7 @@ set(TEMPIVA_BENCH_SOURCES
     bench/TaskTickBench.cpp
     bench/CalendarGridBench.cpp
     bench/NtpArithmeticBench.cpp
+    bench/TextEncodingBench.cpp
 )
 
 # libFuzzer targets of the clang build (make fuzz): each name is fuzz/<name>Fuzz.cpp, seeded
@@ -122,4 +123,5 @@ set(TEMPIVA_FUZZ_TARGETS
     SectionBlock
     ColourText
     SntpReply
+    TextEncoding
 )
