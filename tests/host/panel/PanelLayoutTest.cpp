@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+#include <vector>
+
 namespace {
 
 const PanelRect kWork{0, 0, 1280, 994};
@@ -64,26 +67,137 @@ TEST(LcdDigits, HoursInTwentyFourHourFormWithALeadingZero)
     EXPECT_EQ((std::array<int, 8>{0, 5, 0, 7, 0, 9, 8, 7}), digits.date) << "the year has four digits";
 }
 
-TEST(NoticePlace, AboveThePanelInBottomCornersBelowItInTopCorners)
-{
-    const PanelRect screen{0, 0, 1280, 1024};
-    const PanelRect panel{1123, 927, 1280, 1024};
-    // One pixel of air above the panel; the notice fixes its own height from this bottom.
-    EXPECT_EQ((PanelRect{1123, 877, 1280, 926}), PlaceNotice(panel, screen, nullptr, NoticeStacking::Upwards));
-    // A calendar above the panel pushes the notice above the calendar.
-    const PanelRect calendar{1123, 700, 1280, 926};
-    EXPECT_EQ((PanelRect{1123, 650, 1280, 699}), PlaceNotice(panel, screen, &calendar, NoticeStacking::Upwards));
-    // A panel that hangs below the screen still gets a notice on the screen.
-    const PanelRect low{0, 1030, 157, 1127};
-    EXPECT_EQ(1023, PlaceNotice(low, screen, nullptr, NoticeStacking::Upwards).bottom);
+namespace {
 
-    const PanelRect top{1123, 0, 1280, 97};
-    EXPECT_EQ((PanelRect{1123, 97, 1280, 146}), PlaceNotice(top, screen, nullptr, NoticeStacking::Downwards));
-    // Stacked to the bottom of the screen, the newest notice stays on it.
-    const PanelRect last{1123, 1000, 1280, 1030};
-    EXPECT_LE(PlaceNotice(last, screen, nullptr, NoticeStacking::Downwards).bottom, screen.bottom);
-    EXPECT_TRUE(IsTopCorner(0) && IsTopCorner(1));
-    EXPECT_FALSE(IsTopCorner(2) || IsTopCorner(3) || IsTopCorner(7));
+// The notice window's own move: the rectangle's width, its own height, standing on the pixel
+// below the rectangle (bottom corners) or hanging from its top (top corners).
+PanelRect AsShown(const PanelRect& rc, int nHeight, int nCorner)
+{
+    if (IsTopCorner(nCorner))
+        return {rc.left, rc.top, rc.right, rc.top + nHeight};
+    return {rc.left, rc.bottom + 1 - nHeight, rc.right, rc.bottom + 1};
+}
+
+// The panel (157 x 78) and, when asked for, the calendar (158 x 222) as the program places
+// them: the calendar right-aligned with the panel, above it or, in a top corner, below it.
+NoticeNeighbours Around(const PanelRect& work, int nCorner, bool bCalendar)
+{
+    NoticeNeighbours around{work, PlaceInCorner(work, 157, 78, nCorner, kUnplaced), {}, {}};
+    const PanelRect& panel = around.panel;
+    if (bCalendar)
+        around.calendar = IsTopCorner(nCorner) ? PanelRect{panel.right - 158, panel.bottom, panel.right, panel.bottom + 222}
+                                               : PanelRect{panel.right - 158, panel.top - 222, panel.right, panel.top};
+    return around;
+}
+
+std::vector<PanelRect> ShowNotices(NoticeNeighbours around, int nCorner, int nCount, int nHeight)
+{
+    std::vector<PanelRect> shown;
+    for (int i = 0; i < nCount; ++i)
+    {
+        shown.push_back(AsShown(PlaceNotice(around, nCorner), nHeight, nCorner));
+        around.newest = shown.back();
+    }
+    return shown;
+}
+
+bool Inside(const PanelRect& rc, const PanelRect& work)
+{
+    return rc.left >= work.left && rc.top >= work.top && rc.right <= work.right && rc.bottom <= work.bottom;
+}
+
+bool Overlap(const PanelRect& a, const PanelRect& b)
+{
+    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+}
+
+} // namespace
+
+TEST(NoticePlace, TheFirstStandsAboveThePanelAndCalendarOrHangsBelowThemInTopCorners)
+{
+    const PanelRect work{0, 0, 1280, 1024};
+    // One pixel of air above the panel; the notice fixes its own height from this bottom.
+    EXPECT_EQ((PanelRect{1123, 896, 1280, 945}), PlaceNotice(Around(work, 3, false), 3));
+    EXPECT_EQ((PanelRect{1123, 674, 1280, 723}), PlaceNotice(Around(work, 3, true), 3)) << "above the calendar";
+    EXPECT_EQ((PanelRect{1123, 78, 1280, 127}), PlaceNotice(Around(work, 1, false), 1));
+    EXPECT_EQ((PanelRect{0, 300, 157, 349}), PlaceNotice(Around(work, 0, true), 0)) << "below the calendar";
+    // A panel standing below the work area still gets its notice inside it.
+    const NoticeNeighbours low{work, {0, 1030, 157, 1108}, {}, {}};
+    EXPECT_EQ(1023, PlaceNotice(low, 2).bottom);
+
+    // The provisional 49 rows decide for the first notice: room for them, or column 1 beside
+    // the calendar, which is one pixel wider than the panel.
+    NoticeNeighbours around = Around({0, 0, 1280, 800}, 3, true);
+    around.calendar->top = 49;
+    EXPECT_EQ((PanelRect{1123, -1, 1280, 48}), PlaceNotice(around, 3));
+    around.calendar->top = 48;
+    EXPECT_EQ((PanelRect{965, 750, 1122, 799}), PlaceNotice(around, 3));
+}
+
+class NoticeColumns : public ::testing::TestWithParam<std::tuple<int, bool>>
+{
+};
+
+TEST_P(NoticeColumns, SixtyNoticesOfOneSecondAllStayInsideTheWorkArea)
+{
+    const auto [nCorner, bCalendar] = GetParam();
+    const PanelRect work{0, 0, 1280, 800};
+    const NoticeNeighbours around = Around(work, nCorner, bCalendar);
+    constexpr int nHeight = 53; // three lines of the default font, as Wine draws it
+    const std::vector<PanelRect> shown = ShowNotices(around, nCorner, 60, nHeight);
+    const bool bDown = IsTopCorner(nCorner);
+    const int nAway = nCorner == 1 || nCorner == 3 ? -1 : 1;
+    int nColumns = 1;
+    for (size_t i = 0; i < shown.size(); ++i)
+    {
+        const PanelRect& rc = shown[i];
+        SCOPED_TRACE(i);
+        EXPECT_TRUE(Inside(rc, work));
+        EXPECT_FALSE(Overlap(rc, around.panel));
+        EXPECT_FALSE(around.calendar && Overlap(rc, *around.calendar));
+        for (size_t j = 0; j < i; ++j)
+            EXPECT_FALSE(Overlap(rc, shown[j])) << j;
+        if (i == 0)
+        {
+            EXPECT_EQ(around.panel.left, rc.left);
+            continue;
+        }
+        const PanelRect& prev = shown[i - 1];
+        if (rc.left == prev.left)
+        {
+            // Newest on top in the bottom corners, lowest in the top corners, row on row.
+            EXPECT_EQ(bDown ? prev.bottom : prev.top, bDown ? rc.top : rc.bottom);
+            continue;
+        }
+        // A new column: the last one was full, and the new one starts at the work area's edge
+        // on the side away from the screen's edge.
+        ++nColumns;
+        EXPECT_TRUE(bDown ? prev.bottom + nHeight > work.bottom : prev.top - nHeight < work.top);
+        EXPECT_EQ(bDown ? work.top : work.bottom, bDown ? rc.top : rc.bottom);
+        EXPECT_GT((rc.left - prev.left) * nAway, 0);
+    }
+    EXPECT_EQ(5, nColumns);
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryCorner, NoticeColumns,
+                         ::testing::Combine(::testing::Values(0, 1, 2, 3), ::testing::Bool()));
+
+TEST(NoticeColumns, WithNoRoomForAnotherColumnTheyStartOverOnTheOldest)
+{
+    const PanelRect work{0, 0, 1280, 800};
+    for (int nCorner : {0, 3})
+    {
+        // 300 rows: two notices above the panel, two in each of the 7 columns beside it.
+        const std::vector<PanelRect> shown = ShowNotices(Around(work, nCorner, false), nCorner, 60, 300);
+        for (const PanelRect& rc : shown)
+            EXPECT_TRUE(Inside(rc, work)) << nCorner;
+        EXPECT_EQ(shown[0], shown[16]) << nCorner;
+        EXPECT_EQ(shown[15], shown[31]) << nCorner;
+    }
+    // Taller than the work area: its top row shows, beside the panel.
+    NoticeNeighbours around = Around(work, 3, false);
+    around.newest = PanelRect{1123, 900, 1280, 1800};
+    EXPECT_EQ((PanelRect{966, 850, 1123, 899}), PlaceNotice(around, 3));
 }
 
 TEST(ShowPeriod, IsTheUnsignedProductTheTimerTakes)
