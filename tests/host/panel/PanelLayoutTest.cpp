@@ -143,7 +143,7 @@ TEST_P(NoticeColumns, SixtyNoticesOfOneSecondAllStayInsideTheWorkArea)
     const auto [nCorner, bCalendar] = GetParam();
     const PanelRect work{0, 0, 1280, 800};
     const NoticeNeighbours around = Around(work, nCorner, bCalendar);
-    constexpr int nHeight = 53; // three lines of the default font, as Wine draws it
+    constexpr int nHeight = 53; // three lines of a 9-point font, frame included
     const std::vector<PanelRect> shown = ShowNotices(around, nCorner, 60, nHeight);
     const bool bDown = IsTopCorner(nCorner);
     const int nAway = nCorner == 1 || nCorner == 3 ? -1 : 1;
