@@ -29,6 +29,12 @@ struct AppSettings
     int USE_NTP = 0;
     std::array<std::string, kServerCount> SERVER; // SERVER1 is SERVER[0]
     int PORT = 123;
+
+    // HOTKEY as the file held it when loaded, and whether a save writes that back instead of
+    // HOTKEY: a run that ends because no hot key could be registered must not cost the user
+    // their key (see KeepLoadedHotKeyOnSave).
+    int m_nLoadedHotKey = 0xF00000;
+    bool m_bKeepLoadedHotKey = false;
 };
 
 AppSettings& TheSettings();

@@ -3,6 +3,7 @@
 #include "app/AppSettings.h"
 #include "app/MainDlgRules.h"
 #include "app/SettingsStore.h"
+#include "config/CConfigDlg.h"
 #include "framework/Gdi.h"
 #include "framework/Seams.h"
 #include "framework/WholeFile.h"
@@ -20,7 +21,6 @@ namespace {
 
 constexpr int kHotKeyId = 1;
 constexpr UINT_PTR kTickTimerId = 1;
-constexpr const char* kFormatError = "ERROR: Time Table Format error";
 
 } // namespace
 
@@ -68,7 +68,7 @@ BOOL CMainDlg::Create(UINT nIdTemplate)
     }
     if (m_tasks.size() < 2)
     {
-        AfxMessageBox(kFormatError, MB_OK);
+        ReportTooFewReservedTasks(m_strTaskFile, "TIMETABLE_RESERVE");
         DestroyWindow();
         return FALSE;
     }
@@ -89,6 +89,7 @@ BOOL CMainDlg::Create(UINT nIdTemplate)
         OnConfig();
         if (settings.HOTKEY == 0)
         {
+            KeepLoadedHotKeyOnSave();
             if (IsWindow())
                 DestroyWindow();
             return FALSE;
@@ -138,8 +139,7 @@ BOOL CMainDlg::RegisterPanelHotKey(UINT nModifierFlags, UINT nVirtualKey)
     const UINT nMod = TranslateHotKeyModifiers(nModifierFlags & 0xFF);
     if (!::RegisterHotKey(m_hWnd, kHotKeyId, nMod, nVirtualKey & 0xFFFF))
     {
-        AfxMessageBox("ホットキーの設定に失敗しました。\n既に別のアプリケーションで使用している可能性があります\n",
-                      MB_OK);
+        AfxMessageBox(kHotKeyRefusedText, MB_OK);
         return FALSE;
     }
     return TRUE;
@@ -345,6 +345,11 @@ INT_PTR CMainDlg::RunModal(std::unique_ptr<CDialog>& pDialog, std::unique_ptr<CD
     return nResult;
 }
 
+std::unique_ptr<CDialog> CMainDlg::MakeConfigDialog()
+{
+    return std::make_unique<CConfigDlg>(this);
+}
+
 void CMainDlg::OnConfig()
 {
     if (BringToFront(m_pConfigDlg))
@@ -361,6 +366,7 @@ void CMainDlg::OnConfig()
     {
         AfxMessageBox("ホットキーの設定ができないので終了します。", MB_OK);
         settings.HOTKEY = 0;
+        KeepLoadedHotKeyOnSave();
         DestroyWindow();
     }
 }

@@ -49,7 +49,7 @@ protected:
     virtual BOOL RunTaskTick();
     // The configuration and time table dialogs, made for each run; none yet means the
     // command has nothing to show.
-    virtual std::unique_ptr<CDialog> MakeConfigDialog() { return nullptr; }
+    virtual std::unique_ptr<CDialog> MakeConfigDialog();
     virtual std::unique_ptr<CDialog> MakeTimeTableDialog() { return nullptr; }
     // One client per clock setting.
     virtual std::unique_ptr<CSntpClient> MakeSntpClient() { return std::make_unique<CSntpClient>(); }

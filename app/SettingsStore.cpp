@@ -49,6 +49,8 @@ BOOL LoadSettingsFrom(const std::string& strIniPath)
     s.SHOWSTYLE = app.GetProfileInt(kSectionMain, "SHOWSTYLE", 4);
     s.DISP_POS = app.GetProfileInt(kSectionMain, "DISP_POS", 3);
     s.HOTKEY = app.GetProfileInt(kSectionMain, "HOTKEY", 15728640);
+    s.m_nLoadedHotKey = s.HOTKEY;
+    s.m_bKeepLoadedHotKey = false;
     s.DELAY = CorrectDelay(app.GetProfileInt(kSectionMain, "DELAY", 1000));
     // A longer face name does not fit the platform's field: keep whole characters only.
     s.FONT_NAME = CutAtCharBoundary(app.GetProfileString(kSectionMain, "FONT_NAME", "ＭＳ Ｐゴシック"),
@@ -109,7 +111,7 @@ BOOL SaveSettings()
                           {"DRAW_SEC", number(s.DRAW_SEC)},
                           {"SHOWSTYLE", number(s.SHOWSTYLE)},
                           {"DISP_POS", number(s.DISP_POS)},
-                          {"HOTKEY", number(s.HOTKEY)},
+                          {"HOTKEY", number(s.m_bKeepLoadedHotKey ? s.m_nLoadedHotKey : s.HOTKEY)},
                           {"DELAY", number(s.DELAY)},
                           {"FONT_NAME", s.FONT_NAME},
                           {"FONT_SIZE", number(s.FONT_SIZE)}});
@@ -128,4 +130,9 @@ BOOL SaveSettings()
 void ReportSettingsSaveFailure()
 {
     AfxMessageBox(SaveFailureText(TheSettings().m_strIniPath, ::GetLastError()), MB_OK | MB_ICONEXCLAMATION);
+}
+
+void KeepLoadedHotKeyOnSave()
+{
+    TheSettings().m_bKeepLoadedHotKey = true;
 }

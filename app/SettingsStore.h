@@ -18,3 +18,7 @@ BOOL LoadSettingsFrom(const std::string& strIniPath);
 BOOL SaveSettings();
 // Tells the user that the save just failed: the file and the system's reason.
 void ReportSettingsSaveFailure();
+// From now on saves keep the HOTKEY the file held when loaded. For a run that ends because no
+// hot key could be registered: every other setting is saved, and the next start simply tries
+// the user's own key again instead of greeting them as new.
+void KeepLoadedHotKeyOnSave();

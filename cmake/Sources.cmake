@@ -4,6 +4,7 @@ set(TEMPIVA_PORTABLE_SOURCES
     framework/ColourText.cpp
     framework/NumberText.cpp
     framework/SjisText.cpp
+    framework/TextEncoding.cpp
     app/AppSettings.cpp
     app/MainDlgRules.cpp
     timetable/TaskLine.cpp
@@ -24,14 +25,21 @@ set(TEMPIVA_PORTABLE_SOURCES
     calendar/CalendarCellStyle.cpp
     calendar/CalendarPaging.cpp
     calendar/MonthPickerModel.cpp
+    config/ColourPopupModel.cpp
+    config/ConfigRules.cpp
     widgets/LinkLine.cpp
 )
 
 # Window-system code of every subsystem (Windows build only), without WinMain.
 set(TEMPIVA_WIN_SOURCES
+    framework/CButton.cpp
+    framework/CColorDialog.cpp
+    framework/CComboBox.cpp
     framework/CDataExchange.cpp
     framework/CDialog.cpp
     framework/CWinApp.cpp
+    framework/CFontDialog.cpp
+    framework/CToolTipCtrl.cpp
     framework/CWnd.cpp
     framework/Exceptions.cpp
     framework/ModulePath.cpp
@@ -59,6 +67,10 @@ set(TEMPIVA_WIN_SOURCES
     timesync/NtpClock.cpp
     timesync/CSntpClient.cpp
     timesync/ClockSetting.cpp
+    config/CColorButton.cpp
+    config/CColourPopup.cpp
+    config/CCheckGroupBox.cpp
+    config/CConfigDlg.cpp
     widgets/CVersionStatic.cpp
     widgets/CLinkStatic.cpp
     widgets/CAboutDlg.cpp
@@ -72,6 +84,7 @@ set(TEMPIVA_MAIN_SOURCES
 set(TEMPIVA_HOST_TEST_SOURCES
     tests/host/framework/ColourTextTest.cpp
     tests/host/framework/SjisTextTest.cpp
+    tests/host/framework/TextEncodingTest.cpp
     tests/host/app/MainDlgRulesTest.cpp
     tests/host/timetable/TaskLineTest.cpp
     tests/host/timetable/TaskSchedulerTest.cpp
@@ -87,6 +100,8 @@ set(TEMPIVA_HOST_TEST_SOURCES
     tests/host/calendar/CalendarMetricsTest.cpp
     tests/host/calendar/MonthPickerModelTest.cpp
     tests/host/calendar/HolidayLookupTest.cpp
+    tests/host/config/ColourPopupModelTest.cpp
+    tests/host/config/ConfigRulesTest.cpp
     tests/host/widgets/LinkLineTest.cpp
 )
 

@@ -26,6 +26,7 @@ tempiva_wine_test(wine_e2e_tests
     tests/wine/e2e/NoticeTest.cpp
     tests/wine/e2e/ClockSetTest.cpp
     tests/wine/e2e/CalendarTest.cpp
+    tests/wine/e2e/ConfigTest.cpp
     tests/wine/e2e/AboutTest.cpp
     tests/wine/timesync/CTestNtpServer.cpp
     tests/wine/support/PngWriter.cpp
@@ -118,6 +119,16 @@ target_link_libraries(soak_probe PRIVATE tempiva_core psapi)
 target_link_options(soak_probe PRIVATE -static)
 add_test(NAME soak_test COMMAND ${CMAKE_SOURCE_DIR}/tests/wine/soak/SoakTest.sh ${CMAKE_BINARY_DIR})
 set_tests_properties(soak_test PROPERTIES TIMEOUT 600)
+
+# The colour picker and the configuration dialog in-process, on the program's resources.
+tempiva_wine_test(wine_config_tests
+    tests/wine/config/ColourPopupTest.cpp
+    tests/wine/config/ConfigDlgTest.cpp
+    tests/wine/support/ScratchFolder.cpp
+    tests/wine/support/WindowPicture.cpp
+    tests/wine/support/Dib32.cpp
+    tests/wine/support/PngWriter.cpp
+    res/Tempiva.rc)
 
 # The About box with its version field and link line, in-process.
 tempiva_wine_test(wine_widgets_tests

@@ -2,6 +2,8 @@
 
 #include "framework/CWinApp.h"
 
+#include <algorithm>
+
 BEGIN_MSG_MAP(CDialog, CWnd)
     MapMessage<WM_INITDIALOG, &CDialog::HandleInitDialog>(),
     MapCommand<IDOK, &CDialog::HandleOK>(),
@@ -126,7 +128,34 @@ void CDialog::OnOK()
 
 LRESULT CDialog::HandleInitDialog(WPARAM, LPARAM)
 {
-    return OnInitDialog();
+    const RECT rcBefore = GetWindowRect();
+    const BOOL bDefaultFocus = OnInitDialog();
+    // A top-level dialog that did not place itself opens centred, as dialogs always did.
+    const RECT rcAfter = GetWindowRect();
+    if ((GetStyle() & WS_CHILD) == 0 && ::EqualRect(&rcBefore, &rcAfter))
+        CenterWindow();
+    return bDefaultFocus;
+}
+
+void CDialog::CenterWindow() const
+{
+    RECT rc = GetWindowRect();
+    MONITORINFO mi{};
+    mi.cbSize = sizeof mi;
+    if (!::GetMonitorInfoA(::MonitorFromWindow(m_hWnd, MONITOR_DEFAULTTONEAREST), &mi))
+        return;
+    // Over a visible owner, else in the middle of the work area; never off it.
+    RECT rcCentre = mi.rcWork;
+    HWND hOwner = ::GetWindow(m_hWnd, GW_OWNER);
+    if (hOwner != nullptr && ::IsWindowVisible(hOwner) && !::IsIconic(hOwner))
+        ::GetWindowRect(hOwner, &rcCentre);
+    const int cx = rc.right - rc.left;
+    const int cy = rc.bottom - rc.top;
+    int x = (rcCentre.left + rcCentre.right - cx) / 2;
+    int y = (rcCentre.top + rcCentre.bottom - cy) / 2;
+    x = std::max<int>(mi.rcWork.left, std::min<int>(x, mi.rcWork.right - cx));
+    y = std::max<int>(mi.rcWork.top, std::min<int>(y, mi.rcWork.bottom - cy));
+    ::SetWindowPos(m_hWnd, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 INT_PTR CALLBACK CDialog::DialogProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam)

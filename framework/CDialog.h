@@ -1,6 +1,7 @@
 // A dialog from a template: modeless (Create) or modal (DoModal, with its own loop). The
 // modal loop ends when EndDialog is called from anywhere, also from a command that reached
-// the application while the dialog ran; the object must outlive DoModal's return.
+// the application while the dialog ran; the object must outlive DoModal's return. A
+// top-level dialog that OnInitDialog did not move is centred.
 #pragma once
 
 #include "framework/CDataExchange.h"
@@ -22,6 +23,8 @@ public:
     BOOL UpdateData(BOOL bSaveAndValidate = TRUE);
 
     BOOL PreTranslateMessage(MSG* pMsg) override;
+    // Over its owner when that is visible, else in the middle of the work area.
+    void CenterWindow() const;
 
 protected:
     virtual void DoDataExchange(CDataExchange*) {}

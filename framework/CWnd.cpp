@@ -19,6 +19,11 @@ std::unordered_map<HWND, CWnd*>& WindowMap()
     return map;
 }
 
+// The answer of the handler running now. It is not kept in the object, because a handler may
+// destroy its window and a window that owns itself deletes its object before the handler
+// returns. One user-interface thread: no lock.
+bool g_bMsgHandled = true;
+
 // The window whose creation is in progress and not yet seen by its hook.
 CWnd* g_pWndInit = nullptr;
 
@@ -29,19 +34,19 @@ constexpr MsgMap kRootMap{nullptr, kRootEntries};
 
 namespace msgmap_detail {
 
-HandlerScope::HandlerScope(CWnd* pWnd) : m_pWnd(pWnd), m_bOuter(pWnd->IsMsgHandled())
+HandlerScope::HandlerScope() : m_bOuter(g_bMsgHandled)
 {
-    m_pWnd->SetMsgHandled(true);
+    g_bMsgHandled = true;
 }
 
 HandlerScope::~HandlerScope()
 {
-    m_pWnd->SetMsgHandled(m_bOuter);
+    g_bMsgHandled = m_bOuter;
 }
 
 bool HandlerScope::Handled() const
 {
-    return m_pWnd->IsMsgHandled();
+    return g_bMsgHandled;
 }
 
 } // namespace msgmap_detail
@@ -61,6 +66,16 @@ CWnd::~CWnd()
         if (::IsWindow(hWnd) && !bSubclassed)
             ::DestroyWindow(hWnd);
     }
+}
+
+void CWnd::SetMsgHandled(bool bHandled)
+{
+    g_bMsgHandled = bHandled;
+}
+
+bool CWnd::IsMsgHandled() const
+{
+    return g_bMsgHandled;
 }
 
 CWnd* CWnd::FromHandlePermanent(HWND hWnd)

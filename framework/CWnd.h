@@ -58,8 +58,8 @@ public:
 
     // A handler calls SetMsgHandled(false) to let the message go on to the base class and
     // the default procedure.
-    void SetMsgHandled(bool bHandled) { m_bMsgHandled = bHandled; }
-    bool IsMsgHandled() const { return m_bMsgHandled; }
+    void SetMsgHandled(bool bHandled);
+    bool IsMsgHandled() const;
 
     // Gives modeless dialogs their keyboard handling in the application's loop.
     virtual BOOL PreTranslateMessage(MSG* pMsg);
@@ -76,7 +76,8 @@ protected:
     // control): a control sets itself up for that window here.
     virtual void PreSubclassWindow() {}
     // Runs after the window is gone and the object detached; an object that owns itself may
-    // delete itself here.
+    // delete itself here. A handler that destroys such a window must return at once, with the
+    // message left handled.
     virtual void PostNcDestroy() {}
 
     void Attach(HWND hWnd);
@@ -96,5 +97,4 @@ private:
     static LRESULT CALLBACK CbtHookProc(int nCode, WPARAM wParam, LPARAM lParam);
 
     WNDPROC m_pfnSuper = nullptr;
-    bool m_bMsgHandled = true;
 };

@@ -51,6 +51,7 @@ using CBrush = CGdiObject<HBRUSH>;
 using CFont = CGdiObject<HFONT>;
 using CBitmap = CGdiObject<HBITMAP>;
 using CRgn = CGdiObject<HRGN>;
+using CPalette = CGdiObject<HPALETTE>;
 
 // Selects an object for one scope.
 class CSelectObject

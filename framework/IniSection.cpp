@@ -136,3 +136,29 @@ std::string SetIniKeys(std::string_view file, std::string_view section, const st
     }
     return out;
 }
+
+std::optional<std::vector<IniLine>> FindIniSectionLines(std::string_view file, std::string_view section)
+{
+    std::optional<std::vector<IniLine>> lines;
+    std::size_t nLine = 1;
+    for (std::size_t nPos = 0; nPos < file.size(); nPos = NextLine(file, nPos), ++nLine)
+    {
+        std::string_view line = file.substr(nPos, NextLine(file, nPos) - nPos);
+        if (!line.empty() && line.back() == '\n')
+            line.remove_suffix(1);
+        if (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
+        if (IsHeader(line))
+        {
+            if (lines)
+                break;
+            if (IsHeaderOf(line, section))
+                lines.emplace();
+        }
+        else if (lines && !Trim(line).empty() && Trim(line).front() != ';')
+        {
+            lines->push_back({nLine, line});
+        }
+    }
+    return lines;
+}

@@ -1,4 +1,5 @@
-// Replacing one section of an INI file's text, or some keys of it. The platform's WritePrivateProfileSectionA
+// Reading one section of an INI file's text line by line, replacing one section, or setting
+// some keys of it. The platform's WritePrivateProfileSectionA
 // cannot be used for task lines: Wine keeps only entries of the form key=value and drops
 // every other line, which would empty the time table on the first save.
 #pragma once
@@ -26,3 +27,15 @@ struct IniKey
 // in every section of that name; the old lines of these keys are dropped wherever they stood.
 // A missing section is appended at the end.
 std::string SetIniKeys(std::string_view file, std::string_view section, const std::vector<IniKey>& keys);
+
+// One line of a section and where it stands in the file, counted from 1.
+struct IniLine
+{
+    std::size_t nLine = 0;
+    std::string_view text;
+    bool operator==(const IniLine&) const = default;
+};
+
+// The lines of the first [section] (matched without regard to case), without their line
+// ends; blank lines and comments (";" first) are left out. None when there is no such section.
+std::optional<std::vector<IniLine>> FindIniSectionLines(std::string_view file, std::string_view section);

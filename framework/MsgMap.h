@@ -43,19 +43,19 @@ template <typename C, typename R, typename... A> struct MemberOf<R (C::*)(A...)>
 template <auto Pfn> using ClassOf = typename MemberOf<decltype(Pfn)>::Class;
 
 // A handler may call SetMsgHandled(false) to ask for default processing. The flag is saved
-// and restored around each handler, so a message sent to the window from inside a handler
-// does not change the answer of the outer one.
+// and restored around each handler, so a message sent from inside a handler does not change
+// the answer of the outer one. The scope never touches the window's object: a handler may
+// destroy a window whose object deletes itself.
 class HandlerScope
 {
 public:
-    explicit HandlerScope(CWnd* pWnd);
+    HandlerScope();
     ~HandlerScope();
     HandlerScope(const HandlerScope&) = delete;
     HandlerScope& operator=(const HandlerScope&) = delete;
     bool Handled() const;
 
 private:
-    CWnd* m_pWnd;
     bool m_bOuter;
 };
 
@@ -70,7 +70,7 @@ template <auto Pfn> constexpr MsgMapEntry MapCreate()
     MsgMapEntry e;
     e.uMsg = WM_CREATE;
     e.pfnThunk = [](CWnd* p, WPARAM, LPARAM l, LRESULT& r) {
-        msgmap_detail::HandlerScope scope(p);
+        msgmap_detail::HandlerScope scope;
         r = (static_cast<T*>(p)->*Pfn)(reinterpret_cast<CREATESTRUCT*>(l));
         return scope.Handled();
     };
@@ -86,7 +86,7 @@ template <auto Pfn> constexpr MsgMapEntry MapTimer()
     MsgMapEntry e;
     e.uMsg = WM_TIMER;
     e.pfnThunk = [](CWnd* p, WPARAM w, LPARAM, LRESULT& r) {
-        msgmap_detail::HandlerScope scope(p);
+        msgmap_detail::HandlerScope scope;
         (static_cast<T*>(p)->*Pfn)(static_cast<UINT_PTR>(w));
         r = 0;
         return scope.Handled();
@@ -103,7 +103,7 @@ template <UINT Msg, auto Pfn> constexpr MsgMapEntry NoArgumentEntry()
     MsgMapEntry e;
     e.uMsg = Msg;
     e.pfnThunk = [](CWnd* p, WPARAM, LPARAM, LRESULT& r) {
-        HandlerScope scope(p);
+        HandlerScope scope;
         (static_cast<T*>(p)->*Pfn)();
         r = 0;
         return scope.Handled();
@@ -139,7 +139,7 @@ template <UINT Msg, auto Pfn> constexpr MsgMapEntry MapMessage()
     MsgMapEntry e;
     e.uMsg = Msg;
     e.pfnThunk = [](CWnd* p, WPARAM w, LPARAM l, LRESULT& r) {
-        msgmap_detail::HandlerScope scope(p);
+        msgmap_detail::HandlerScope scope;
         r = (static_cast<T*>(p)->*Pfn)(w, l);
         return scope.Handled();
     };
@@ -157,7 +157,7 @@ template <UINT Msg, auto Pfn> constexpr MsgMapEntry MapMouse()
     MsgMapEntry e;
     e.uMsg = Msg;
     e.pfnThunk = [](CWnd* p, WPARAM w, LPARAM l, LRESULT& r) {
-        msgmap_detail::HandlerScope scope(p);
+        msgmap_detail::HandlerScope scope;
         const POINT pt{static_cast<short>(LOWORD(l)), static_cast<short>(HIWORD(l))};
         (static_cast<T*>(p)->*Pfn)(static_cast<UINT>(w), pt);
         r = 0;
@@ -178,7 +178,7 @@ template <auto Pfn> constexpr MsgMapEntry CommandEntry(UINT_PTR first, UINT_PTR 
     e.nIdLast = last;
     e.bMatchId = true;
     e.pfnThunk = [](CWnd* p, WPARAM, LPARAM, LRESULT& r) {
-        HandlerScope scope(p);
+        HandlerScope scope;
         (static_cast<T*>(p)->*Pfn)();
         r = 0;
         return scope.Handled();
@@ -207,7 +207,7 @@ template <UINT First, UINT Last, auto Pfn> constexpr MsgMapEntry MapCommandRange
     e.nIdLast = Last;
     e.bMatchId = true;
     e.pfnThunk = [](CWnd* p, WPARAM w, LPARAM, LRESULT& r) {
-        msgmap_detail::HandlerScope scope(p);
+        msgmap_detail::HandlerScope scope;
         (static_cast<T*>(p)->*Pfn)(LOWORD(w));
         r = 0;
         return scope.Handled();
@@ -237,8 +237,44 @@ template <UINT Id, UINT Code, auto Pfn> constexpr MsgMapEntry MapNotify()
     e.nCode = Code;
     e.bMatchCode = true;
     e.pfnThunk = [](CWnd* p, WPARAM, LPARAM l, LRESULT& r) {
-        msgmap_detail::HandlerScope scope(p);
+        msgmap_detail::HandlerScope scope;
         r = (static_cast<T*>(p)->*Pfn)(reinterpret_cast<NMHDR*>(l));
+        return scope.Handled();
+    };
+    return e;
+}
+
+// void OnX(): a notification this control sent its parent (BN_CLICKED, CBN_SELCHANGE, ...),
+// handed back to the control's own object. SetMsgHandled(false) lets the parent have it too.
+template <UINT Code, auto Pfn> constexpr MsgMapEntry MapReflectedControl()
+{
+    using T = msgmap_detail::ClassOf<Pfn>;
+    static_assert(std::is_same_v<decltype(Pfn), void (T::*)()>, "MapReflectedControl expects void OnX()");
+    MsgMapEntry e;
+    e.uMsg = kReflectBase + WM_COMMAND;
+    e.nCode = Code;
+    e.bMatchCode = true;
+    e.pfnThunk = [](CWnd* p, WPARAM, LPARAM, LRESULT& r) {
+        msgmap_detail::HandlerScope scope;
+        (static_cast<T*>(p)->*Pfn)();
+        r = 0;
+        return scope.Handled();
+    };
+    return e;
+}
+
+// void OnX(DRAWITEMSTRUCT*): the parent's WM_DRAWITEM for this owner-drawn control.
+template <auto Pfn> constexpr MsgMapEntry MapReflectedDrawItem()
+{
+    using T = msgmap_detail::ClassOf<Pfn>;
+    static_assert(std::is_same_v<decltype(Pfn), void (T::*)(DRAWITEMSTRUCT*)>,
+                  "MapReflectedDrawItem expects void OnX(DRAWITEMSTRUCT*)");
+    MsgMapEntry e;
+    e.uMsg = kReflectBase + WM_DRAWITEM;
+    e.pfnThunk = [](CWnd* p, WPARAM, LPARAM l, LRESULT& r) {
+        msgmap_detail::HandlerScope scope;
+        (static_cast<T*>(p)->*Pfn)(reinterpret_cast<DRAWITEMSTRUCT*>(l));
+        r = TRUE;
         return scope.Handled();
     };
     return e;

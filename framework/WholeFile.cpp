@@ -3,12 +3,35 @@
 #include "framework/Handle.h"
 #include "framework/Seams.h"
 #include "framework/SystemError.h"
+#include "framework/TextEncoding.h"
 
 #include <algorithm>
 
 namespace {
 
 constexpr DWORD kChunkBytes = 64 * 1024;
+constexpr UINT kShiftJisCodePage = 932;
+
+// Bytes that are not UTF-8 after a byte-order mark become U+FFFD on the way, and "?" at the end.
+std::string Utf8ToShiftJis(std::string_view utf8)
+{
+    if (utf8.empty())
+        return {};
+    int nWide = ::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
+    std::wstring wide(static_cast<size_t>(nWide), L'\0');
+    ::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), wide.data(), nWide);
+    // Code page 932 has nothing beyond the basic plane: a character of two UTF-16 units
+    // becomes one "?", not two.
+    std::erase_if(wide, [](wchar_t ch) { return ch >= 0xDC00 && ch <= 0xDFFF; });
+    for (wchar_t& ch : wide)
+        if (ch >= 0xD800 && ch <= 0xDBFF)
+            ch = L'?';
+    nWide = static_cast<int>(wide.size());
+    const int nBytes = ::WideCharToMultiByte(kShiftJisCodePage, 0, wide.data(), nWide, nullptr, 0, "?", nullptr);
+    std::string sjis(static_cast<size_t>(nBytes), '\0');
+    ::WideCharToMultiByte(kShiftJisCodePage, 0, wide.data(), nWide, sjis.data(), nBytes, "?", nullptr);
+    return sjis;
+}
 
 // The new file is flushed before the move, so that the move can never publish a file whose
 // bytes are still only in the cache.
@@ -70,6 +93,23 @@ BOOL SaveWholeFile(const std::string& strPath, const std::string& strBytes)
         return FALSE;
     }
     return TRUE;
+}
+
+std::optional<std::string> ReadShiftJisFile(const std::string& strPath)
+{
+    std::optional<std::string> strBytes = ReadWholeFile(strPath);
+    if (!strBytes)
+        return std::nullopt;
+    switch (DetectTextEncoding(*strBytes))
+    {
+    case TextEncoding::Utf8WithBom:
+        return Utf8ToShiftJis(std::string_view(*strBytes).substr(3));
+    case TextEncoding::Utf8:
+        return Utf8ToShiftJis(*strBytes);
+    case TextEncoding::ShiftJis:
+        break;
+    }
+    return strBytes;
 }
 
 bool IsMissingFileError(DWORD dwError)

@@ -14,6 +14,10 @@ std::optional<std::string> ReadWholeFile(const std::string& strPath);
 // TRUE when the file now holds exactly these bytes; on FALSE the old file is untouched and
 // GetLastError tells why.
 BOOL SaveWholeFile(const std::string& strPath, const std::string& strBytes);
+// A text file as Shift-JIS (code page 932), whichever encoding it was saved in: UTF-8, with or
+// without a byte-order mark, is converted (a character code page 932 lacks becomes "?");
+// anything else is taken byte for byte. None as for ReadWholeFile.
+std::optional<std::string> ReadShiftJisFile(const std::string& strPath);
 // ReadWholeFile's answer for a file that simply is not there yet.
 bool IsMissingFileError(DWORD dwError);
 

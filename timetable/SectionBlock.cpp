@@ -1,5 +1,6 @@
 #include "timetable/SectionBlock.h"
 
+#include "framework/SjisText.h"
 #include "timetable/TaskLine.h"
 
 std::vector<std::string_view> SplitSectionBlock(std::string_view block)
@@ -49,15 +50,16 @@ std::string FormatTaskSection(const std::vector<const TimeTask*>& tasks)
 
 namespace {
 
-template <typename Result, typename Parse> Result ParseEntries(std::string_view block, Parse parseLine)
+template <typename Result, typename Parse> Result ParseEntries(const std::vector<IniLine>& lines, Parse parseLine)
 {
     Result result;
-    for (std::string_view entry : SplitSectionBlock(block))
+    for (const IniLine& line : lines)
     {
-        auto record = parseLine(entry);
+        auto record = parseLine(line.text, &result.fault);
         if (!record)
         {
             result.ok = false;
+            result.badLine = line;
             break;
         }
         result.records.push_back(std::move(*record));
@@ -65,14 +67,40 @@ template <typename Result, typename Parse> Result ParseEntries(std::string_view 
     return result;
 }
 
+std::vector<IniLine> NumberEntries(std::string_view block)
+{
+    std::vector<IniLine> lines;
+    for (std::string_view entry : SplitSectionBlock(block))
+        lines.push_back({lines.size() + 1, entry});
+    return lines;
+}
+
 } // namespace
+
+TaskSectionParse ParseTaskLines(const std::vector<IniLine>& lines)
+{
+    return ParseEntries<TaskSectionParse>(lines, ParseTaskLine);
+}
+
+HolidaySectionParse ParseHolidayLines(const std::vector<IniLine>& lines)
+{
+    return ParseEntries<HolidaySectionParse>(lines, ParseHolidayLine);
+}
 
 TaskSectionParse ParseTaskSection(std::string_view block)
 {
-    return ParseEntries<TaskSectionParse>(block, ParseTaskLine);
+    return ParseTaskLines(NumberEntries(block));
 }
 
 HolidaySectionParse ParseHolidaySection(std::string_view block)
 {
-    return ParseEntries<HolidaySectionParse>(block, ParseHolidayLine);
+    return ParseHolidayLines(NumberEntries(block));
+}
+
+std::string ShownLine(std::string_view line)
+{
+    constexpr std::size_t kShownBytes = 80;
+    if (line.size() <= kShownBytes)
+        return std::string(line);
+    return CutAtCharBoundary(line, kShownBytes) + "...";
 }

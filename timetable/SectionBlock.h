@@ -2,6 +2,8 @@
 // by NUL, the last followed by a second NUL.
 #pragma once
 
+#include "framework/IniSection.h"
+#include "timetable/TaskLine.h"
 #include "timetable/TimeTask.h"
 
 #include <string>
@@ -23,8 +25,18 @@ template <typename Record> struct SectionParse
 {
     std::vector<Record> records;
     bool ok = true;
+    // When not ok: the malformed line (its number in the file and its text) and its fault.
+    IniLine badLine;
+    LineFault fault = LineFault::None;
 };
 using TaskSectionParse = SectionParse<TimeTask>;
 using HolidaySectionParse = SectionParse<HolidayEntry>;
+TaskSectionParse ParseTaskLines(const std::vector<IniLine>& lines);
+HolidaySectionParse ParseHolidayLines(const std::vector<IniLine>& lines);
+// The same on a block, whose entries are numbered from 1.
 TaskSectionParse ParseTaskSection(std::string_view block);
 HolidaySectionParse ParseHolidaySection(std::string_view block);
+
+// A line as a message shows it: cut at a character boundary after about 80 bytes, "..."
+// marking the cut.
+std::string ShownLine(std::string_view line);

@@ -2,6 +2,7 @@
 
 #include "framework/ColourText.h"
 #include "framework/NumberText.h"
+#include "framework/SjisText.h"
 
 #include <climits>
 #include <vector>
@@ -62,15 +63,28 @@ int ReadColour(std::string_view token)
 // The quoted text that opens at the first quote at or after nFrom. It closes at the first
 // quote after an even number of backslashes (none included); runs of backslashes before a
 // quote are halved, an odd one leaving a literal quote. nEnd is just past the closing quote.
-std::optional<std::string> ReadQuotedText(std::string_view line, std::size_t nFrom, std::size_t& nEnd)
+// bWholeChars: a double-byte character is taken whole, so its second byte is never a
+// backslash of a run.
+std::optional<std::string> ReadQuotedText(std::string_view line, std::size_t nFrom, std::size_t& nEnd,
+                                          LineFault& fault, bool bWholeChars)
 {
     const std::size_t nOpen = line.find('"', nFrom);
     if (nOpen == std::string_view::npos)
+    {
+        fault = LineFault::NoOpeningQuote;
         return std::nullopt;
+    }
+    fault = LineFault::UnclosedQuote;
     std::string text;
     std::size_t i = nOpen + 1;
     while (i < line.size())
     {
+        if (bWholeChars && IsSjisLeadByte(static_cast<unsigned char>(line[i])) && i + 1 < line.size())
+        {
+            text.append(line.substr(i, 2));
+            i += 2;
+            continue;
+        }
         if (line[i] != '\\' && line[i] != '"')
         {
             text += line[i++];
@@ -94,6 +108,7 @@ std::optional<std::string> ReadQuotedText(std::string_view line, std::size_t nFr
         if (nRun % 2 == 0)
         {
             nEnd = i;
+            fault = LineFault::None;
             return text;
         }
         text += '"';
@@ -120,13 +135,19 @@ bool ReadPlainString(std::string_view line, std::size_t& nPos, std::string& valu
     return true;
 }
 
+// The second byte of a double-byte character is no backslash: "表n" stays as it is.
 std::string ExpandControlEscapes(const std::string& text)
 {
     std::string out;
     out.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i)
     {
-        if (text[i] == '\\' && i + 1 < text.size() && (text[i + 1] == 'n' || text[i + 1] == 't'))
+        if (IsSjisLeadByte(static_cast<unsigned char>(text[i])) && i + 1 < text.size())
+        {
+            out += text[i];
+            out += text[++i];
+        }
+        else if (text[i] == '\\' && i + 1 < text.size() && (text[i + 1] == 'n' || text[i + 1] == 't'))
         {
             out += text[i + 1] == 'n' ? '\n' : '\t';
             ++i;
@@ -222,12 +243,17 @@ std::string FormatTaskLine(const TimeTask& task)
     return line;
 }
 
-std::optional<TimeTask> ParseTaskLine(std::string_view line)
+namespace {
+
+std::optional<TimeTask> ReadTaskLine(std::string_view line, LineFault& fault, bool bWholeChars)
 {
     std::vector<std::string_view> tokens;
     std::size_t nPos = 0;
     if (!TakeTokens(line, kTaskFieldCount, tokens, nPos))
+    {
+        fault = LineFault::TooFewFields;
         return std::nullopt;
+    }
     TimeTask task;
     int* numbers[] = {&task.m_nYear, &task.m_nMonth,  &task.m_nDay,         &task.m_nWeekday,
                       &task.m_nHour, &task.m_nMinute, &task.m_nLeadSeconds, &task.m_nShowSeconds};
@@ -236,29 +262,60 @@ std::optional<TimeTask> ParseTaskLine(std::string_view line)
     task.m_crText = ReadColour(tokens[8]);
     task.m_crBack = ReadColour(tokens[9]);
 
-    std::optional<std::string> text = ReadQuotedText(line, nPos, nPos);
+    std::optional<std::string> text = ReadQuotedText(line, nPos, nPos, fault, bWholeChars);
     if (!text)
         return std::nullopt;
     task.m_strText = ExpandControlEscapes(*text);
     if (!ReadPlainString(line, nPos, task.m_strSound) || !ReadPlainString(line, nPos, task.m_strExtra))
+    {
+        fault = LineFault::UnclosedQuote;
         return std::nullopt;
+    }
     return task;
 }
 
-std::optional<HolidayEntry> ParseHolidayLine(std::string_view line)
+std::optional<HolidayEntry> ReadHolidayLine(std::string_view line, LineFault& fault, bool bWholeChars)
 {
     std::vector<std::string_view> tokens;
     std::size_t nPos = 0;
     if (!TakeTokens(line, kHolidayFieldCount, tokens, nPos))
+    {
+        fault = LineFault::TooFewFields;
         return std::nullopt;
+    }
     HolidayEntry holiday;
     holiday.m_nYear = ReadNumber(tokens[0]);
     holiday.m_nMonth = ReadNumber(tokens[1]);
     holiday.m_nDay = ReadNumber(tokens[2]);
     holiday.m_crColor = ReadColour(tokens[3]);
-    std::optional<std::string> name = ReadQuotedText(line, nPos, nPos);
+    std::optional<std::string> name = ReadQuotedText(line, nPos, nPos, fault, bWholeChars);
     if (!name)
         return std::nullopt;
     holiday.m_strName = std::move(*name);
     return holiday;
+}
+
+// As the line has always been read; failing that, with double-byte characters taken whole.
+template <typename Record, typename Read>
+std::optional<Record> ReadEitherWay(std::string_view line, LineFault* pFault, Read read)
+{
+    LineFault fault = LineFault::None;
+    std::optional<Record> record = read(line, fault, false);
+    if (!record)
+        record = read(line, fault, true);
+    if (pFault != nullptr)
+        *pFault = record ? LineFault::None : fault;
+    return record;
+}
+
+} // namespace
+
+std::optional<TimeTask> ParseTaskLine(std::string_view line, LineFault* pFault)
+{
+    return ReadEitherWay<TimeTask>(line, pFault, ReadTaskLine);
+}
+
+std::optional<HolidayEntry> ParseHolidayLine(std::string_view line, LineFault* pFault)
+{
+    return ReadEitherWay<HolidayEntry>(line, pFault, ReadHolidayLine);
 }

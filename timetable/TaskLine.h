@@ -11,9 +11,21 @@
 // quoted sound and extra strings when they are not empty.
 std::string FormatTaskLine(const TimeTask& task);
 
-// nullopt is a format error: fewer than ten fields, or a missing quote.
-std::optional<TimeTask> ParseTaskLine(std::string_view line);
-std::optional<HolidayEntry> ParseHolidayLine(std::string_view line);
+// What makes a line unreadable.
+enum class LineFault
+{
+    None,
+    TooFewFields,   // fewer than ten fields (four in a holiday line)
+    NoOpeningQuote, // no quoted text after the fields
+    UnclosedQuote,  // a quoted string that never closes
+};
+
+// nullopt is a format error, and *pFault says which. A line that reads as it always has
+// is taken so; only a line that would fail is read once more with Shift-JIS characters
+// taken whole, so that a text ending in a character whose second byte is a backslash (ソ,
+// 表, 予, ...), as people write them by hand, closes at its quote.
+std::optional<TimeTask> ParseTaskLine(std::string_view line, LineFault* pFault = nullptr);
+std::optional<HolidayEntry> ParseHolidayLine(std::string_view line, LineFault* pFault = nullptr);
 
 // The text as written between its quotes, and back. A quote is written as \" and a run of
 // backslashes before a quote or at the end is doubled, so both survive; older files, which

@@ -38,6 +38,18 @@ TEST(TaskSection, ReadsUntilTheFirstBadLineAndKeepsWhatCameBefore)
     EXPECT_FALSE(parsed.ok);
     ASSERT_EQ(1u, parsed.records.size());
     EXPECT_EQ("first", parsed.records[0].m_strText);
+    EXPECT_EQ((IniLine{2, "broken"}), parsed.badLine);
+    EXPECT_EQ(LineFault::TooFewFields, parsed.fault);
+}
+
+TEST(TaskSection, AShownLineIsCutBetweenCharactersAfterEightyBytes)
+{
+    const std::string strAscii(80, 'a');
+    EXPECT_EQ(strAscii, ShownLine(strAscii));
+    EXPECT_EQ(strAscii + "...", ShownLine(strAscii + "b"));
+    // A two-byte character across the 80th byte goes whole to the cut.
+    const std::string strKanji = std::string(79, 'a') + "\x95\x5c" + "b";
+    EXPECT_EQ(std::string(79, 'a') + "...", ShownLine(strKanji));
 }
 
 TEST(HolidaySection, ReadsInFileOrder)

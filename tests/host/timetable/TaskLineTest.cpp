@@ -101,22 +101,56 @@ TEST(TaskLine, ReadsNumbersLikeTheOldReader)
     EXPECT_EQ("e", task->m_strExtra);
 }
 
-TEST(TaskLine, RefusesMalformedLines)
+TEST(TaskLine, RefusesMalformedLinesAndSaysWhy)
 {
-    const char* const bad[] = {
-        "",
-        "* * * * * * * * *",                   // nine fields
-        "* * * * * * * * * \"text\"",          // the quote is the tenth token's start, no text
-        "* * * * * * * * * *",                 // no text at all
-        "* * * * * * * * * * \"unterminated",  // no closing quote
-        "* * * * * * * * * * \"ends\\\"",      // the closing quote is escaped
-        "* * * * * * * * * * \"t\" \"sound",   // unterminated sound
-        "* * * * * * * * * * \"t\" \"s\" \"e", // unterminated extra
+    const struct
+    {
+        const char* line;
+        LineFault fault;
+    } bad[] = {
+        {"", LineFault::TooFewFields},
+        {"* * * * * * * * *", LineFault::TooFewFields},
+        {"* * * * * * * * * \"text\"", LineFault::NoOpeningQuote}, // the quote starts the tenth token
+        {"* * * * * * * * * *", LineFault::NoOpeningQuote},
+        {"* * * * * * * * * * \"unterminated", LineFault::UnclosedQuote},
+        {"* * * * * * * * * * \"ends\\\"", LineFault::UnclosedQuote}, // the closing quote is escaped
+        {"* * * * * * * * * * \"t\" \"sound", LineFault::UnclosedQuote},
+        {"* * * * * * * * * * \"t\" \"s\" \"e", LineFault::UnclosedQuote},
     };
-    for (const char* line : bad)
-        EXPECT_FALSE(ParseTaskLine(line)) << line;
+    for (const auto& row : bad)
+    {
+        LineFault fault = LineFault::None;
+        EXPECT_FALSE(ParseTaskLine(row.line, &fault)) << row.line;
+        EXPECT_EQ(row.fault, fault) << row.line;
+    }
     // Something after the text without any quote is ignored.
     EXPECT_TRUE(ParseTaskLine("* * * * * * * * * * \"t\" junk"));
+}
+
+TEST(TaskLine, HandWrittenShiftJisTextsEndingInABackslashByteRead)
+{
+    // 予定表 ends in 0x5C, the second byte of 表; a file written by hand puts the quote right
+    // after it. A second byte is never a backslash escape either.
+    const struct
+    {
+        const char* line;
+        const char* text;
+        const char* sound;
+    } rows[] = {
+        {"* * * * * * * * * * \"\x97\x5c\x92\xe8\x95\x5c\"", "\x97\x5c\x92\xe8\x95\x5c", ""},
+        {"* * * * * * * * * * \"\x83\x5c\" \"C:\\a.wav\" \"x\"", "\x83\x5c", "C:\\a.wav"},
+        {"* * * * * * * * * * \"\x95\x5cn\x95\x5ct\"", "\x95\x5cn\x95\x5ct", ""},
+    };
+    for (const auto& row : rows)
+    {
+        const std::optional<TimeTask> read = ParseTaskLine(row.line);
+        ASSERT_TRUE(read) << row.line;
+        EXPECT_EQ(row.text, read->m_strText);
+        EXPECT_EQ(row.sound, read->m_strSound);
+    }
+    const std::optional<HolidayEntry> holiday = ParseHolidayLine("* 1 1 FF0000 \"\x95\x5c\"");
+    ASSERT_TRUE(holiday);
+    EXPECT_EQ("\x95\x5c", holiday->m_strName);
 }
 
 TEST(TaskLine, TextsSurviveSavingAndLoading)

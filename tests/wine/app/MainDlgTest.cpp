@@ -2,6 +2,8 @@
 // dialogs and EXIT while one of them runs modally.
 #include "app/AppSettings.h"
 #include "app/CMainDlg.h"
+#include "app/SettingsStore.h"
+#include "config/CConfigDlg.h"
 #include "framework/CWinApp.h"
 #include "res/resource.h"
 #include "tests/wine/support/FakeClock.h"
@@ -193,7 +195,9 @@ TEST_F(MainDlg, TooFewReservedTasksEndTheStart)
         WriteTimeTable(strReserve);
         EXPECT_FALSE(dlg.Create(IDD_MAIN));
         EXPECT_FALSE(dlg.IsWindow());
-        const std::vector<std::string> expected = {"ERROR: Time Table Format error"};
+        const std::vector<std::string> expected = {"ERROR: Time Table Format error\nファイル：" +
+                                                   m_folder.PathOf("TimeTable.ini") +
+                                                   "\nセクション：[TIMETABLE_RESERVE]\n理由：予約タスクが2つ必要です"};
         EXPECT_EQ(expected, m_box.m_texts);
     }
 }
@@ -252,6 +256,35 @@ TEST_F(MainDlg, AHotKeyTakenElsewhereShowsBothMessagesInOrder)
     EXPECT_EQ("ホットキーの設定に失敗しました。\n既に別のアプリケーションで使用している可能性があります\n", m_box.m_texts[0]);
     EXPECT_EQ("ホットキーの設定をして下さい。", m_box.m_texts[1]);
     EXPECT_EQ(0, TheSettings().HOTKEY);
+    ::UnregisterHotKey(other.m_hWnd, 1);
+}
+
+TEST_F(MainDlg, AKeyTakenWhileConfigRunsEndsTheProgramButTheFileKeepsTheUsersKey)
+{
+    WriteTimeTable(TimedTask("r0") + TimedTask("r1"));
+    const std::string strHotKeyLine = "HOTKEY=" + std::to_string(kTestVirtualKey << 16) + "\r\n";
+    m_folder.Write("Tempiva.ini", "[TEMPIVA]\r\n" + strHotKeyLine);
+    ASSERT_TRUE(LoadSettingsFrom(m_folder.PathOf("Tempiva.ini")));
+    ASSERT_TRUE(m_dlg.Create(IDD_MAIN));
+    CDialog other(IDD_MAIN);
+    ASSERT_TRUE(other.Create(IDD_MAIN));
+    m_dlg.m_configStep = [&other](CScriptedDialog& config) {
+        // Another program takes the key while the dialog runs; the user changes a setting
+        // the file must keep, then cancels.
+        EXPECT_TRUE(::RegisterHotKey(other.m_hWnd, 1, 0, kTestVirtualKey));
+        TheSettings().DRAW_SEC = 321;
+        config.EndDialog(IDCANCEL);
+    };
+    m_dlg.PostMessage(WM_COMMAND, ID_CONFIG);
+    RunUntilQuit();
+    EXPECT_FALSE(m_dlg.IsWindow());
+    const std::vector<std::string> expected = {kHotKeyRefusedText, "ホットキーの設定ができないので終了します。"};
+    EXPECT_EQ(expected, m_box.m_texts);
+    EXPECT_EQ(0, TheSettings().HOTKEY);
+    SaveSettings();
+    const std::string strFile = m_folder.Read("Tempiva.ini").value_or("");
+    EXPECT_NE(std::string::npos, strFile.find(strHotKeyLine)) << strFile;
+    EXPECT_NE(std::string::npos, strFile.find("DRAW_SEC=321\r\n")) << strFile;
     ::UnregisterHotKey(other.m_hWnd, 1);
 }
 

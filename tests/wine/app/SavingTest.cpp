@@ -9,9 +9,12 @@
 #include "tests/wine/support/FakeMessageBox.h"
 #include "tests/wine/support/ScratchFolder.h"
 #include "tests/wine/support/ThreadWindows.h"
+#include "tests/wine/support/TimerSteps.h"
 #include "timetable/TaskFile.h"
 
 #include <gtest/gtest.h>
+
+#include <commctrl.h>
 
 namespace {
 
@@ -157,6 +160,24 @@ TEST_F(Saving, AFailedTimeTableSaveAfterOkIsReportedOnceWithItsPath)
     }
     ASSERT_EQ(1u, m_box.m_texts.size());
     EXPECT_EQ(0u, m_box.m_texts[0].find(m_folder.PathOf("TimeTable.ini") + " を保存できませんでした。\n"));
+    dlg.SendMessage(WM_COMMAND, ID_APP_EXIT);
+}
+
+TEST_F(Saving, AFailedSettingsSaveAfterConfigsOkIsReportedOnceWithItsPath)
+{
+    INITCOMMONCONTROLSEX icc{sizeof icc, ICC_HOTKEY_CLASS};
+    ::InitCommonControlsEx(&icc);
+    m_folder.Write("TimeTable.ini", "[TIMETABLE_RESERVE]\r\n" + kTask + kTask + "[TIMETABLE]\r\n");
+    CMainDlg dlg(m_folder.Path()); // with the real configuration dialog
+    ASSERT_TRUE(dlg.Create(IDD_MAIN));
+    {
+        CFailingFileSystem disk(4, 0); // the move
+        CTimerSteps confirm({AnswerDialog(IDOK)});
+        dlg.SendMessage(WM_COMMAND, ID_CONFIG);
+    }
+    ASSERT_EQ(1u, m_box.m_texts.size());
+    EXPECT_EQ(0u, m_box.m_texts[0].find(m_folder.PathOf("Tempiva.ini") + " を保存できませんでした。\n"));
+    EXPECT_TRUE(dlg.IsWindow()) << "the program goes on";
     dlg.SendMessage(WM_COMMAND, ID_APP_EXIT);
 }
 

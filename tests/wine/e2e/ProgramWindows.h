@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
 // The greeting of a first start, before Tempiva.ini exists.
@@ -48,6 +49,24 @@ inline HWND WaitForPanel(const CProgramUnderTest& program, DWORD nTimeoutMs = 10
     HWND hPanel = nullptr;
     WaitUntil([&] { return (hPanel = FindPanel(program)) != nullptr; }, nTimeoutMs);
     return hPanel;
+}
+
+// The program's window of this class and caption, visible, or none.
+inline HWND FindWindowOf(const CProgramUnderTest& program, const std::string& strClass,
+                         const std::string& strCaption)
+{
+    for (HWND hWnd : program.Windows())
+        if (::IsWindowVisible(hWnd) && WindowClass(hWnd) == strClass && WindowText(hWnd) == strCaption)
+            return hWnd;
+    return nullptr;
+}
+
+inline HWND WaitForConfigDialog(const CProgramUnderTest& program, DWORD nTimeoutMs = 10000)
+{
+    HWND hDialog = nullptr;
+    WaitUntil([&] { return (hDialog = FindWindowOf(program, "#32770", "Tempiva 設定")) != nullptr; },
+              nTimeoutMs);
+    return hDialog;
 }
 
 // EXIT, and the program must end with 0.

@@ -2,8 +2,11 @@
 #include "res/resource.h"
 #include "tests/wine/driver/CProgramUnderTest.h"
 #include "tests/wine/e2e/ProgramWindows.h"
+#include "tests/wine/support/Screenshot.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace {
 
@@ -93,24 +96,39 @@ TEST_F(TempivaStartUp, ASecondCopyEndsSilentlyAndTouchesNoFile)
     ExitAndExpectZero(first);
 }
 
-TEST_F(TempivaStartUp, TimeTableFormatErrorsEndTheProgram)
+TEST_F(TempivaStartUp, TimeTableFormatErrorsNameTheFileTheLineAndTheReasonAndEndTheProgram)
 {
-    const std::string timeTables[] = {
-        "",                                                             // no TimeTable.ini at all
-        "[TIMETABLE_RESERVE]\r\n" + TimedTask("only one"),              // one reserved task
-        "[TIMETABLE_RESERVE]\r\n" + TimedTask("r0") + TimedTask("r1") + // a malformed task
-            "[TIMETABLE]\r\n   *  *  * 02 12 00\r\n",
+    const std::string strBad = "   *  *  * 02 12 00 10 30 FF0000      *  \"Lunch|Go";
+    const struct
+    {
+        std::string strTimeTable;
+        std::string strDetails;
+    } rows[] = {
+        {"", "\n理由：ファイルがありません"},
+        {"[TIMETABLE_RESERVE]\r\n" + TimedTask("only one"), "\nセクション：[TIMETABLE_RESERVE]\n理由：予約タスクが2つ必要です"},
+        {"[TIMETABLE_RESERVE]\r\n" + TimedTask("r0") + TimedTask("r1") + "[TIMETABLE]\r\n" + TimedTask("good") +
+             "; a comment\r\n" + strBad + "\r\n" + TimedTask("never read"),
+         "\nセクション：[TIMETABLE]\n7 行目：" + strBad + "\n理由：引用符が閉じていません"},
     };
-    for (const std::string& strTimeTable : timeTables)
+    for (const auto& row : rows)
     {
         CScratchFolder folder;
         folder.Write("Tempiva.ini", SettingsWithHotKey(VK_F17));
-        if (!strTimeTable.empty())
-            folder.Write("TimeTable.ini", strTimeTable);
+        if (!row.strTimeTable.empty())
+            folder.Write("TimeTable.ini", row.strTimeTable);
         CProgramUnderTest program(folder);
         ASSERT_TRUE(program.Start());
-        ExpectMessageAndAnswer(program, kFormatError);
-        EXPECT_TRUE(program.WaitForExit(kWaitMs)) << strTimeTable;
+        if (&row == &rows[2])
+        {
+            // For the README: the message a user with a broken line sees.
+            const std::optional<CMessageBoxView> box = program.WaitForMessageBox(kWaitMs);
+            ASSERT_TRUE(box);
+            ::Sleep(300);
+            Screenshot(WindowRect(box->m_hWnd), "format-error.png");
+        }
+        ExpectMessageAndAnswer(program, std::string(kFormatError) + "\nファイル：" + folder.PathOf("TimeTable.ini") +
+                                            row.strDetails);
+        EXPECT_TRUE(program.WaitForExit(kWaitMs)) << row.strTimeTable;
         // The settings are saved at every end of the first copy.
         EXPECT_NE(std::string::npos, folder.Read("Tempiva.ini").value_or("").find("USE_NTP=0"));
     }
@@ -126,7 +144,7 @@ TEST_F(TempivaStartUp, AMissingHolidayFileIsNoError)
     ExitAndExpectZero(program);
 }
 
-TEST_F(TempivaStartUp, AHotKeyTakenByAnotherProgramShowsBothMessagesInOrder)
+TEST_F(TempivaStartUp, AHotKeyTakenByAnotherProgramAsksForANewOneAndCancellingKeepsTheFilesKey)
 {
     WriteStandardFiles(VK_F18);
     ASSERT_TRUE(::RegisterHotKey(nullptr, 7, 0, VK_F18));
@@ -135,13 +153,16 @@ TEST_F(TempivaStartUp, AHotKeyTakenByAnotherProgramShowsBothMessagesInOrder)
     ExpectMessageAndAnswer(program,
                            "ホットキーの設定に失敗しました。\n既に別のアプリケーションで使用している可能性があります\n");
     ExpectMessageAndAnswer(program, "ホットキーの設定をして下さい。");
-    // Without a hot key chosen in the configuration the program ends.
-    for (int i = 0; i < 2 && program.IsRunning(); ++i)
-        if (std::optional<CMessageBoxView> box = program.WaitForMessageBox(1000))
-            box->Press(IDOK);
+    // The configuration dialog asks for a key; cancelled, the program ends.
+    HWND hDialog = WaitForConfigDialog(program, kWaitMs);
+    ASSERT_NE(nullptr, hDialog);
+    ::PostMessageA(hDialog, WM_COMMAND, IDCANCEL, 0);
     EXPECT_TRUE(program.WaitForExit(kWaitMs));
     ::UnregisterHotKey(nullptr, 7);
-    EXPECT_NE(std::string::npos, m_folder.Read("Tempiva.ini").value_or("").find("HOTKEY=0\r\n"));
+    // Every setting is saved, but the user's own key stays for the next start to try again.
+    const std::string strFile = m_folder.Read("Tempiva.ini").value_or("");
+    EXPECT_NE(std::string::npos, strFile.find("HOTKEY=" + std::to_string(VK_F18 << 16) + "\r\n")) << strFile;
+    EXPECT_NE(std::string::npos, strFile.find("USE_NTP=0\r\n")) << strFile;
 }
 
 TEST_F(TempivaStartUp, ExitWritesTheWholeSettingsFile)
@@ -156,4 +177,36 @@ TEST_F(TempivaStartUp, ExitWritesTheWholeSettingsFile)
     EXPECT_NE(std::string::npos, strFile.find("FONT_NAME=ＭＳ Ｐゴシック\r\n"));
     EXPECT_NE(std::string::npos, strFile.find("SERVER2=ntp.two.example\r\n"));
     EXPECT_EQ(std::string::npos, strFile.find("SERVER1"));
+}
+
+TEST_F(TempivaStartUp, AUtf8TimeTableShowsItsJapaneseAsTheShiftJisOneDoes)
+{
+    // Reserved task 0 runs at start-up with a notice: from a file saved as UTF-8 without a
+    // byte-order mark, and from the same file in Shift-JIS. The notices must look the same.
+    const std::string strUtf8 = "\xE3\x82\xBD\xE3\x83\x95\xE3\x83\x88\xE8\xA1\xA8\xE7\xA4\xBA\xE3\x83\x9D"
+                                "\xE3\x81\xAE\xE4\xBA\x88\xE5\xAE\x9A\xE8\xA1\xA8";
+    const std::string strSjis = "ソフト表示ポの予定表";
+    std::vector<std::uint32_t> pictures[2];
+    for (int i = 0; i < 2; ++i)
+    {
+        CScratchFolder folder;
+        folder.Write("Tempiva.ini", SettingsWithHotKey(VK_F18));
+        folder.Write("TimeTable.ini", "[TIMETABLE_RESERVE]\r\n   *  *  *  *  *  *  *  *      *      *  \"" +
+                                          (i == 0 ? strUtf8 : strSjis) + "\"\r\n" + TimedTask("r1") +
+                                          "[TIMETABLE]\r\n");
+        ::SetCursorPos(0, 0);
+        CProgramUnderTest program(folder);
+        ASSERT_TRUE(program.Start());
+        ASSERT_TRUE(WaitUntil([&] { return ToolWindows(program).size() == 2; }, kWaitMs));
+        EXPECT_FALSE(program.WaitForMessageBox(0));
+        HWND hPanel = FindPanel(program);
+        const std::vector<HWND> windows = ToolWindows(program);
+        HWND hNotice = windows[0] == hPanel ? windows[1] : windows[0];
+        ::Sleep(500); // painted, and still in the first page's rest of three seconds
+        pictures[i] = Screenshot(WindowRect(hNotice), i == 0 ? "notice-utf8.png" : "notice-sjis.png");
+        ExitAndExpectZero(program);
+    }
+    EXPECT_EQ(pictures[1], pictures[0]);
+    const size_t nText = static_cast<size_t>(std::count(pictures[0].begin(), pictures[0].end(), 0x000000u));
+    EXPECT_GT(nText, 100u) << "the text in RGB_ON";
 }

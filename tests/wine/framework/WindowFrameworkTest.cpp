@@ -9,6 +9,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstddef>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -171,6 +174,53 @@ TEST(WindowFramework, MapsDispatchTypedAndFallThroughWhenNotHandled)
     derived.SendMessage(WM_COMMAND, MAKEWPARAM(201, 0));
     const std::vector<std::string> expectedDerived = {"derived", "range:201"};
     EXPECT_EQ(expectedDerived, derived.m_log);
+}
+
+namespace {
+
+// A window that owns itself and destroys itself from its own handler. Its memory stays
+// reserved and poisoned after the delete, so a write into the dead object shows.
+class CSelfDeletingWnd : public CWnd
+{
+public:
+    static void* operator new(size_t) { return s_block; }
+    static void operator delete(void* p)
+    {
+        std::memset(p, 0xDD, sizeof(CSelfDeletingWnd));
+        s_bDeleted = true;
+    }
+    LRESULT OnProbe(WPARAM, LPARAM)
+    {
+        DestroyWindow();
+        return 7;
+    }
+    alignas(std::max_align_t) static inline unsigned char s_block[256];
+    static inline bool s_bDeleted = false;
+
+protected:
+    void PostNcDestroy() override { delete this; }
+    DECLARE_MSG_MAP()
+};
+
+BEGIN_MSG_MAP(CSelfDeletingWnd, CWnd)
+    MapMessage<WM_APP_PROBE, &CSelfDeletingWnd::OnProbe>(),
+END_MSG_MAP()
+
+} // namespace
+
+TEST(WindowFramework, AWindowMayDeleteItsObjectFromItsOwnHandler)
+{
+    static_assert(sizeof(CSelfDeletingWnd) <= sizeof(CSelfDeletingWnd::s_block));
+    auto* pWnd = new CSelfDeletingWnd;
+    ASSERT_TRUE(CreateProbe(*pWnd, "self"));
+    HWND hWnd = pWnd->m_hWnd;
+    EXPECT_EQ(7, ::SendMessageA(hWnd, WM_APP_PROBE, 0, 0));
+    EXPECT_TRUE(CSelfDeletingWnd::s_bDeleted);
+    EXPECT_FALSE(::IsWindow(hWnd));
+    const size_t nSize = sizeof(CSelfDeletingWnd);
+    EXPECT_EQ(nSize, static_cast<size_t>(
+                         std::count(CSelfDeletingWnd::s_block, CSelfDeletingWnd::s_block + nSize, 0xDD)))
+        << "the framework wrote into the deleted object";
 }
 
 TEST(WindowFramework, ModalDialogEndsByEndDialogFromATimer)

@@ -93,17 +93,36 @@ TEST_F(TaskFile, MissingFileOrSectionLoadsNothing)
     EXPECT_TRUE(m_box.m_texts.empty());
 }
 
-TEST_F(TaskFile, AMalformedLineIsReportedAndTheLinesBeforeItStay)
+TEST_F(TaskFile, AMalformedLineIsReportedWithItsNumberAndTheLinesBeforeItStay)
 {
-    m_folder.Write("TimeTable.ini", "[TIMETABLE]\r\n"
-                                    "   *  *  *  *  *  *  *  *      *      *  \"good\"\r\n"
-                                    "   *  *  * 02 12\r\n");
-    TaskList tasks;
-    EXPECT_FALSE(LoadTaskSection(Path(), tasks, "TIMETABLE"));
-    ASSERT_EQ(1u, m_box.m_texts.size());
-    EXPECT_EQ(kFormatError, m_box.m_texts[0]);
-    ASSERT_EQ(1u, tasks.size());
-    EXPECT_EQ("good", tasks[0]->m_strText);
+    const std::string strLong = "   *  *  * 02 12 00 10 30 FF0000      *  \"" + std::string(37, 'x') + "表示";
+    const struct
+    {
+        std::string strLine;
+        std::string strShown;
+        const char* pszReason;
+    } rows[] = {
+        {"   *  *  * 02 12", "   *  *  * 02 12", "項目が足りません"},
+        {"   *  *  * 02 12 00 10 30 FF0000      *", "   *  *  * 02 12 00 10 30 FF0000      *",
+         "引用符で囲んだ文字列がありません"},
+        // Over 80 bytes: cut before the character that would be split.
+        {strLong + "\" \"no end", strLong.substr(0, 79) + "...", "引用符が閉じていません"},
+    };
+    for (const auto& row : rows)
+    {
+        m_box.m_texts.clear();
+        m_folder.Write("TimeTable.ini", "[OTHER]\r\n\r\n[TIMETABLE]\r\n"
+                                        "   *  *  *  *  *  *  *  *      *      *  \"good\"\r\n" +
+                                            row.strLine + "\r\n");
+        TaskList tasks;
+        EXPECT_FALSE(LoadTaskSection(Path(), tasks, "TIMETABLE"));
+        ASSERT_EQ(1u, m_box.m_texts.size());
+        EXPECT_EQ(std::string(kFormatError) + "\nファイル：" + Path() + "\nセクション：[TIMETABLE]\n5 行目：" +
+                      row.strShown + "\n理由：" + row.pszReason,
+                  m_box.m_texts[0]);
+        ASSERT_EQ(1u, tasks.size());
+        EXPECT_EQ("good", tasks[0]->m_strText);
+    }
 }
 
 TEST_F(TaskFile, HolidaysReadInFileOrderFromShiftJisText)
@@ -122,4 +141,38 @@ TEST_F(TaskFile, HolidaysReadInFileOrderFromShiftJisText)
     holidays.clear();
     EXPECT_FALSE(LoadHolidaySection(m_folder.PathOf("Holiday.ini"), holidays, "HOLIDAY"));
     EXPECT_EQ(1u, m_box.m_texts.size());
+}
+
+TEST_F(TaskFile, FilesSavedAsUtf8ReadAsShiftJisAndShiftJisFilesByteForByte)
+{
+    // "ソフト表示ポ|予定表": second bytes \ and | in Shift-JIS, and a text ending in one.
+    const std::string strUtf8Text = "\xE3\x82\xBD\xE3\x83\x95\xE3\x83\x88\xE8\xA1\xA8\xE7\xA4\xBA\xE3\x83\x9D|"
+                                    "\xE4\xBA\x88\xE5\xAE\x9A\xE8\xA1\xA8";
+    const std::string strSjisText = "ソフト表示ポ|予定表";
+    const std::string strLine = "   *  *  *  *  *  *  *  *      *      *  \"%s\" \"C:\\s\\c.wav\"\r\n";
+    const auto file = [&](const std::string& strText) {
+        std::string strFile = "[TIMETABLE]\r\n" + strLine;
+        return strFile.replace(strFile.find("%s"), 2, strText);
+    };
+    const struct
+    {
+        std::string strBytes;
+        std::string strExpected;
+    } rows[] = {
+        {file(strUtf8Text), strSjisText},
+        {"\xEF\xBB\xBF" + file(strUtf8Text), strSjisText},
+        {file(strSjisText), strSjisText},
+        // Not in code page 932: an emoji becomes "?".
+        {file("a\xF0\x9F\x98\x80" "b"), "a?b"},
+    };
+    for (const auto& row : rows)
+    {
+        m_folder.Write("TimeTable.ini", row.strBytes);
+        TaskList tasks;
+        ASSERT_TRUE(LoadTaskSection(Path(), tasks, "TIMETABLE")) << row.strBytes;
+        ASSERT_EQ(1u, tasks.size());
+        EXPECT_EQ(row.strExpected, tasks[0]->m_strText);
+        EXPECT_EQ("C:\\s\\c.wav", tasks[0]->m_strSound);
+    }
+    EXPECT_TRUE(m_box.m_texts.empty());
 }

@@ -1,0 +1,202 @@
+// The colour picker button and its popup in real windows: the swatches' pixels, the marked
+// opening colour, the notifications in order for mouse, keys and "More Colors...", a popup
+// that cannot be made, and the button's face.
+#include "config/CColorButton.h"
+#include "config/CColourPopup.h"
+#include "framework/WndClass.h"
+#include "tests/wine/support/ThreadWindows.h"
+#include "tests/wine/support/TimerSteps.h"
+#include "tests/wine/support/WindowPicture.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+
+namespace {
+
+constexpr int kButtonId = 77;
+constexpr COLORREF kBlue = RGB(0, 0, 255);   // table cell 13
+constexpr COLORREF kBrown = RGB(165, 42, 0); // cell 1
+constexpr COLORREF kUnlisted = RGB(179, 183, 139);
+
+// The parent of the button: records every WMU_COLOUR_* as "NAME RRGGBB".
+class CColourHost : public CWnd
+{
+public:
+    std::vector<std::string> m_reports;
+    bool m_bOnlyOwnId = true;
+
+protected:
+    LRESULT WindowProc(UINT uMsg, WPARAM wParam, LPARAM lParam) override
+    {
+        static const char* const kNames[] = {"CHANGE", "DROPDOWN", "CLOSEUP", "OK", "CANCEL"};
+        if (uMsg >= WMU_COLOUR_CHANGE && uMsg <= WMU_COLOUR_CANCEL)
+        {
+            const auto cr = static_cast<COLORREF>(wParam);
+            char szColour[16];
+            std::snprintf(szColour, sizeof szColour, cr == kClrDefault ? "AUTO" : "%02X%02X%02X",
+                          GetRValue(cr), GetGValue(cr), GetBValue(cr));
+            m_reports.push_back(std::string(kNames[uMsg - WMU_COLOUR_CHANGE]) + " " + szColour);
+            m_bOnlyOwnId = m_bOnlyOwnId && lParam == kButtonId;
+        }
+        return CWnd::WindowProc(uMsg, wParam, lParam);
+    }
+};
+
+class ColourPopup : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_host.CreateEx(0, AfxRegisterWndClass(0, nullptr, ::GetSysColorBrush(COLOR_BTNFACE)),
+                                    "host", WS_POPUP | WS_VISIBLE, 100, 100, 120, 40, nullptr, nullptr));
+        HWND hButton = ::CreateWindowExA(0, "BUTTON", "", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 10, 10, 51,
+                                         18, m_host, reinterpret_cast<HMENU>(kButtonId), nullptr, nullptr);
+        ASSERT_TRUE(m_button.SubclassWindow(hButton));
+    }
+
+    CColourPopup* Open(COLORREF crColour)
+    {
+        m_button.SetColour(crColour);
+        m_button.SendMessage(BM_CLICK);
+        const std::vector<CColourPopup*> popups = ThreadWindowsOf<CColourPopup>();
+        return popups.size() == 1 ? popups[0] : nullptr;
+    }
+
+    static POINT CellCentre(const CColourPopup& popup, int nCell)
+    {
+        const PopupRect rc = CellRect(popup.Layout(), nCell);
+        return {(rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2};
+    }
+
+    CColourHost m_host;
+    CColorButton m_button;
+};
+
+} // namespace
+
+TEST_F(ColourPopup, ShowsTheFortyColoursAndMarksTheOpeningOne)
+{
+    CColourPopup* pPopup = Open(kBlue);
+    ASSERT_NE(nullptr, pPopup);
+    EXPECT_TRUE(m_button.IsPopupOpen());
+    EXPECT_EQ(13, pPopup->InitialCell());
+    EXPECT_EQ(pPopup->m_hWnd, ::GetCapture());
+    const CWindowPicture picture(pPopup->m_hWnd, PictureSource::PrintClient);
+    picture.Save("colour-popup.png");
+    for (int i = 0; i < kColourCount; ++i)
+    {
+        const POINT pt = CellCentre(*pPopup, i);
+        EXPECT_EQ(kColourTable[static_cast<size_t>(i)].crColour, picture.At(pt.x, pt.y)) << "cell " << i;
+        // Inside the cell's edge: the marked cell is lit, the others are plain.
+        const PopupRect rc = CellRect(pPopup->Layout(), i);
+        EXPECT_EQ(::GetSysColor(i == 13 ? COLOR_BTNHIGHLIGHT : COLOR_BTNFACE),
+                  picture.At(rc.left + 1, rc.top + 1))
+            << "cell " << i;
+    }
+    pPopup->SendMessage(WM_KEYDOWN, VK_ESCAPE);
+}
+
+TEST_F(ColourPopup, ReportsEachSelectionInOrder)
+{
+    struct Input
+    {
+        UINT uMsg;
+        int nValue; // a key, or the cell whose centre the mouse moves to
+    };
+    struct Case
+    {
+        const char* pszName;
+        COLORREF crOpening;
+        std::vector<Input> inputs;
+        bool bCancelColourDialog;
+        std::vector<std::string> expected;
+        COLORREF crAfter;
+    };
+    const Case cases[] = {
+        {"Escape puts the opening colour back",
+         kBlue,
+         {{WM_MOUSEMOVE, 0}, {WM_KEYDOWN, VK_RIGHT}, {WM_KEYDOWN, VK_ESCAPE}},
+         false,
+         {"DROPDOWN 0000FF", "CHANGE 000000", "CHANGE A52A00", "CLOSEUP 0000FF", "CANCEL 0000FF"},
+         kBlue},
+        {"Return takes the highlighted cell",
+         kUnlisted,
+         {{WM_MOUSEMOVE, 13}, {WM_KEYDOWN, VK_RETURN}},
+         false,
+         {"DROPDOWN B3B78B", "CHANGE 0000FF", "CLOSEUP 0000FF", "OK 0000FF", "CHANGE 0000FF"},
+         kBlue},
+        {"Space on the automatic box",
+         kBrown,
+         {{WM_KEYDOWN, VK_UP}, {WM_KEYDOWN, VK_SPACE}},
+         false,
+         {"DROPDOWN A52A00", "CHANGE AUTO", "CLOSEUP AUTO", "OK AUTO", "CHANGE AUTO"},
+         kClrDefault},
+        {"More Colors... cancelled",
+         kBrown,
+         {{WM_KEYDOWN, VK_DOWN}, {WM_KEYDOWN, VK_RETURN}},
+         true,
+         {"DROPDOWN A52A00", "CHANGE A52A00", "CLOSEUP A52A00", "CANCEL A52A00"},
+         kBrown},
+    };
+    for (const Case& c : cases)
+    {
+        m_host.m_reports.clear();
+        CColourPopup* pPopup = Open(c.crOpening);
+        ASSERT_NE(nullptr, pPopup) << c.pszName;
+        CTimerSteps answer({c.bCancelColourDialog ? AnswerDialog(IDCANCEL) : [] { return true; }});
+        for (const Input& input : c.inputs)
+        {
+            if (input.uMsg == WM_MOUSEMOVE)
+            {
+                const POINT pt = CellCentre(*pPopup, input.nValue);
+                pPopup->SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(pt.x, pt.y));
+            }
+            else
+                pPopup->SendMessage(input.uMsg, static_cast<WPARAM>(input.nValue));
+        }
+        EXPECT_EQ(c.expected, m_host.m_reports) << c.pszName;
+        EXPECT_TRUE(m_host.m_bOnlyOwnId) << c.pszName;
+        EXPECT_EQ(c.crAfter, m_button.GetColour()) << c.pszName;
+        EXPECT_FALSE(m_button.IsPopupOpen()) << c.pszName;
+        EXPECT_TRUE(ThreadWindowsOf<CColourPopup>().empty()) << c.pszName << ": the popup must be gone";
+    }
+}
+
+namespace {
+
+// Refuses every window this thread tries to create while it is installed.
+LRESULT CALLBACK RefuseCreation(int nCode, WPARAM wParam, LPARAM lParam)
+{
+    return nCode == HCBT_CREATEWND ? 1 : ::CallNextHookEx(nullptr, nCode, wParam, lParam);
+}
+
+} // namespace
+
+TEST_F(ColourPopup, APopupThatCannotBeMadeLeavesTheButtonUpAndTellsTheParent)
+{
+    HHOOK hHook = ::SetWindowsHookExA(WH_CBT, &RefuseCreation, nullptr, ::GetCurrentThreadId());
+    ASSERT_NE(nullptr, hHook);
+    EXPECT_EQ(nullptr, Open(kBlue));
+    ::UnhookWindowsHookEx(hHook);
+    EXPECT_FALSE(m_button.IsPopupOpen());
+    const std::vector<std::string> expected = {"DROPDOWN 0000FF", "CLOSEUP 0000FF"};
+    EXPECT_EQ(expected, m_host.m_reports);
+    // And the next click opens one as usual.
+    CColourPopup* pPopup = Open(kBlue);
+    ASSERT_NE(nullptr, pPopup);
+    pPopup->SendMessage(WM_KEYDOWN, VK_ESCAPE);
+}
+
+TEST_F(ColourPopup, TheFaceShowsTheDefaultColourForAutomaticAndNoSwatchWhenDisabled)
+{
+    m_button.SetDefaultColour(RGB(12, 34, 56));
+    m_button.SetColour(kClrDefault);
+    const RECT rc = m_button.GetClientRect();
+    const RECT rcSwatch{6, 6, 12, 10}; // inside the swatch whatever the edge sizes
+    const int nArea = (rcSwatch.right - rcSwatch.left) * (rcSwatch.bottom - rcSwatch.top);
+    EXPECT_EQ(nArea,
+              CWindowPicture(m_button.m_hWnd, PictureSource::PrintClient).Count(RGB(12, 34, 56), rcSwatch));
+    ::EnableWindow(m_button.m_hWnd, FALSE);
+    EXPECT_EQ(0, CWindowPicture(m_button.m_hWnd, PictureSource::PrintClient).Count(RGB(12, 34, 56), rc));
+}

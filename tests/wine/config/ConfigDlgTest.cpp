@@ -1,0 +1,226 @@
+// The configuration dialog in-process: it shows the settings and writes them on OK, governs
+// its groups, refuses a bad animation time and a hot key held elsewhere, and keeps what the
+// user typed when the scheme or a colour changes. (Choosing "Blue" is tested end to end.)
+#include "app/AppSettings.h"
+#include "config/CColourPopup.h"
+#include "config/CConfigDlg.h"
+#include "framework/CWinApp.h"
+#include "res/resource.h"
+#include "tests/wine/support/FakeMessageBox.h"
+#include "tests/wine/support/ThreadWindows.h"
+#include "tests/wine/support/TimerSteps.h"
+#include "tests/wine/support/WindowPicture.h"
+
+#include <gtest/gtest.h>
+
+#include <commctrl.h>
+
+#include <set>
+
+namespace {
+
+constexpr COLORREF kRed = RGB(255, 0, 0); // cell 16 of the popup
+// Where the LCD face shows its background and the dash of the date (Tempiva's bitmaps).
+constexpr POINT kFaceBackground{140, 20};
+constexpr POINT kDateDash{63, 13};
+const char* const kRangeMessage = "0 から 10000 までの整数を入力してください。";
+
+class ConfigDialog : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES};
+        ::InitCommonControlsEx(&icc);
+        TheSettings() = AppSettings{};
+        TheSettings().FONT_NAME = "ＭＳ Ｐゴシック";
+        TheSettings().HOTKEY = static_cast<int>(VK_F14 << 16);
+        TheSettings().SERVER[0] = "ntp.example";
+    }
+
+    // Runs the dialog; the steps act while it is up, the last one ends it.
+    INT_PTR Run(std::vector<std::function<bool()>> steps)
+    {
+        steps.insert(steps.begin(), [this] { return m_dlg.IsWindow() && ::IsWindowVisible(m_dlg.m_hWnd); });
+        CTimerSteps timer(std::move(steps));
+        const INT_PTR nResult = m_dlg.DoModal();
+        EXPECT_TRUE(timer.AllDone()) << "the dialog ended before all steps ran";
+        return nResult;
+    }
+    static std::function<bool()> Step(std::function<void()> action)
+    {
+        return [action] {
+            action();
+            return true;
+        };
+    }
+
+    HWND Item(int nId) const { return m_dlg.GetDlgItem(nId); }
+    std::string Text(int nId) const
+    {
+        char sz[300] = {};
+        ::GetWindowTextA(Item(nId), sz, sizeof sz);
+        return sz;
+    }
+    void SetText(int nId, const char* pszText) const { ::SetWindowTextA(Item(nId), pszText); }
+    void Click(int nId) const { ::SendMessageA(Item(nId), BM_CLICK, 0, 0); }
+    bool Checked(int nId) const { return ::IsDlgButtonChecked(m_dlg.m_hWnd, nId) == BST_CHECKED; }
+    COLORREF ButtonColour(int nId) const
+    {
+        return dynamic_cast<CColorButton*>(CWnd::FromHandlePermanent(Item(nId)))->GetColour();
+    }
+    void ChooseScheme(int nRow) const
+    {
+        ::SendMessageA(Item(IDC_SCHEME), CB_SETCURSEL, static_cast<WPARAM>(nRow), 0);
+        m_dlg.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_SCHEME, CBN_SELCHANGE),
+                          reinterpret_cast<LPARAM>(Item(IDC_SCHEME)));
+    }
+    COLORREF PreviewAt(POINT pt) const
+    {
+        return CWindowPicture(Item(IDC_PREVIEW), PictureSource::PrintClient).At(pt.x, pt.y);
+    }
+    void PressOk() const { m_dlg.SendMessage(WM_COMMAND, IDOK); }
+
+    CWinApp m_app;
+    CFakeMessageBox m_box;
+    CConfigDlg m_dlg{nullptr};
+};
+
+} // namespace
+
+TEST_F(ConfigDialog, ShowsTheSettingsAndWritesThemBackOnOk)
+{
+    AppSettings& s = TheSettings();
+    s.SHOWSTYLE = 5; // roll, vertical
+    s.DRAW_SEC = 250;
+    s.HOTKEY = (0x54 << 16) | HOTKEYF_CONTROL | HOTKEYF_ALT;
+    s.RGB_BACK = 0x000000;
+    s.RGB_ON = 0xFFB53F;
+    s.RGB_OFF = 0x492200;
+    s.FONT_SIZE = 11;
+    s.SERVER = {"", "b.example", "c.example"};
+    s.PORT = 10123;
+    s.USE_NTP = 1;
+    const AppSettings before = s;
+    const INT_PTR nResult = Run({Step([this] {
+        EXPECT_TRUE(Checked(IDC_ROLL));
+        EXPECT_TRUE(Checked(IDC_VERTICAL));
+        EXPECT_EQ("250", Text(IDC_DRAW_SEC));
+        EXPECT_EQ(MAKEWORD(0x54, HOTKEYF_CONTROL | HOTKEYF_ALT),
+                  ::SendMessageA(Item(IDC_HOTKEY), HKM_GETHOTKEY, 0, 0));
+        EXPECT_EQ(2, ::SendMessageA(Item(IDC_SCHEME), CB_GETCURSEL, 0, 0)) << "Blue";
+        EXPECT_EQ(0xFFB53Fu, ButtonColour(IDC_COLOUR_ON));
+        EXPECT_EQ("b.example", Text(IDC_SERVER)) << "the first server that is set";
+        EXPECT_EQ(2, ::SendMessageA(Item(IDC_SERVER), CB_GETCOUNT, 0, 0));
+        EXPECT_EQ("10123", Text(IDC_PORT));
+        EXPECT_TRUE(Checked(IDC_USE_NTP));
+        EXPECT_TRUE(::IsWindowEnabled(Item(IDC_SERVER)));
+        EXPECT_EQ(0x000000u, PreviewAt(kFaceBackground));
+        EXPECT_EQ(0xFFB53Fu, PreviewAt(kDateDash));
+        SetText(IDC_SERVER, "C.EXAMPLE");
+        PressOk();
+    })});
+    EXPECT_EQ(IDOK, nResult);
+    const std::array<std::string, kServerCount> servers = {"C.EXAMPLE", "b.example"};
+    EXPECT_EQ(servers, s.SERVER) << "SERVER1 was empty; the typed name replaces c.example, whatever its case";
+    EXPECT_EQ(before.SHOWSTYLE, s.SHOWSTYLE);
+    EXPECT_EQ(before.DRAW_SEC, s.DRAW_SEC);
+    EXPECT_EQ(before.HOTKEY, s.HOTKEY);
+    EXPECT_EQ(before.RGB_OFF, s.RGB_OFF);
+    EXPECT_EQ(before.FONT_SIZE, s.FONT_SIZE);
+    EXPECT_EQ(before.FONT_NAME, s.FONT_NAME);
+    EXPECT_EQ(before.PORT, s.PORT);
+    EXPECT_EQ(1, s.USE_NTP);
+}
+
+TEST_F(ConfigDialog, FadeAndTheTimeServerSwitchGovernTheirGroups)
+{
+    TheSettings().USE_NTP = 1;
+    const INT_PTR nResult = Run({Step([this] {
+        Click(IDC_FADE);
+        for (const int nId : {IDC_DIRECTION_GROUP, IDC_HORIZONTAL, IDC_VERTICAL})
+            EXPECT_FALSE(::IsWindowEnabled(Item(nId))) << nId;
+        Click(IDC_ROLL);
+        Click(IDC_USE_NTP);
+        // Every control of the dialog that is now disabled, by id or, for a label, by text.
+        std::set<std::string> disabled;
+        for (HWND hChild = ::GetWindow(m_dlg.m_hWnd, GW_CHILD); hChild;
+             hChild = ::GetWindow(hChild, GW_HWNDNEXT))
+        {
+            if (::IsWindowEnabled(hChild))
+                continue;
+            char szText[32] = {};
+            ::GetWindowTextA(hChild, szText, sizeof szText);
+            const int nId = ::GetDlgCtrlID(hChild);
+            disabled.insert(nId == IDC_STATIC || nId == 0xFFFF ? std::string(szText) : std::to_string(nId));
+        }
+        EXPECT_EQ((std::set<std::string>{"1021", "1023", "NTP Server:"}), disabled);
+        PressOk();
+    })});
+    EXPECT_EQ(IDOK, nResult);
+    EXPECT_EQ(0, TheSettings().USE_NTP);
+    EXPECT_EQ(1 | 4, TheSettings().SHOWSTYLE) << "roll, and the default vertical kept";
+}
+
+TEST_F(ConfigDialog, TypedFieldsSurviveSchemeAndColourChangesAndOnlyOkChecksThem)
+{
+    const AppSettings before = TheSettings();
+    const INT_PTR nResult = Run({Step([&] {
+        SetText(IDC_DRAW_SEC, "10001");
+        SetText(IDC_PORT, "555");
+        Click(IDC_HORIZONTAL);
+        ChooseScheme(3); // "Green"
+        EXPECT_EQ("10001", Text(IDC_DRAW_SEC));
+        EXPECT_EQ("555", Text(IDC_PORT));
+        EXPECT_TRUE(Checked(IDC_HORIZONTAL));
+
+        Click(IDC_COLOUR_ON);
+        const std::vector<CColourPopup*> popups = ThreadWindowsOf<CColourPopup>();
+        ASSERT_EQ(1u, popups.size());
+        const PopupRect rc = CellRect(popups[0]->Layout(), 16);
+        popups[0]->SendMessage(WM_MOUSEMOVE, 0,
+                               MAKELPARAM((rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2));
+        popups[0]->SendMessage(WM_KEYDOWN, VK_RETURN);
+        EXPECT_EQ(kRed, PreviewAt(kDateDash)) << "the preview takes the picked colour";
+        EXPECT_TRUE(m_box.m_texts.empty()) << "picking a colour checks no field";
+        EXPECT_EQ("10001", Text(IDC_DRAW_SEC));
+        // "Automatic" for the background: the grey its swatch shows is what counts.
+        Click(IDC_COLOUR_BACK);
+        ThreadWindowsOf<CColourPopup>().at(0)->SendMessage(WM_KEYDOWN, VK_UP);
+        ThreadWindowsOf<CColourPopup>().at(0)->SendMessage(WM_KEYDOWN, VK_SPACE);
+        EXPECT_EQ(::GetSysColor(COLOR_APPWORKSPACE), PreviewAt(kFaceBackground));
+
+        PressOk();
+        EXPECT_EQ(std::vector<std::string>{kRangeMessage}, m_box.m_texts);
+        EXPECT_TRUE(::IsWindowVisible(m_dlg.m_hWnd));
+        EXPECT_EQ(before.RGB_ON, TheSettings().RGB_ON) << "nothing is stored before the fields are right";
+        SetText(IDC_DRAW_SEC, "10000");
+        PressOk();
+    })});
+    EXPECT_EQ(IDOK, nResult);
+    const AppSettings& s = TheSettings();
+    EXPECT_EQ(10000, s.DRAW_SEC);
+    EXPECT_EQ(555, s.PORT);
+    EXPECT_EQ(0, s.SHOWSTYLE);
+    EXPECT_EQ(kRed, s.RGB_ON);
+    EXPECT_EQ(0x1E6700u, s.RGB_OFF) << "Green's";
+    EXPECT_EQ(::GetSysColor(COLOR_APPWORKSPACE), s.RGB_BACK) << "not CLR_DEFAULT, which no file can hold";
+}
+
+TEST_F(ConfigDialog, AHotKeyHeldElsewhereKeepsTheDialogOpen)
+{
+    TheSettings().HOTKEY = (VK_F13 << 16) | HOTKEYF_CONTROL | HOTKEYF_SHIFT;
+    ASSERT_TRUE(::RegisterHotKey(nullptr, 9, MOD_CONTROL | MOD_SHIFT, VK_F13));
+    const INT_PTR nResult = Run({Step([this] {
+        ChooseScheme(2);
+        PressOk();
+        EXPECT_EQ(std::vector<std::string>{kHotKeyRefusedText}, m_box.m_texts);
+        EXPECT_TRUE(::IsWindowVisible(m_dlg.m_hWnd));
+        EXPECT_EQ(0x8BB7B3u, TheSettings().RGB_BACK);
+        ::UnregisterHotKey(nullptr, 9);
+        PressOk();
+    })});
+    EXPECT_EQ(IDOK, nResult);
+    EXPECT_EQ(static_cast<int>((VK_F13 << 16) | HOTKEYF_CONTROL | HOTKEYF_SHIFT), TheSettings().HOTKEY);
+    EXPECT_EQ(0u, TheSettings().RGB_BACK);
+}
