@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <tuple>
 #include <vector>
 
@@ -69,41 +70,38 @@ TEST(LcdDigits, HoursInTwentyFourHourFormWithALeadingZero)
 
 namespace {
 
-// The notice window's own move: the rectangle's width, its own height, standing on the pixel
-// below the rectangle (bottom corners) or hanging from its top (top corners).
-PanelRect AsShown(const PanelRect& rc, int nHeight, int nCorner)
-{
-    if (IsTopCorner(nCorner))
-        return {rc.left, rc.top, rc.right, rc.top + nHeight};
-    return {rc.left, rc.bottom + 1 - nHeight, rc.right, rc.bottom + 1};
-}
+const PanelRect kSmallWork{0, 0, 1280, 800};
 
-// The panel (157 x 78) and, when asked for, the calendar (158 x 222) as the program places
-// them: the calendar right-aligned with the panel, above it or, in a top corner, below it.
-NoticeNeighbours Around(const PanelRect& work, int nCorner, bool bCalendar)
+// The panel (157 x 78) and the calendar (158 x 222) as the program places them in a corner:
+// the calendar right-aligned with the panel, on its side away from the corner.
+NoticeNeighbours Around(int nCorner, bool bCalendar)
 {
-    NoticeNeighbours around{work, PlaceInCorner(work, 157, 78, nCorner, kUnplaced), {}, {}};
-    const PanelRect& panel = around.panel;
+    NoticeNeighbours around{kSmallWork, PlaceInCorner(kSmallWork, 157, 78, nCorner, kUnplaced), {}, {}};
+    const PanelRect& p = around.panel;
     if (bCalendar)
-        around.calendar = IsTopCorner(nCorner) ? PanelRect{panel.right - 158, panel.bottom, panel.right, panel.bottom + 222}
-                                               : PanelRect{panel.right - 158, panel.top - 222, panel.right, panel.top};
+        around.calendar = IsTopCorner(nCorner) ? PanelRect{p.right - 158, p.bottom, p.right, p.bottom + 222}
+                                               : PanelRect{p.right - 158, p.top - 222, p.right, p.top};
     return around;
 }
 
-std::vector<PanelRect> ShowNotices(NoticeNeighbours around, int nCorner, int nCount, int nHeight)
+// Notices shown one after another, each as the window does it: the rectangle's width and its
+// own height, standing on the pixel below the rectangle or, in a top corner, hanging from its top.
+std::vector<PanelRect> ShowNotices(NoticeNeighbours around, int nCorner, size_t nCount, int nHeight)
 {
     std::vector<PanelRect> shown;
-    for (int i = 0; i < nCount; ++i)
+    while (shown.size() < nCount)
     {
-        shown.push_back(AsShown(PlaceNotice(around, nCorner), nHeight, nCorner));
-        around.newest = shown.back();
+        const PanelRect rc = PlaceNotice(around, nCorner);
+        around.newest = IsTopCorner(nCorner) ? PanelRect{rc.left, rc.top, rc.right, rc.top + nHeight}
+                                             : PanelRect{rc.left, rc.bottom + 1 - nHeight, rc.right, rc.bottom + 1};
+        shown.push_back(*around.newest);
     }
     return shown;
 }
 
-bool Inside(const PanelRect& rc, const PanelRect& work)
+bool Inside(const PanelRect& rc)
 {
-    return rc.left >= work.left && rc.top >= work.top && rc.right <= work.right && rc.bottom <= work.bottom;
+    return rc.left >= 0 && rc.top >= 0 && rc.right <= kSmallWork.right && rc.bottom <= kSmallWork.bottom;
 }
 
 bool Overlap(const PanelRect& a, const PanelRect& b)
@@ -113,25 +111,22 @@ bool Overlap(const PanelRect& a, const PanelRect& b)
 
 } // namespace
 
-TEST(NoticePlace, TheFirstStandsAboveThePanelAndCalendarOrHangsBelowThemInTopCorners)
+TEST(NoticePlace, TheFirstStandsOnThePanelAndCalendarOrBesideThemWithoutRoom)
 {
-    const PanelRect work{0, 0, 1280, 1024};
-    // One pixel of air above the panel; the notice fixes its own height from this bottom.
-    EXPECT_EQ((PanelRect{1123, 896, 1280, 945}), PlaceNotice(Around(work, 3, false), 3));
-    EXPECT_EQ((PanelRect{1123, 674, 1280, 723}), PlaceNotice(Around(work, 3, true), 3)) << "above the calendar";
-    EXPECT_EQ((PanelRect{1123, 78, 1280, 127}), PlaceNotice(Around(work, 1, false), 1));
-    EXPECT_EQ((PanelRect{0, 300, 157, 349}), PlaceNotice(Around(work, 0, true), 0)) << "below the calendar";
-    // A panel standing below the work area still gets its notice inside it.
-    const NoticeNeighbours low{work, {0, 1030, 157, 1108}, {}, {}};
-    EXPECT_EQ(1023, PlaceNotice(low, 2).bottom);
-
-    // The provisional 49 rows decide for the first notice: room for them, or column 1 beside
-    // the calendar, which is one pixel wider than the panel.
-    NoticeNeighbours around = Around({0, 0, 1280, 800}, 3, true);
-    around.calendar->top = 49;
-    EXPECT_EQ((PanelRect{1123, -1, 1280, 48}), PlaceNotice(around, 3));
-    around.calendar->top = 48;
-    EXPECT_EQ((PanelRect{965, 750, 1122, 799}), PlaceNotice(around, 3));
+    NoticeNeighbours cramped = Around(3, true);
+    cramped.calendar->top = 49; // room for the provisional 49 rows above the calendar
+    NoticeNeighbours tooCramped = cramped;
+    tooCramped.calendar->top = 48;
+    const std::tuple<NoticeNeighbours, int, PanelRect> rows[] = {
+        {Around(3, false), 3, {1123, 672, 1280, 721}}, // one pixel of air: the notice stands on 722
+        {Around(3, true), 3, {1123, 450, 1280, 499}},
+        {Around(1, false), 1, {1123, 78, 1280, 127}}, // hangs from the panel
+        {Around(0, true), 0, {0, 300, 157, 349}},     // hangs from the calendar
+        {cramped, 3, {1123, -1, 1280, 48}},
+        {tooCramped, 3, {965, 750, 1122, 799}}, // column 1 clears the calendar, one pixel wider
+    };
+    for (const auto& [around, nCorner, rc] : rows)
+        EXPECT_EQ(rc, PlaceNotice(around, nCorner)) << nCorner << " " << rc.top;
 }
 
 class NoticeColumns : public ::testing::TestWithParam<std::tuple<int, bool>>
@@ -141,61 +136,45 @@ class NoticeColumns : public ::testing::TestWithParam<std::tuple<int, bool>>
 TEST_P(NoticeColumns, SixtyNoticesOfOneSecondAllStayInsideTheWorkArea)
 {
     const auto [nCorner, bCalendar] = GetParam();
-    const PanelRect work{0, 0, 1280, 800};
-    const NoticeNeighbours around = Around(work, nCorner, bCalendar);
+    const NoticeNeighbours around = Around(nCorner, bCalendar);
     constexpr int nHeight = 53; // three lines of a 9-point font, frame included
     const std::vector<PanelRect> shown = ShowNotices(around, nCorner, 60, nHeight);
     const bool bDown = IsTopCorner(nCorner);
     const int nAway = nCorner == 1 || nCorner == 3 ? -1 : 1;
-    int nColumns = 1;
     for (size_t i = 0; i < shown.size(); ++i)
     {
         const PanelRect& rc = shown[i];
-        SCOPED_TRACE(i);
-        EXPECT_TRUE(Inside(rc, work));
-        EXPECT_FALSE(Overlap(rc, around.panel));
-        EXPECT_FALSE(around.calendar && Overlap(rc, *around.calendar));
+        EXPECT_TRUE(Inside(rc)) << i;
+        EXPECT_FALSE(Overlap(rc, around.panel) || (around.calendar && Overlap(rc, *around.calendar))) << i;
         for (size_t j = 0; j < i; ++j)
-            EXPECT_FALSE(Overlap(rc, shown[j])) << j;
+            EXPECT_FALSE(Overlap(rc, shown[j])) << i << " on " << j;
         if (i == 0)
-        {
-            EXPECT_EQ(around.panel.left, rc.left);
             continue;
-        }
         const PanelRect& prev = shown[i - 1];
-        if (rc.left == prev.left)
-        {
-            // Newest on top in the bottom corners, lowest in the top corners, row on row.
-            EXPECT_EQ(bDown ? prev.bottom : prev.top, bDown ? rc.top : rc.bottom);
-            continue;
-        }
-        // A new column: the last one was full, and the new one starts at the work area's edge
-        // on the side away from the screen's edge.
-        ++nColumns;
-        EXPECT_TRUE(bDown ? prev.bottom + nHeight > work.bottom : prev.top - nHeight < work.top);
-        EXPECT_EQ(bDown ? work.top : work.bottom, bDown ? rc.top : rc.bottom);
-        EXPECT_GT((rc.left - prev.left) * nAway, 0);
+        if (rc.left == prev.left) // newest on top in the bottom corners, lowest in the top corners
+            EXPECT_EQ(bDown ? prev.bottom : prev.top, bDown ? rc.top : rc.bottom) << i;
+        else // once a column is full, the next starts at the work area's edge, away from the screen's
+            EXPECT_TRUE((rc.left - prev.left) * nAway > 0 &&
+                        (bDown ? rc.top == 0 && prev.bottom + nHeight > 800 : rc.bottom == 800 && prev.top < nHeight))
+                << i;
     }
-    EXPECT_EQ(5, nColumns);
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryCorner, NoticeColumns,
                          ::testing::Combine(::testing::Values(0, 1, 2, 3), ::testing::Bool()));
 
-TEST(NoticeColumns, WithNoRoomForAnotherColumnTheyStartOverOnTheOldest)
+TEST(NoticePlace, WithNoRoomForAnotherColumnTheyStartOverOnTheOldest)
 {
-    const PanelRect work{0, 0, 1280, 800};
     for (int nCorner : {0, 3})
     {
-        // 300 rows: two notices above the panel, two in each of the 7 columns beside it.
-        const std::vector<PanelRect> shown = ShowNotices(Around(work, nCorner, false), nCorner, 60, 300);
-        for (const PanelRect& rc : shown)
-            EXPECT_TRUE(Inside(rc, work)) << nCorner;
+        // 300 rows: two notices by the panel, two in each of the 7 columns beside it.
+        const std::vector<PanelRect> shown = ShowNotices(Around(nCorner, false), nCorner, 40, 300);
+        EXPECT_TRUE(std::all_of(shown.begin(), shown.end(), Inside)) << nCorner;
         EXPECT_EQ(shown[0], shown[16]) << nCorner;
         EXPECT_EQ(shown[15], shown[31]) << nCorner;
     }
     // Taller than the work area: its top row shows, beside the panel.
-    NoticeNeighbours around = Around(work, 3, false);
+    NoticeNeighbours around = Around(3, false);
     around.newest = PanelRect{1123, 900, 1280, 1800};
     EXPECT_EQ((PanelRect{966, 850, 1123, 899}), PlaceNotice(around, 3));
 }
