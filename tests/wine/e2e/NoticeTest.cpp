@@ -70,15 +70,12 @@ std::vector<HWND> Stack(const CProgramUnderTest& program)
 // Thirty start-up tasks: a busy minute's thirty notices, all at once.
 std::string ThirtyStartUpTasks()
 {
-    const char* const tasks[] = {"      *      *  \"%02d 朝会 第2会議室\"", "40FF60 202830  \"%02d 田中さんに電話\"",
-                                 "FFFFFF A03020  \"%02d 資料を印刷\"", "202020 F0D040  \"%02d 薬を飲む\""};
+    const char* const colours[] = {"     *      *", "40FF60 202830", "FFFFFF A03020", "202020 F0D040"};
+    const char* const texts[] = {" 朝会 第2会議室", " 田中さんに電話", " 資料を印刷", " 薬を飲む"};
     std::string strTasks;
     for (int i = 0; i < 30; ++i)
-    {
-        char szTask[96];
-        std::snprintf(szTask, sizeof szTask, tasks[i % 4], i + 1);
-        strTasks += std::string("   *  *  *  *  *  *  0 120 ") + szTask + "\r\n";
-    }
+        strTasks += std::string("* * * * * * 0 120 ") + colours[i % 4] + " \"" + (i < 9 ? "0" : "") +
+                    std::to_string(i + 1) + texts[i % 4] + "\"\r\n";
     return strTasks;
 }
 
