@@ -1,10 +1,16 @@
-# make build: both configurations, nothing run. make test: every test, host and Wine.
+# make build: both configurations, nothing run. make test: every test, host and Wine, and
+# each fuzz target for a few seconds. make fuzz: each fuzz target (or FUZZ_TARGETS) for FUZZ_SECONDS.
+# make bench: the host benchmarks (Release) and the timed Wine runs, in one table.
 # make run: Tempiva under Wine. make dist: the release zip in dist/. Each first installs what is missing.
 HOST_BUILD    := build/host
 WINDOWS_BUILD := build/windows
+FUZZ_BUILD    := build/fuzz
+BENCH_BUILD   := build/bench
 JOBS          ?= 2
+FUZZ_SECONDS  ?= 300
+FUZZ_TARGETS  ?=
 
-.PHONY: setup build build-host build-windows test run dist clean
+.PHONY: setup build build-host build-windows build-fuzz test fuzz bench run dist clean
 
 setup:
 	@bash tools/setup.sh
@@ -18,11 +24,27 @@ build-windows: setup
 	      -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake
 	cmake --build $(WINDOWS_BUILD) -j$(JOBS)
 
+build-fuzz: setup
+	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTEMPIVA_FUZZ=ON \
+	      -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++
+	cmake --build $(FUZZ_BUILD) -j$(JOBS)
+
 build: build-host build-windows
 
-test: build
+test: build build-fuzz
 	tools/peer-tools.sh $(WINDOWS_BUILD)
-	tools/wine-session.sh $(WINDOWS_BUILD) tools/run-tests.sh $(HOST_BUILD) $(WINDOWS_BUILD)
+	tools/wine-session.sh $(WINDOWS_BUILD) tools/run-tests.sh $(HOST_BUILD) $(WINDOWS_BUILD) $(FUZZ_BUILD)
+
+fuzz: build-fuzz
+	tools/fuzz.sh $(FUZZ_BUILD) $(FUZZ_SECONDS) $(JOBS) $(FUZZ_TARGETS)
+
+bench: setup
+	cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=Release
+	cmake --build $(BENCH_BUILD) -j$(JOBS) --target benchmarks
+	cmake -S . -B $(WINDOWS_BUILD) -DCMAKE_BUILD_TYPE=Release \
+	      -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake
+	cmake --build $(WINDOWS_BUILD) -j$(JOBS) --target wine_timing
+	tools/bench.sh $(BENCH_BUILD) $(WINDOWS_BUILD)
 
 run: build-windows
 	tools/run.sh $(WINDOWS_BUILD)

@@ -44,6 +44,8 @@ protected:
     BOOL OnInitDialog() override;
     // Enter must never close the resident dialog.
     void OnOK() override;
+    // Two push buttons: the hidden dialog must not load COMCTL32 at start-up.
+    bool NeedsCommonControls() const override { return false; }
     // One scheduler step per tick: shows the tasks whose notice moment is now and starts
     // the sound of the first one due now.
     virtual BOOL RunTaskTick();

@@ -6,7 +6,6 @@
 
 #include <winsock.h>
 
-#include <commctrl.h>
 #include <cstdio>
 
 BOOL CTempivaApp::InitInstance()
@@ -19,9 +18,6 @@ BOOL CTempivaApp::InitInstance()
         return FALSE;
     }
     m_bSocketsStarted = true;
-
-    INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES};
-    ::InitCommonControlsEx(&icc);
 
     CHandle hMutex(::CreateMutexA(nullptr, FALSE, "Tempiva-Instance"));
     if (::GetLastError() == ERROR_ALREADY_EXISTS)

@@ -38,22 +38,6 @@ CalendarDate Today()
     return {st.wYear, st.wMonth, st.wDay};
 }
 
-// A solid rectangle without a brush: ExtTextOut's opaque fill in the background colour.
-void FillSolid(HDC hdc, const RECT& rc, COLORREF cr)
-{
-    ::SetBkColor(hdc, cr);
-    ::ExtTextOutA(hdc, 0, 0, ETO_OPAQUE, &rc, nullptr, 0, nullptr);
-}
-
-// A one-pixel raised frame: light along the top and left, shadow along the bottom and right.
-void Frame3d(HDC hdc, const RECT& rc, COLORREF crTopLeft, COLORREF crBottomRight)
-{
-    FillSolid(hdc, {rc.left, rc.top, rc.right - 1, rc.top + 1}, crTopLeft);
-    FillSolid(hdc, {rc.left, rc.top, rc.left + 1, rc.bottom - 1}, crTopLeft);
-    FillSolid(hdc, {rc.right - 1, rc.top, rc.right, rc.bottom}, crBottomRight);
-    FillSolid(hdc, {rc.left, rc.bottom - 1, rc.right, rc.bottom}, crBottomRight);
-}
-
 void DrawLine(HDC hdc, CalendarPoint from, CalendarPoint to)
 {
     ::MoveToEx(hdc, from.x, from.y, nullptr);
@@ -408,7 +392,7 @@ void CCalendarCtrl::Draw(HDC hdc)
 
     const RECT rcClient = m_hWnd != nullptr ? GetClientRect() : RECT{0, 0, m_metrics.m_nBlockWidth,
                                                                        m_metrics.m_nBlockHeight};
-    FillSolid(dc, rcClient, m_crBackground);
+    FillSolidRect(dc, rcClient, m_crBackground);
     ::SetBkMode(dc, TRANSPARENT);
     DrawTitle(dc);
     DrawWeekdays(dc);
@@ -419,8 +403,8 @@ void CCalendarCtrl::Draw(HDC hdc)
 void CCalendarCtrl::DrawTitle(HDC hdc)
 {
     const RECT rcBand = ToRect(m_geometry.m_rcTitleBand);
-    FillSolid(hdc, rcBand, m_crTitleBand);
-    Frame3d(hdc, rcBand, ::GetSysColor(COLOR_WINDOW), ::GetSysColor(COLOR_BTNSHADOW));
+    FillSolidRect(hdc, rcBand, m_crTitleBand);
+    Draw3dRect(hdc, rcBand, ::GetSysColor(COLOR_WINDOW), ::GetSysColor(COLOR_BTNSHADOW));
     // The Shift-JIS year mark, as the rest of the program's Japanese texts.
     const std::string strTitle = std::to_string(m_shown.m_nYear) + "年 " + MonthTitle(m_shown.m_nMonth);
     const CalendarFontSpec& title = Spec(CalendarFontRole::Title);
@@ -472,7 +456,7 @@ void CCalendarCtrl::DrawDays(HDC hdc)
             continue;
         const RECT rcFill = ToRect(CellFillRect(m_geometry, nCell));
         if (style.m_bFill)
-            FillSolid(hdc, rcFill, style.m_crFill);
+            FillSolidRect(hdc, rcFill, style.m_crFill);
         ::SelectObject(hdc, Spec(style.m_role).m_font);
         ::SetTextColor(hdc, style.m_crText);
         DrawTextIn(hdc, std::to_string(date.m_nDay), ToRect(CellTextRect(m_geometry, nCell)), kCellTextFlags);

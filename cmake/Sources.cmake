@@ -45,6 +45,7 @@ set(TEMPIVA_WIN_SOURCES
     framework/CFontDialog.cpp
     framework/CToolTipCtrl.cpp
     framework/CWnd.cpp
+    framework/CommonControls.cpp
     framework/Exceptions.cpp
     framework/ModulePath.cpp
     framework/PointFont.cpp
@@ -96,6 +97,7 @@ set(TEMPIVA_HOST_TEST_SOURCES
     tests/host/app/MainDlgRulesTest.cpp
     tests/host/timetable/TaskLineTest.cpp
     tests/host/timetable/TaskSchedulerTest.cpp
+    tests/host/timetable/TaskTickReferenceTest.cpp
     tests/host/timetable/SectionBlockTest.cpp
     tests/host/framework/IniSectionTest.cpp
     tests/host/timetable/ScrollerModelTest.cpp
@@ -119,4 +121,17 @@ set(TEMPIVA_BENCH_SOURCES
     bench/TaskSectionBench.cpp
     bench/TaskTickBench.cpp
     bench/CalendarGridBench.cpp
+    bench/NtpArithmeticBench.cpp
+    bench/TextEncodingBench.cpp
+)
+
+# libFuzzer targets of the clang build (make fuzz): each name is fuzz/<name>Fuzz.cpp, seeded
+# from fuzz/seeds/<name>/. One line adds one.
+set(TEMPIVA_FUZZ_TARGETS
+    TaskLine
+    HolidayLine
+    SectionBlock
+    ColourText
+    SntpReply
+    TextEncoding
 )

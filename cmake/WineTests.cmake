@@ -31,6 +31,7 @@ tempiva_wine_test(wine_e2e_tests
     tests/wine/e2e/NoticeTest.cpp
     tests/wine/e2e/ClockSetTest.cpp
     tests/wine/e2e/CalendarTest.cpp
+    tests/wine/e2e/ResidenceTest.cpp
     tests/wine/e2e/ConfigTest.cpp
     tests/wine/e2e/AboutTest.cpp
     tests/wine/e2e/TimeTableTest.cpp
@@ -117,6 +118,25 @@ add_executable(calendar_timing bench/wine/CalendarTiming.cpp)
 tempiva_target_defaults(calendar_timing)
 target_link_libraries(calendar_timing PRIVATE tempiva_core)
 target_link_options(calendar_timing PRIVATE -static)
+
+# Timed run, not a test: Tempiva's start-up and idle memory against the least resident
+# program (bench/wine/ResidentMemory.sh runs both).
+add_executable(MinimalResident WIN32 bench/wine/MinimalResident.cpp)
+tempiva_target_defaults(MinimalResident)
+target_link_options(MinimalResident PRIVATE -static)
+add_executable(resident_timing bench/wine/ResidentTiming.cpp tests/wine/driver/CProgramUnderTest.cpp
+    tests/wine/support/ScratchFolder.cpp)
+tempiva_target_defaults(resident_timing)
+target_link_libraries(resident_timing PRIVATE tempiva_core)
+target_link_options(resident_timing PRIVATE -static)
+add_dependencies(resident_timing Tempiva MinimalResident)
+add_executable(notice_timing bench/wine/NoticeTiming.cpp)
+tempiva_target_defaults(notice_timing)
+target_link_libraries(notice_timing PRIVATE tempiva_core)
+target_link_options(notice_timing PRIVATE -static)
+# What make bench runs under Wine.
+add_custom_target(wine_timing)
+add_dependencies(wine_timing panel_timing calendar_timing notice_timing resident_timing)
 
 # Resident for months: the soak probe under Wine's own traces of hooks, classes and GDI objects.
 add_executable(soak_probe tests/wine/soak/SoakProbe.cpp tests/wine/support/ScratchFolder.cpp res/Tempiva.rc)

@@ -1,6 +1,7 @@
 #include "framework/CDialog.h"
 
 #include "framework/CWinApp.h"
+#include "framework/CommonControls.h"
 
 #include <algorithm>
 
@@ -20,6 +21,8 @@ BOOL CDialog::Create(UINT nIdTemplate, CWnd* pParent)
         return FALSE;
     m_nIdTemplate = nIdTemplate;
     m_pParentWnd = pParent;
+    if (NeedsCommonControls())
+        EnsureCommonControls();
     HWND hParent = pParent != nullptr ? pParent->m_hWnd : nullptr;
     HWND hWnd = ::CreateDialogParamA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(nIdTemplate), hParent,
                                      &CDialog::DialogProc, reinterpret_cast<LPARAM>(this));

@@ -33,6 +33,9 @@ protected:
     // Ends with IDOK only when the fields pass their checks.
     virtual void OnOK();
     virtual void OnCancel() { EndDialog(IDCANCEL); }
+    // Whether the template may hold common controls, whose classes Create then registers. A
+    // dialog of plain controls made at start-up says no, so COMCTL32 stays unloaded meanwhile.
+    virtual bool NeedsCommonControls() const { return true; }
 
     // Unhandled dialog messages go to the dialog manager, which the DLGPROC reaches by
     // returning FALSE; there is nothing to call here.

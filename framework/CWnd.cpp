@@ -1,6 +1,7 @@
 #include "framework/CWnd.h"
 
 #include "framework/CWinApp.h"
+#include "framework/CommonControls.h"
 #include "framework/Exceptions.h"
 #include "framework/Seams.h"
 
@@ -162,6 +163,11 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, const char* pszClass, const char* pszTitle,
 {
     if (m_hWnd != nullptr)
         return FALSE;
+    // A class not registered yet may be a common control's, registered at its first need.
+    WNDCLASSEXA wc{};
+    wc.cbSize = sizeof wc;
+    if (!::GetClassInfoExA(::GetModuleHandleA(nullptr), pszClass, &wc))
+        EnsureCommonControls();
     HWND hWnd = nullptr;
     {
         const CCreationHook hook(this, &CWnd::CbtHookProc);

@@ -142,3 +142,19 @@ public:
 private:
     HDC m_hdc;
 };
+
+// A solid rectangle without a brush to make or to fail: ExtTextOut's opaque fill.
+inline void FillSolidRect(HDC hdc, const RECT& rc, COLORREF cr)
+{
+    ::SetBkColor(hdc, cr);
+    ::ExtTextOutA(hdc, 0, 0, ETO_OPAQUE, &rc, nullptr, 0, nullptr);
+}
+
+// A one-pixel frame: top and left edges in one colour, bottom and right in the other.
+inline void Draw3dRect(HDC hdc, const RECT& rc, COLORREF crTopLeft, COLORREF crBottomRight)
+{
+    FillSolidRect(hdc, {rc.left, rc.top, rc.right - 1, rc.top + 1}, crTopLeft);
+    FillSolidRect(hdc, {rc.left, rc.top, rc.left + 1, rc.bottom - 1}, crTopLeft);
+    FillSolidRect(hdc, {rc.right - 1, rc.top, rc.right, rc.bottom}, crBottomRight);
+    FillSolidRect(hdc, {rc.left, rc.bottom - 1, rc.right, rc.bottom}, crBottomRight);
+}

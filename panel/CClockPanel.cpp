@@ -89,10 +89,16 @@ int CClockPanel::OnCreate(CREATESTRUCT*)
 
 RECT CClockPanel::PlacePanel(int nWidth, int nHeight, const RECT& rcUnplaced) const
 {
+    return ToRect(PlaceInCorner(ToPanelRect(WorkArea()), nWidth, nHeight, m_nCorner, ToPanelRect(rcUnplaced)));
+}
+
+RECT CClockPanel::WorkArea()
+{
     RECT rcWork{};
+    // Without a taskbar to go by, the primary monitor's work area.
     if (!GetWorkArea(rcWork))
         ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &rcWork, 0);
-    return ToRect(PlaceInCorner(ToPanelRect(rcWork), nWidth, nHeight, m_nCorner, ToPanelRect(rcUnplaced)));
+    return rcWork;
 }
 
 BOOL CClockPanel::GetWorkArea(RECT& rcWork)
@@ -125,24 +131,17 @@ bool CClockPanel::IsCursorOver(HWND hWnd)
 
 BOOL CClockPanel::AddNotice(const TimeTask* pTask)
 {
-    const NoticeStacking stacking = IsTopCorner(m_nCorner) ? NoticeStacking::Downwards : NoticeStacking::Upwards;
-    // What the new notice stacks on: the newest notice still on screen, else the panel. A
-    // notice whose window could not be made has no rectangle to stack on.
-    RECT rcBase = GetWindowRect();
+    NoticeNeighbours around{ToPanelRect(WorkArea()), ToPanelRect(GetWindowRect()), {}, {}};
+    // The newest notice still on screen; one whose window could not be made has no rectangle.
     for (auto it = m_notices.rbegin(); it != m_notices.rend(); ++it)
         if (*it != nullptr && (*it)->IsWindow())
         {
-            rcBase = (*it)->GetWindowRect();
+            around.newest = ToPanelRect((*it)->GetWindowRect());
             break;
         }
-    RECT rcScreen{};
-    ::GetWindowRect(::GetDesktopWindow(), &rcScreen);
-    PanelRect rcCalendar{};
-    const bool bCalendar = m_pCalendar != nullptr && m_pCalendar->IsWindow();
-    if (bCalendar)
-        rcCalendar = ToPanelRect(m_pCalendar->GetWindowRect());
-    const RECT rcNotice = ToRect(
-        PlaceNotice(ToPanelRect(rcBase), ToPanelRect(rcScreen), bCalendar ? &rcCalendar : nullptr, stacking));
+    if (m_pCalendar != nullptr && m_pCalendar->IsWindow())
+        around.calendar = ToPanelRect(m_pCalendar->GetWindowRect());
+    const RECT rcNotice = ToRect(PlaceNotice(around, m_nCorner));
 
     auto pNotice = std::make_unique<CTaskNoticeWnd>();
     pNotice->Create(this, rcNotice, m_dwShowFlags, m_dwHideFlags, m_nCorner, m_nAnimationMs, pTask);

@@ -1,5 +1,5 @@
 // The pop-up that carries the LCD clock in a corner of the work area, with its companions:
-// the calendar above it (hot key) or the task notices stacked above it. It animates in and
+// the calendar above it (hot key) or columns of task notices above it. It animates in and
 // out and hides itself when the pointer is elsewhere. Owned by the main dialog.
 #pragma once
 
@@ -45,6 +45,8 @@ protected:
 private:
     void OpenCalendar();
     RECT PlacePanel(int nWidth, int nHeight, const RECT& rcUnplaced) const;
+    // GetWorkArea's, else the primary monitor's: the panel and its notices share it.
+    static RECT WorkArea();
 
     CWnd* m_pOwner = nullptr;
     DWORD m_dwShowFlags = 0x40008;

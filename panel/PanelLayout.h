@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 struct PanelRect
 {
@@ -31,23 +32,29 @@ PanelRect PlaceInCorner(const PanelRect& work, int nWidth, int nHeight, int nCor
 
 // Notices stack above the panel in the bottom corners and below it in the top corners,
 // where above would be off the screen.
-enum class NoticeStacking
-{
-    Upwards,
-    Downwards,
-};
-
 inline bool IsTopCorner(int nCorner)
 {
     return nCorner == 0 || nCorner == 1;
 }
 
-// The rectangle a new notice is created in, as wide as base (the newest notice, else the
-// panel). Upwards: 49 pixels high with its bottom one pixel above the highest of base, the
-// calendar and the screen's bottom. Downwards: its top on the lowest of base's and the
-// calendar's bottom, kept on the screen. The notice takes its own height from its font.
-PanelRect PlaceNotice(const PanelRect& base, const PanelRect& screen, const PanelRect* pCalendar,
-                      NoticeStacking stacking);
+// What a new notice is placed against: the work area the panel sits in, the panel, the
+// calendar when it is open, and the newest notice on the screen at its real size (none for
+// the first notice).
+struct NoticeNeighbours
+{
+    PanelRect work;
+    PanelRect panel;
+    std::optional<PanelRect> calendar;
+    std::optional<PanelRect> newest;
+};
+
+// The rectangle a new notice is created in: as wide as the panel and 49 pixels high. In the
+// bottom corners the notice stands on the pixel below its bottom, in the top corners it hangs
+// from its top; it takes its own height from its font, expected to be the newest notice's.
+// Column 0 stacks on the panel and the calendar. When the next notice would leave the work
+// area, a new column starts at the work area's edge beside the last, away from the screen's
+// edge; with no room for another column, column 0 starts over on top of the oldest notices.
+PanelRect PlaceNotice(const NoticeNeighbours& around, int nCorner);
 
 // The auto-hide period of a panel opened for a task shown nShowSeconds: the product as the
 // timer takes it, an unsigned 32-bit value, so "*" (-1) keeps the panel for about 49 days and

@@ -13,6 +13,8 @@ packages=(
     xvfb xauth x11-utils
     fonts-ipafont-gothic fonts-ipafont-mincho
     googletest libgtest-dev libbenchmark-dev
+    # The fuzz build: clang with libFuzzer and the sanitizers' runtimes.
+    clang libclang-rt-14-dev
     util-linux imagemagick zip unzip iproute2
     # What the unpacked chronyd and ntpdig run on (libraries and Python only).
     python3 libcap2 libedit2 libgnutls30 libnettle8 libseccomp2 libbsd0 libssl3

@@ -13,22 +13,6 @@ constexpr COLORREF kLinkColour = RGB(0, 0, 255);
 constexpr COLORREF kPlainColour = RGB(0, 0, 0);
 constexpr COLORREF kHoverColour = RGB(255, 0, 0);
 
-// ETO_OPAQUE fills with the background colour: no brush to make or to fail.
-void FillSolid(HDC hdc, const RECT& rc, COLORREF cr)
-{
-    ::SetBkColor(hdc, cr);
-    ::ExtTextOutA(hdc, 0, 0, ETO_OPAQUE, &rc, nullptr, 0, nullptr);
-}
-
-// Top and left edges in one colour, bottom and right in the other.
-void Draw3dRect(HDC hdc, const RECT& rc, COLORREF crTopLeft, COLORREF crBottomRight)
-{
-    FillSolid(hdc, {rc.left, rc.top, rc.right - 1, rc.top + 1}, crTopLeft);
-    FillSolid(hdc, {rc.left, rc.top, rc.left + 1, rc.bottom - 1}, crTopLeft);
-    FillSolid(hdc, {rc.right - 1, rc.top, rc.right, rc.bottom}, crBottomRight);
-    FillSolid(hdc, {rc.left, rc.bottom - 1, rc.right, rc.bottom}, crBottomRight);
-}
-
 } // namespace
 
 BEGIN_MSG_MAP(CLinkStatic, CWnd)
@@ -223,7 +207,7 @@ LRESULT CLinkStatic::OnSize(WPARAM wParam, LPARAM lParam)
 
 LRESULT CLinkStatic::OnEraseBkgnd(WPARAM wParam, LPARAM)
 {
-    FillSolid(reinterpret_cast<HDC>(wParam), m_rcText, m_crBack);
+    FillSolidRect(reinterpret_cast<HDC>(wParam), m_rcText, m_crBack);
     return TRUE;
 }
 

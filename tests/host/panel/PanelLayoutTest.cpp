@@ -3,6 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <tuple>
+#include <vector>
+
 namespace {
 
 const PanelRect kWork{0, 0, 1280, 994};
@@ -64,26 +68,115 @@ TEST(LcdDigits, HoursInTwentyFourHourFormWithALeadingZero)
     EXPECT_EQ((std::array<int, 8>{0, 5, 0, 7, 0, 9, 8, 7}), digits.date) << "the year has four digits";
 }
 
-TEST(NoticePlace, AboveThePanelInBottomCornersBelowItInTopCorners)
-{
-    const PanelRect screen{0, 0, 1280, 1024};
-    const PanelRect panel{1123, 927, 1280, 1024};
-    // One pixel of air above the panel; the notice fixes its own height from this bottom.
-    EXPECT_EQ((PanelRect{1123, 877, 1280, 926}), PlaceNotice(panel, screen, nullptr, NoticeStacking::Upwards));
-    // A calendar above the panel pushes the notice above the calendar.
-    const PanelRect calendar{1123, 700, 1280, 926};
-    EXPECT_EQ((PanelRect{1123, 650, 1280, 699}), PlaceNotice(panel, screen, &calendar, NoticeStacking::Upwards));
-    // A panel that hangs below the screen still gets a notice on the screen.
-    const PanelRect low{0, 1030, 157, 1127};
-    EXPECT_EQ(1023, PlaceNotice(low, screen, nullptr, NoticeStacking::Upwards).bottom);
+namespace {
 
-    const PanelRect top{1123, 0, 1280, 97};
-    EXPECT_EQ((PanelRect{1123, 97, 1280, 146}), PlaceNotice(top, screen, nullptr, NoticeStacking::Downwards));
-    // Stacked to the bottom of the screen, the newest notice stays on it.
-    const PanelRect last{1123, 1000, 1280, 1030};
-    EXPECT_LE(PlaceNotice(last, screen, nullptr, NoticeStacking::Downwards).bottom, screen.bottom);
-    EXPECT_TRUE(IsTopCorner(0) && IsTopCorner(1));
-    EXPECT_FALSE(IsTopCorner(2) || IsTopCorner(3) || IsTopCorner(7));
+const PanelRect kSmallWork{0, 0, 1280, 800};
+
+// The panel (157 x 78) and the calendar (158 x 222) as the program places them in a corner:
+// the calendar right-aligned with the panel, on its side away from the corner.
+NoticeNeighbours Around(int nCorner, bool bCalendar)
+{
+    NoticeNeighbours around{kSmallWork, PlaceInCorner(kSmallWork, 157, 78, nCorner, kUnplaced), {}, {}};
+    const PanelRect& p = around.panel;
+    if (bCalendar)
+        around.calendar = IsTopCorner(nCorner) ? PanelRect{p.right - 158, p.bottom, p.right, p.bottom + 222}
+                                               : PanelRect{p.right - 158, p.top - 222, p.right, p.top};
+    return around;
+}
+
+// Notices shown one after another, each as the window does it: the rectangle's width and its
+// own height, standing on the pixel below the rectangle or, in a top corner, hanging from its top.
+std::vector<PanelRect> ShowNotices(NoticeNeighbours around, int nCorner, size_t nCount, int nHeight)
+{
+    std::vector<PanelRect> shown;
+    while (shown.size() < nCount)
+    {
+        const PanelRect rc = PlaceNotice(around, nCorner);
+        around.newest = IsTopCorner(nCorner) ? PanelRect{rc.left, rc.top, rc.right, rc.top + nHeight}
+                                             : PanelRect{rc.left, rc.bottom + 1 - nHeight, rc.right, rc.bottom + 1};
+        shown.push_back(*around.newest);
+    }
+    return shown;
+}
+
+bool Inside(const PanelRect& rc)
+{
+    return rc.left >= 0 && rc.top >= 0 && rc.right <= kSmallWork.right && rc.bottom <= kSmallWork.bottom;
+}
+
+bool Overlap(const PanelRect& a, const PanelRect& b)
+{
+    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+}
+
+} // namespace
+
+TEST(NoticePlace, TheFirstStandsOnThePanelAndCalendarOrBesideThemWithoutRoom)
+{
+    NoticeNeighbours cramped = Around(3, true);
+    cramped.calendar->top = 49; // room for the provisional 49 rows above the calendar
+    NoticeNeighbours tooCramped = cramped;
+    tooCramped.calendar->top = 48;
+    const std::tuple<NoticeNeighbours, int, PanelRect> rows[] = {
+        {Around(3, false), 3, {1123, 672, 1280, 721}}, // one pixel of air: the notice stands on 722
+        {Around(3, true), 3, {1123, 450, 1280, 499}},
+        {Around(1, false), 1, {1123, 78, 1280, 127}}, // hangs from the panel
+        {Around(0, true), 0, {0, 300, 157, 349}},     // hangs from the calendar
+        {cramped, 3, {1123, -1, 1280, 48}},
+        {tooCramped, 3, {965, 750, 1122, 799}}, // column 1 clears the calendar, one pixel wider
+    };
+    for (const auto& [around, nCorner, rc] : rows)
+        EXPECT_EQ(rc, PlaceNotice(around, nCorner)) << nCorner << " " << rc.top;
+}
+
+class NoticeColumns : public ::testing::TestWithParam<std::tuple<int, bool>>
+{
+};
+
+TEST_P(NoticeColumns, SixtyNoticesOfOneSecondAllStayInsideTheWorkArea)
+{
+    const auto [nCorner, bCalendar] = GetParam();
+    const NoticeNeighbours around = Around(nCorner, bCalendar);
+    constexpr int nHeight = 53; // three lines of a 9-point font, frame included
+    const std::vector<PanelRect> shown = ShowNotices(around, nCorner, 60, nHeight);
+    const bool bDown = IsTopCorner(nCorner);
+    const int nAway = nCorner == 1 || nCorner == 3 ? -1 : 1;
+    for (size_t i = 0; i < shown.size(); ++i)
+    {
+        const PanelRect& rc = shown[i];
+        EXPECT_TRUE(Inside(rc)) << i;
+        EXPECT_FALSE(Overlap(rc, around.panel) || (around.calendar && Overlap(rc, *around.calendar))) << i;
+        for (size_t j = 0; j < i; ++j)
+            EXPECT_FALSE(Overlap(rc, shown[j])) << i << " on " << j;
+        if (i == 0)
+            continue;
+        const PanelRect& prev = shown[i - 1];
+        if (rc.left == prev.left) // newest on top in the bottom corners, lowest in the top corners
+            EXPECT_EQ(bDown ? prev.bottom : prev.top, bDown ? rc.top : rc.bottom) << i;
+        else // once a column is full, the next starts at the work area's edge, away from the screen's
+            EXPECT_TRUE((rc.left - prev.left) * nAway > 0 &&
+                        (bDown ? rc.top == 0 && prev.bottom + nHeight > 800 : rc.bottom == 800 && prev.top < nHeight))
+                << i;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryCorner, NoticeColumns,
+                         ::testing::Combine(::testing::Values(0, 1, 2, 3), ::testing::Bool()));
+
+TEST(NoticePlace, WithNoRoomForAnotherColumnTheyStartOverOnTheOldest)
+{
+    for (int nCorner : {0, 3})
+    {
+        // 300 rows: two notices by the panel, two in each of the 7 columns beside it.
+        const std::vector<PanelRect> shown = ShowNotices(Around(nCorner, false), nCorner, 40, 300);
+        EXPECT_TRUE(std::all_of(shown.begin(), shown.end(), Inside)) << nCorner;
+        EXPECT_EQ(shown[0], shown[16]) << nCorner;
+        EXPECT_EQ(shown[15], shown[31]) << nCorner;
+    }
+    // Taller than the work area: its top row shows, beside the panel.
+    NoticeNeighbours around = Around(3, false);
+    around.newest = PanelRect{1123, 900, 1280, 1800};
+    EXPECT_EQ((PanelRect{966, 850, 1123, 899}), PlaceNotice(around, 3));
 }
 
 TEST(ShowPeriod, IsTheUnsignedProductTheTimerTakes)

@@ -1,6 +1,6 @@
 // Tasks falling due end to end: the panel opens at the notice moment with the task's notice
 // above it, stacks a second notice, and closes after the show time; a missing sound file
-// breaks nothing.
+// breaks nothing; thirty notices of one second stand in columns inside the work area.
 #include "res/resource.h"
 #include "tests/wine/driver/CProgramUnderTest.h"
 #include "tests/wine/e2e/ProgramWindows.h"
@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <set>
 
 namespace {
 
@@ -47,6 +48,18 @@ std::vector<HWND> Stack(const CProgramUnderTest& program)
     std::sort(windows.begin(), windows.end(),
               [](HWND a, HWND b) { return WindowRect(a).bottom > WindowRect(b).bottom; });
     return windows;
+}
+
+// Thirty start-up tasks: a busy minute's thirty notices, all at once.
+std::string ThirtyStartUpTasks()
+{
+    const char* const colours[] = {"     *      *", "40FF60 202830", "FFFFFF A03020", "202020 F0D040"};
+    const char* const texts[] = {" 朝会 第2会議室", " 田中さんに電話", " 資料を印刷", " 薬を飲む"};
+    std::string strTasks;
+    for (int i = 0; i < 30; ++i)
+        strTasks += std::string("* * * * * * 0 120 ") + colours[i % 4] + " \"" + (i < 9 ? "0" : "") +
+                    std::to_string(i + 1) + texts[i % 4] + "\"\r\n";
+    return strTasks;
 }
 
 class TaskNotices : public ::testing::Test
@@ -135,3 +148,41 @@ TEST_F(TaskNotices, InATopCornerNoticesStackDownwardsBelowThePanel)
     EXPECT_EQ(WindowRect(stack[1]).bottom, WindowRect(stack[2]).top) << "the newer one under it";
     EXPECT_EQ(WindowRect(stack[0]).right, WindowRect(stack[2]).right);
 }
+
+class BusyMinute : public TaskNotices, public ::testing::WithParamInterface<int>
+{
+};
+
+TEST_P(BusyMinute, ThirtyNoticesOfOneSecondAllStayInsideTheWorkArea)
+{
+    const int nCorner = GetParam();
+    Start(ThirtyStartUpTasks(), "DISP_POS=" + std::to_string(nCorner) + "\r\nDRAW_SEC=20\r\n");
+    ASSERT_TRUE(WaitUntil([&] { return ToolWindows(m_program).size() == 31; }, 20000));
+    const HWND hPanel = FindPanel(m_program);
+    ASSERT_NE(nullptr, hPanel);
+    RECT rcWork{};
+    ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &rcWork, 0);
+    RECT rcAll = WindowRect(hPanel);
+    std::set<LONG> columns;
+    for (HWND hWnd : ToolWindows(m_program))
+    {
+        const RECT rc = WindowRect(hWnd);
+        RECT rcCommon{};
+        ::IntersectRect(&rcCommon, &rc, &rcWork);
+        EXPECT_TRUE(::EqualRect(&rcCommon, &rc)) << "wholly inside: " << rc.left << ", " << rc.top;
+        columns.insert(rc.left);
+        ::UnionRect(&rcAll, &rcAll, &rc);
+    }
+    // About 19 notices fit in 1024 rows: the second column stands beside the panel, away from
+    // the screen's edge.
+    ASSERT_EQ(2u, columns.size());
+    const LONG nPanelLeft = WindowRect(hPanel).left;
+    EXPECT_TRUE(nCorner == 3 ? *columns.begin() < nPanelLeft : *columns.rbegin() > nPanelLeft);
+    if (nCorner == 3)
+    {
+        ::Sleep(300); // the last entrance
+        Screenshot(rcAll, "notice-columns.png");
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(BottomRightAndTopLeft, BusyMinute, ::testing::Values(3, 0));

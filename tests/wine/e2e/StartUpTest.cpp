@@ -179,6 +179,30 @@ TEST_F(TempivaStartUp, ExitWritesTheWholeSettingsFile)
     EXPECT_EQ(std::string::npos, strFile.find("SERVER1"));
 }
 
+TEST_F(TempivaStartUp, AnUnwritableSettingsFileIsReportedAtFirstRunAndAtExitAndTheProgramGoesOn)
+{
+    // A folder where Tempiva.ini should be: nothing can be read from it or saved over it.
+    WriteTimeTable(TimedTask("r0") + TimedTask("r1"));
+    ASSERT_TRUE(::CreateDirectoryA(m_folder.PathOf("Tempiva.ini").c_str(), nullptr));
+    CProgramUnderTest program(m_folder);
+    ASSERT_TRUE(program.Start());
+    const auto expectSaveFailure = [&] {
+        const std::optional<CMessageBoxView> box = program.WaitForMessageBox(kWaitMs);
+        ASSERT_TRUE(box);
+        EXPECT_EQ(0u, box->Text().find(m_folder.PathOf("Tempiva.ini") + " を保存できませんでした。\n")) << box->Text();
+        ASSERT_TRUE(box->Press(IDOK));
+        EXPECT_TRUE(box->WaitGone(kWaitMs));
+    };
+    ExpectMessageAndAnswer(program, kFirstRunText);
+    expectSaveFailure();
+    ASSERT_NE(nullptr, program.WaitForMainDialog(kWaitMs));
+    EXPECT_FALSE(program.WaitForMessageBox(500)) << "once per save";
+    ASSERT_TRUE(program.SendCommand(ID_APP_EXIT));
+    expectSaveFailure();
+    EXPECT_EQ(std::optional<DWORD>(0), program.WaitForExit(kWaitMs));
+    ::RemoveDirectoryA(m_folder.PathOf("Tempiva.ini").c_str());
+}
+
 TEST_F(TempivaStartUp, AUtf8TimeTableShowsItsJapaneseAsTheShiftJisOneDoes)
 {
     // Reserved task 0 runs at start-up with a notice: from a file saved as UTF-8 without a
