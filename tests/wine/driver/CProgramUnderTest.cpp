@@ -2,6 +2,7 @@
 
 #include "framework/ModulePath.h"
 
+#include <cstdio>
 #include <vector>
 
 namespace {
