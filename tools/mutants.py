@@ -43,7 +43,7 @@ def run(command):
 
 
 def failing_cases(output):
-    cases = sorted(set(re.findall(r"\[  FAILED  \] ([\w/.]+)", output)))
+    cases = sorted(set(c for c in re.findall(r"\[  FAILED  \] ([\w/.]+)", output) if not c.isdigit()))
     cases += sorted(set(re.findall(r"\d+ - (\S+) \(Failed\)", output)) - {c.split(".")[0] for c in cases})
     return cases
 
