@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Puts single-line faults into the program one at a time and runs the tests that should catch
 each, to show what the suite catches. Run it in a checkout whose build folders are built
-(make build); it restores every file it touches, also when interrupted.
+(make build); it restores every file it touches, also when interrupted, and keeps each run's
+test output in build/mutants/<id>.log.
 
 Usage: tools/mutants.py [MUTANTS_FILE] [--only ID ...]
 
@@ -43,7 +44,7 @@ def run(command):
 
 
 def failing_cases(output):
-    cases = sorted(set(re.findall(r"\[  FAILED  \] ([\w/.]+)", output)))
+    cases = sorted(set(c for c in re.findall(r"\[  FAILED  \] ([\w/.]+)", output) if not c.isdigit()))
     cases += sorted(set(re.findall(r"\d+ - (\S+) \(Failed\)", output)) - {c.split(".")[0] for c in cases})
     return cases
 
@@ -66,6 +67,9 @@ def try_mutant(mutant):
                 return "does not build"
             status, output = run(["tools/wine-session.sh", "build/windows", "ctest", "--test-dir", "build/windows",
                                   "--output-on-failure", "-R", mutant["tests"]])
+        log = os.path.join(ROOT, "build", "mutants", mutant["id"] + ".log")
+        os.makedirs(os.path.dirname(log), exist_ok=True)
+        open(log, "w", encoding="utf-8").write(output)
         return "caught by " + ", ".join(failing_cases(output) or ["(a failure)"]) if status != 0 else "SURVIVED"
     finally:
         open(path, "w", encoding="utf-8").write(original)

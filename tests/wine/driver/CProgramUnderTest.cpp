@@ -2,6 +2,7 @@
 
 #include "framework/ModulePath.h"
 
+#include <cstdio>
 #include <vector>
 
 namespace {
@@ -110,7 +111,10 @@ bool CProgramUnderTest::Start(const std::string& strExe, const std::string& strF
     const std::string strTarget = m_strFolder + "Tempiva.exe";
     if (::GetFileAttributesA(strTarget.c_str()) == INVALID_FILE_ATTRIBUTES &&
         !::CopyFileA(strExe.c_str(), strTarget.c_str(), TRUE))
+    {
+        std::fprintf(stderr, "copying %s failed: %lu\n", strExe.c_str(), ::GetLastError());
         return false;
+    }
     STARTUPINFOA si{};
     si.cb = sizeof si;
     PROCESS_INFORMATION pi{};
@@ -119,7 +123,10 @@ bool CProgramUnderTest::Start(const std::string& strExe, const std::string& strF
     commandLine.push_back('\0');
     if (!::CreateProcessA(strTarget.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                           m_strFolder.c_str(), &si, &pi))
+    {
+        std::fprintf(stderr, "starting %s failed: %lu\n", strTarget.c_str(), ::GetLastError());
         return false;
+    }
     ::CloseHandle(pi.hThread);
     m_hProcess = CHandle(pi.hProcess);
     m_dwPid = pi.dwProcessId;
