@@ -52,8 +52,11 @@ BOOL CClockPanel::Create(CWnd* pOwner, DWORD dwShowFlags, DWORD dwHideFlags, int
     m_pTask = pTask;
     const char* pszClass =
         AfxRegisterWndClass(0, nullptr, reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_MENU + 1)), nullptr);
-    return CreateEx(kPanelExStyle, pszClass, "", kPanelStyle, 0, 0, 100, 100,
-                    pOwner != nullptr ? pOwner->m_hWnd : nullptr, nullptr);
+    const BOOL bCreated = CreateEx(kPanelExStyle, pszClass, "", kPanelStyle, 0, 0, 100, 100,
+                                   pOwner != nullptr ? pOwner->m_hWnd : nullptr, nullptr);
+    // Read during the creation only: the time table dialog's OK may replace the task later.
+    m_pTask = nullptr;
+    return bCreated;
 }
 
 int CClockPanel::OnCreate(CREATESTRUCT*)

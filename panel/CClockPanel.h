@@ -53,7 +53,7 @@ private:
     DWORD m_dwHideFlags = 0x50004;
     int m_nCorner = 3;
     int m_nAnimationMs = 500;
-    const TimeTask* m_pTask = nullptr;
+    const TimeTask* m_pTask = nullptr; // during Create only
     // Filled by the notice and calendar windows; each closes through CloseAll.
     std::vector<std::unique_ptr<CWnd>> m_notices;
     std::unique_ptr<CWnd> m_pCalendar;
