@@ -12,7 +12,7 @@ constexpr int kMessageTextId = 0xFFFF;
 struct EnumState
 {
     DWORD dwPid;
-    std::vector<HWND>* pWindows;
+    std::vector<HWND> windows;
 };
 
 BOOL CALLBACK CollectChild(HWND hWnd, LPARAM lParam)
@@ -26,19 +26,12 @@ BOOL CALLBACK CollectTopLevel(HWND hWnd, LPARAM lParam)
     auto* pState = reinterpret_cast<EnumState*>(lParam);
     DWORD dwPid = 0;
     ::GetWindowThreadProcessId(hWnd, &dwPid);
-    if (dwPid == pState->dwPid)
+    if (pState->dwPid == 0 || dwPid == pState->dwPid)
     {
-        pState->pWindows->push_back(hWnd);
-        ::EnumChildWindows(hWnd, &CollectChild, reinterpret_cast<LPARAM>(pState->pWindows));
+        pState->windows.push_back(hWnd);
+        ::EnumChildWindows(hWnd, &CollectChild, reinterpret_cast<LPARAM>(&pState->windows));
     }
     return TRUE;
-}
-
-bool IsMessageBox(HWND hWnd)
-{
-    if (WindowClass(hWnd) != "#32770" || !::IsWindowVisible(hWnd))
-        return false;
-    return (::GetWindowLongPtrA(hWnd, GWL_STYLE) & WS_CHILD) == 0 && ::GetDlgItem(hWnd, kMessageTextId) != nullptr;
 }
 
 } // namespace
@@ -77,14 +70,31 @@ std::string WindowText(HWND hWnd)
     return std::string(buffer.data(), nCopied > 0 ? static_cast<size_t>(nCopied) : 0);
 }
 
+std::vector<HWND> ProcessWindows(DWORD dwPid)
+{
+    EnumState state{dwPid, {}};
+    ::EnumWindows(&CollectTopLevel, reinterpret_cast<LPARAM>(&state));
+    return state.windows;
+}
+
+HWND FindMainDialog(DWORD dwPid)
+{
+    for (HWND hWnd : ProcessWindows(dwPid))
+        if (WindowClass(hWnd) == "#32770" && WindowText(hWnd) == "Tempiva" && !::IsWindowVisible(hWnd))
+            return hWnd;
+    return nullptr;
+}
+
+bool IsMessageBox(HWND hWnd)
+{
+    if (WindowClass(hWnd) != "#32770" || !::IsWindowVisible(hWnd))
+        return false;
+    return (::GetWindowLongPtrA(hWnd, GWL_STYLE) & WS_CHILD) == 0 && ::GetDlgItem(hWnd, kMessageTextId) != nullptr;
+}
+
 std::string CMessageBoxView::Text() const
 {
     return WindowText(::GetDlgItem(m_hWnd, kMessageTextId));
-}
-
-std::string CMessageBoxView::Caption() const
-{
-    return WindowText(m_hWnd);
 }
 
 bool CMessageBoxView::Press(int nButtonId) const
@@ -95,15 +105,13 @@ bool CMessageBoxView::Press(int nButtonId) const
     return ::PostMessageA(m_hWnd, WM_COMMAND, MAKEWPARAM(nButtonId, BN_CLICKED), reinterpret_cast<LPARAM>(hButton));
 }
 
-bool CMessageBoxView::WaitGone(DWORD nTimeoutMs) const
-{
-    HWND hWnd = m_hWnd;
-    return WaitUntil([hWnd] { return !::IsWindow(hWnd); }, nTimeoutMs);
-}
-
 CProgramUnderTest::~CProgramUnderTest()
 {
-    Kill();
+    if (IsRunning())
+    {
+        ::TerminateProcess(m_hProcess, 99);
+        ::WaitForSingleObject(m_hProcess, 5000);
+    }
 }
 
 bool CProgramUnderTest::Start(const std::string& strExe, const std::string& strFirstArgument)
@@ -149,57 +157,25 @@ bool CProgramUnderTest::IsRunning() const
     return m_hProcess && ::WaitForSingleObject(m_hProcess, 0) == WAIT_TIMEOUT;
 }
 
-void CProgramUnderTest::Kill()
-{
-    if (IsRunning())
-    {
-        ::TerminateProcess(m_hProcess, 99);
-        ::WaitForSingleObject(m_hProcess, 5000);
-    }
-}
-
-std::vector<HWND> CProgramUnderTest::Windows() const
-{
-    std::vector<HWND> windows;
-    EnumState state{m_dwPid, &windows};
-    ::EnumWindows(&CollectTopLevel, reinterpret_cast<LPARAM>(&state));
-    return windows;
-}
-
 HWND CProgramUnderTest::WaitForMainDialog(DWORD nTimeoutMs) const
 {
     HWND hFound = nullptr;
-    WaitUntil(
-        [&] {
-            for (HWND hWnd : Windows())
-                if (WindowClass(hWnd) == "#32770" && WindowText(hWnd) == "Tempiva" && !::IsWindowVisible(hWnd))
-                {
-                    hFound = hWnd;
-                    return true;
-                }
-            return false;
-        },
-        nTimeoutMs);
+    WaitUntil([&] { return (hFound = FindMainDialog(m_dwPid)) != nullptr; }, nTimeoutMs);
     return hFound;
 }
 
 std::optional<CMessageBoxView> CProgramUnderTest::WaitForMessageBox(DWORD nTimeoutMs) const
 {
-    HWND hFound = nullptr;
+    std::optional<CMessageBoxView> box;
     WaitUntil(
         [&] {
             for (HWND hWnd : Windows())
                 if (IsMessageBox(hWnd))
-                {
-                    hFound = hWnd;
-                    return true;
-                }
-            return false;
+                    box.emplace(hWnd);
+            return box.has_value();
         },
         nTimeoutMs);
-    if (hFound == nullptr)
-        return std::nullopt;
-    return CMessageBoxView(hFound);
+    return box;
 }
 
 bool CProgramUnderTest::SendCommand(UINT nId, DWORD nTimeoutMs) const

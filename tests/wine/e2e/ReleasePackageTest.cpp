@@ -7,8 +7,6 @@
 
 #include <cstdlib>
 
-constexpr DWORD kWaitMs = 15000;
-
 TEST(ReleasePackage, UnpackedIntoAnEmptyFolderItGreetsTheFirstRunAndEndsOnExit)
 {
     const char* pszFolder = std::getenv("TEMPIVA_UNPACKED");
@@ -24,7 +22,7 @@ TEST(ReleasePackage, UnpackedIntoAnEmptyFolderItGreetsTheFirstRunAndEndsOnExit)
     EXPECT_EQ(kFirstRunText, box->Text());
     ASSERT_TRUE(box->Press(IDOK));
     ASSERT_NE(nullptr, program.WaitForMainDialog(kWaitMs)) << "did not start after the greeting";
-    ExitProgram(program, kWaitMs);
+    ExitProgram(program);
     EXPECT_NE(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesA((strFolder + "Tempiva.ini").c_str()))
         << "the settings are written beside the exe";
 }
