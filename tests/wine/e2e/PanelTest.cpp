@@ -89,6 +89,7 @@ TEST_F(ClockPanel, ThePointerOnTheNoticeOrThePanelKeepsThemPastTheShowTimeAndThe
     Start("   *  *  *  *  *  *  * 01      *      *  \"Stays|while pointed at\"\r\n" + std::string(kPastTask));
     const std::vector<HWND> windows = WaitForToolWindows(m_program, 2);
     ASSERT_EQ(2u, windows.size());
+    EXPECT_EQ(WindowRect(windows[0]).top, WindowRect(windows[1]).bottom) << "the notice stands on the panel";
     ExpectOpenFor(1500, windows, "the panel");
     PointAt(windows[1]);
     ExpectOpenFor(1500, windows, "the notice");
