@@ -15,21 +15,18 @@ struct EnumState
     std::vector<HWND> windows;
 };
 
-BOOL CALLBACK CollectChild(HWND hWnd, LPARAM lParam)
-{
-    reinterpret_cast<std::vector<HWND>*>(lParam)->push_back(hWnd);
-    return TRUE;
-}
-
 BOOL CALLBACK CollectTopLevel(HWND hWnd, LPARAM lParam)
 {
     auto* pState = reinterpret_cast<EnumState*>(lParam);
     DWORD dwPid = 0;
     ::GetWindowThreadProcessId(hWnd, &dwPid);
-    if (pState->dwPid == 0 || dwPid == pState->dwPid)
-    {
+    if (pState->dwPid == 0 || dwPid == pState->dwPid) {
         pState->windows.push_back(hWnd);
-        ::EnumChildWindows(hWnd, &CollectChild, reinterpret_cast<LPARAM>(&pState->windows));
+        const auto collectChild = [](HWND hChild, LPARAM lWindows) {
+            reinterpret_cast<std::vector<HWND>*>(lWindows)->push_back(hChild);
+            return TRUE;
+        };
+        ::EnumChildWindows(hWnd, collectChild, reinterpret_cast<LPARAM>(&pState->windows));
     }
     return TRUE;
 }
@@ -39,8 +36,7 @@ BOOL CALLBACK CollectTopLevel(HWND hWnd, LPARAM lParam)
 bool WaitUntil(const std::function<bool()>& condition, DWORD nTimeoutMs)
 {
     const ULONGLONG nEnd = ::GetTickCount64() + nTimeoutMs;
-    for (;;)
-    {
+    for (;;) {
         if (condition())
             return true;
         if (::GetTickCount64() >= nEnd)
@@ -66,7 +62,8 @@ std::string WindowText(HWND hWnd)
     // WM_GETTEXT works across processes, where GetWindowText would not ask the window.
     const LRESULT nLength = ::SendMessageA(hWnd, WM_GETTEXTLENGTH, 0, 0);
     std::vector<char> buffer(static_cast<size_t>(nLength) + 1);
-    const LRESULT nCopied = ::SendMessageA(hWnd, WM_GETTEXT, buffer.size(), reinterpret_cast<LPARAM>(buffer.data()));
+    const LRESULT nCopied =
+        ::SendMessageA(hWnd, WM_GETTEXT, buffer.size(), reinterpret_cast<LPARAM>(buffer.data()));
     return std::string(buffer.data(), nCopied > 0 ? static_cast<size_t>(nCopied) : 0);
 }
 
@@ -89,26 +86,25 @@ bool IsMessageBox(HWND hWnd)
 {
     if (WindowClass(hWnd) != "#32770" || !::IsWindowVisible(hWnd))
         return false;
-    return (::GetWindowLongPtrA(hWnd, GWL_STYLE) & WS_CHILD) == 0 && ::GetDlgItem(hWnd, kMessageTextId) != nullptr;
+    return (::GetWindowLongPtrA(hWnd, GWL_STYLE) & WS_CHILD) == 0 &&
+           ::GetDlgItem(hWnd, kMessageTextId) != nullptr;
 }
 
-std::string CMessageBoxView::Text() const
+std::string MessageBoxText(HWND hBox)
 {
-    return WindowText(::GetDlgItem(m_hWnd, kMessageTextId));
+    return WindowText(::GetDlgItem(hBox, kMessageTextId));
 }
 
-bool CMessageBoxView::Press(int nButtonId) const
+bool PressButton(HWND hDialog, int nButtonId)
 {
-    HWND hButton = ::GetDlgItem(m_hWnd, nButtonId);
-    if (hButton == nullptr)
-        return false;
-    return ::PostMessageA(m_hWnd, WM_COMMAND, MAKEWPARAM(nButtonId, BN_CLICKED), reinterpret_cast<LPARAM>(hButton));
+    HWND hButton = ::GetDlgItem(hDialog, nButtonId);
+    return hButton != nullptr && ::PostMessageA(hDialog, WM_COMMAND, MAKEWPARAM(nButtonId, BN_CLICKED),
+                                                reinterpret_cast<LPARAM>(hButton));
 }
 
 CProgramUnderTest::~CProgramUnderTest()
 {
-    if (IsRunning())
-    {
+    if (IsRunning()) {
         ::TerminateProcess(m_hProcess, 99);
         ::WaitForSingleObject(m_hProcess, 5000);
     }
@@ -118,8 +114,7 @@ bool CProgramUnderTest::Start(const std::string& strExe, const std::string& strF
 {
     const std::string strTarget = m_strFolder + "Tempiva.exe";
     if (::GetFileAttributesA(strTarget.c_str()) == INVALID_FILE_ATTRIBUTES &&
-        !::CopyFileA(strExe.c_str(), strTarget.c_str(), TRUE))
-    {
+        !::CopyFileA(strExe.c_str(), strTarget.c_str(), TRUE)) {
         std::fprintf(stderr, "copying %s failed: %lu\n", strExe.c_str(), ::GetLastError());
         return false;
     }
@@ -130,8 +125,7 @@ bool CProgramUnderTest::Start(const std::string& strExe, const std::string& strF
     std::vector<char> commandLine(strArgument.begin(), strArgument.end());
     commandLine.push_back('\0');
     if (!::CreateProcessA(strTarget.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                          m_strFolder.c_str(), &si, &pi))
-    {
+                          m_strFolder.c_str(), &si, &pi)) {
         std::fprintf(stderr, "starting %s failed: %lu\n", strTarget.c_str(), ::GetLastError());
         return false;
     }
@@ -164,18 +158,18 @@ HWND CProgramUnderTest::WaitForMainDialog(DWORD nTimeoutMs) const
     return hFound;
 }
 
-std::optional<CMessageBoxView> CProgramUnderTest::WaitForMessageBox(DWORD nTimeoutMs) const
+HWND CProgramUnderTest::WaitForMessageBox(DWORD nTimeoutMs) const
 {
-    std::optional<CMessageBoxView> box;
+    HWND hBox = nullptr;
     WaitUntil(
         [&] {
             for (HWND hWnd : Windows())
                 if (IsMessageBox(hWnd))
-                    box.emplace(hWnd);
-            return box.has_value();
+                    hBox = hWnd;
+            return hBox != nullptr;
         },
         nTimeoutMs);
-    return box;
+    return hBox;
 }
 
 bool CProgramUnderTest::SendCommand(UINT nId, DWORD nTimeoutMs) const

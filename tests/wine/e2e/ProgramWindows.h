@@ -14,8 +14,9 @@
 
 inline constexpr DWORD kWaitMs = 10000;
 // The greeting of a first start, before Tempiva.ini exists.
-inline constexpr char kFirstRunText[] = "ホットキーを \"CapsLock\" に割り当てます。\nホットキーで時計が出ます。\n"
-                                        "設定は時計パネル上で右クリック！";
+inline constexpr char kFirstRunText[] =
+    "ホットキーを \"CapsLock\" に割り当てます。\nホットキーで時計が出ます。\n"
+    "設定は時計パネル上で右クリック！";
 // A reserved task of a past date: never due, never run at start-up.
 inline constexpr char kPastTask[] = "2020  1  1  *  0  0  *  *      *      *  \"\"\r\n";
 
@@ -46,8 +47,7 @@ inline RECT WorkArea()
 // LCD face's fixed 151 x 72 in a dialog frame.
 inline HWND FindPanel(const CProgramUnderTest& program)
 {
-    for (HWND hWnd : ToolWindows(program))
-    {
+    for (HWND hWnd : ToolWindows(program)) {
         const RECT rc = WindowRect(hWnd);
         if ((::GetWindowLongPtrA(hWnd, GWL_EXSTYLE) & WS_EX_TOPMOST) && rc.right - rc.left == 157 &&
             rc.bottom - rc.top == 78)
@@ -125,7 +125,8 @@ inline std::vector<std::uint32_t> ScreenshotWhenStill(const RECT& rc, const std:
             ::Sleep(100);
             pixels = Screenshot(rc, strName);
             return !pixels.empty() && pixels == before &&
-                   std::count(pixels.begin(), pixels.end(), pixels[0]) < static_cast<std::ptrdiff_t>(pixels.size());
+                   std::count(pixels.begin(), pixels.end(), pixels[0]) <
+                       static_cast<std::ptrdiff_t>(pixels.size());
         },
         kWaitMs);
     return pixels;
@@ -144,12 +145,15 @@ inline void ExitProgram(CProgramUnderTest& program)
 class ProgramTest : public ::testing::Test
 {
 protected:
-    void Start(const std::string& strReserved, const std::string& strTasks = "", const std::string& strSettings = "",
-               int nHotKey = VK_F20 << 16)
+    void Start(const std::string& strReserved, const std::string& strTasks = "",
+               const std::string& strSettings = "", int nHotKey = VK_F20 << 16,
+               const std::string& strFirstArgument = "")
     {
-        m_folder.Write("TimeTable.ini", "[TIMETABLE_RESERVE]\r\n" + strReserved + "[TIMETABLE]\r\n" + strTasks);
-        m_folder.Write("Tempiva.ini", "[TEMPIVA]\r\nHOTKEY=" + std::to_string(nHotKey) + "\r\n" + strSettings);
-        ASSERT_TRUE(m_program.Start());
+        m_folder.Write("TimeTable.ini",
+                       "[TIMETABLE_RESERVE]\r\n" + strReserved + "[TIMETABLE]\r\n" + strTasks);
+        m_folder.Write("Tempiva.ini",
+                       "[TEMPIVA]\r\nHOTKEY=" + std::to_string(nHotKey) + "\r\n" + strSettings);
+        ASSERT_TRUE(m_program.Start(ExeBesideMe("Tempiva.exe"), strFirstArgument));
         m_hMain = m_program.WaitForMainDialog(kWaitMs);
         ASSERT_NE(nullptr, m_hMain);
     }

@@ -17,7 +17,7 @@ int main(int argc, char** argv)
         [&] {
             for (HWND hWnd : ProcessWindows(0))
                 if (IsMessageBox(hWnd) && WindowText(hWnd) == "Tempiva")
-                    CMessageBoxView(hWnd).Press(IDOK);
+                    PressButton(hWnd, IDOK);
             return (hMain = FindMainDialog(0)) != nullptr;
         },
         60000);
@@ -37,7 +37,8 @@ int main(int argc, char** argv)
     WaitUntil(
         [&] {
             for (HWND hWnd : ProcessWindows(dwPid))
-                if (::IsWindowVisible(hWnd) && (::GetWindowLongPtrA(hWnd, GWL_EXSTYLE) & WS_EX_TOOLWINDOW) != 0)
+                if (::IsWindowVisible(hWnd) &&
+                    (::GetWindowLongPtrA(hWnd, GWL_EXSTYLE) & WS_EX_TOOLWINDOW) != 0)
                     hPanel = hWnd;
             return hPanel != nullptr;
         },

@@ -29,10 +29,10 @@ using TimeTable = ProgramTest;
 TEST_F(TimeTable, ATaskAddedInTheDialogsIsSavedOnOkAndExitWhileTheyRunSavesNothing)
 {
     Start(kReserved, kTasks);
-    const std::string strSaved = "[TIMETABLE_RESERVE]\r\n" + kReserved + "[TIMETABLE]\r\n" + kTasks +
-                                 "   *  *  *  * 09 30 10 05      *      *  \"会議が始まります|第2会議室へ\"\r\n";
-    for (const bool bExit : {false, true})
-    {
+    const std::string strSaved =
+        "[TIMETABLE_RESERVE]\r\n" + kReserved + "[TIMETABLE]\r\n" + kTasks +
+        "   *  *  *  * 09 30 10 05      *      *  \"会議が始まります|第2会議室へ\"\r\n";
+    for (const bool bExit : {false, true}) {
         if (bExit) // the panel stays open for EXIT
             ChooseFromPanelMenu(m_program, m_hMain, {VK_UP, VK_UP, VK_UP, VK_RETURN}); // TIME TABLE...
         else
@@ -43,16 +43,15 @@ TEST_F(TimeTable, ATaskAddedInTheDialogsIsSavedOnOkAndExitWhileTheyRunSavesNothi
         ::PostMessageA(hTable, WM_COMMAND, IDC_TASK_ADD, 0);
         HWND hTask = WaitForDialog(m_program, "タスク");
         ASSERT_NE(nullptr, hTask);
-        if (bExit)
-        {
+        if (bExit) {
             ChooseFromPanelMenu(m_program, m_hMain, {}, 'E');
             EXPECT_EQ(std::optional<DWORD>(0), m_program.WaitForExit(kWaitMs));
             EXPECT_EQ(strSaved, m_folder.Read("TimeTable.ini").value_or("<missing>"));
             break;
         }
         // Entry 0 of each combo is "*": the value n is entry n + 1.
-        for (const auto& [nId, nValue] : {std::pair{IDC_TASK_HOUR, 9}, {IDC_TASK_MINUTE, 30}, {IDC_TASK_LEAD, 10},
-                                          {IDC_TASK_SHOW, 5}})
+        for (const auto& [nId, nValue] :
+             {std::pair{IDC_TASK_HOUR, 9}, {IDC_TASK_MINUTE, 30}, {IDC_TASK_LEAD, 10}, {IDC_TASK_SHOW, 5}})
             Send(hTask, nId, CB_SETCURSEL, static_cast<WPARAM>(nValue + 1));
         Send(hTask, IDC_TASK_TEXT, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("会議が始まります|第2会議室へ"));
         ScreenshotWhenStill(ClientOnScreen(hTask), "task-dialog.png");
