@@ -97,7 +97,6 @@ set(TEMPIVA_HOST_TEST_SOURCES
     tests/host/app/MainDlgRulesTest.cpp
     tests/host/timetable/TaskLineTest.cpp
     tests/host/timetable/TaskSchedulerTest.cpp
-    tests/host/timetable/TaskTickReferenceTest.cpp
     tests/host/timetable/SectionBlockTest.cpp
     tests/host/framework/IniSectionTest.cpp
     tests/host/timetable/ScrollerModelTest.cpp
