@@ -105,7 +105,6 @@ set(TEMPIVA_HOST_TEST_SOURCES
     tests/host/timesync/SntpPacketTest.cpp
     tests/host/calendar/CalendarGridTest.cpp
     tests/host/calendar/CalendarCellStyleTest.cpp
-    tests/host/calendar/CalendarPagingTest.cpp
     tests/host/calendar/CalendarMetricsTest.cpp
     tests/host/calendar/MonthPickerModelTest.cpp
     tests/host/calendar/HolidayLookupTest.cpp
