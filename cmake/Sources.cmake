@@ -107,7 +107,6 @@ set(TEMPIVA_HOST_TEST_SOURCES
     tests/host/calendar/CalendarCellStyleTest.cpp
     tests/host/calendar/CalendarMetricsTest.cpp
     tests/host/calendar/MonthPickerModelTest.cpp
-    tests/host/calendar/HolidayLookupTest.cpp
     tests/host/config/ColourPopupModelTest.cpp
     tests/host/config/ConfigRulesTest.cpp
     tests/host/widgets/LinkLineTest.cpp
