@@ -33,18 +33,11 @@ public:
     }
 };
 
-int BlockWidthWithWideTitle(const std::string& strTitle, int nDisplayedYear)
-{
-    CFakeMeasurer measurer;
-    measurer.m_strWideTitle = strTitle;
-    return MeasureCalendarMetrics(measurer, kNames, nDisplayedYear).m_nBlockWidth;
-}
-
 const CalendarGeometry kGeometry = ComputeCalendarGeometry({16, 15, 12, 20, 240, 146});
 
 } // namespace
 
-TEST(CalendarMetrics, CellsFitEveryDateFontAndTheWeekdayLetters)
+TEST(CalendarMetrics, CellsFitEveryDateFontAndTheWeekdayLettersAndTheBlockTitlesOfTenYearsEitherSide)
 {
     CFakeMeasurer measurer;
     // Cell 16 (the marked font's "31") x 15 (the other-month font's "01"); narrow titles leave
@@ -53,15 +46,16 @@ TEST(CalendarMetrics, CellsFitEveryDateFontAndTheWeekdayLetters)
               MeasureCalendarMetrics(measurer, kNames, 2026));
     measurer.m_nWeekdayWidth = 21;
     EXPECT_EQ(21, MeasureCalendarMetrics(measurer, kNames, 2026).m_nCellWidth);
-}
-
-TEST(CalendarMetrics, BlockWidthFitsTheTitlesOfTenYearsEitherSide)
-{
-    EXPECT_EQ(280, BlockWidthWithWideTitle("Dec 2016", 2026));
-    EXPECT_EQ(280, BlockWidthWithWideTitle("Jan 2036", 2026));
-    EXPECT_EQ(280, BlockWidthWithWideTitle("Jun 95", 100)) << "years below 100 are measured too";
-    EXPECT_EQ(152, BlockWidthWithWideTitle("Dec 2015", 2026));
-    EXPECT_EQ(152, BlockWidthWithWideTitle("Jan 2037", 2026));
+    // Years below 100 are measured too.
+    const std::tuple<const char*, int, int> titles[] = {{"Dec 2016", 2026, 280}, {"Jan 2036", 2026, 280},
+                                                       {"Jun 95", 100, 280},     {"Dec 2015", 2026, 152},
+                                                       {"Jan 2037", 2026, 152}};
+    for (const auto& [pszTitle, nYear, nWidth] : titles)
+    {
+        CFakeMeasurer wide;
+        wide.m_strWideTitle = pszTitle;
+        EXPECT_EQ(nWidth, MeasureCalendarMetrics(wide, kNames, nYear).m_nBlockWidth) << pszTitle;
+    }
 }
 
 TEST(CalendarGeometry, TitleArrowsWeekdaysAndCellsFromTheMetrics)
@@ -89,7 +83,6 @@ TEST(CalendarGeometry, HitDayInsideTheGridWithTheLeftCellWinningTheSharedColumn)
     };
     for (const auto& [pt, nCell] : cases)
         EXPECT_EQ(nCell, HitDay(kGeometry, pt)) << pt.x << "," << pt.y;
-
     const CalendarGridDates first = BuildCalendarGrid(1, 100, 1);
     EXPECT_EQ(std::nullopt, SelectableDayAt(kGeometry, first, {10, 40})) << "27 December 99";
     EXPECT_EQ((CalendarDate{100, 1, 1}), SelectableDayAt(kGeometry, first, {108, 40}));
