@@ -18,16 +18,11 @@ TEST(PlaceInCorner, SitsFlushInEachCornerOfTheWorkAreaOrPinnedToItsOrigin)
 {
     const PanelRect second{1280, 40, 2560, 1024}; // a second monitor, or a bar on the left
     const std::tuple<PanelRect, int, PanelRect> rows[] = {
-        {kWork, 0, {0, 0, 157, 97}},
-        {kWork, 1, {1123, 0, 1280, 97}},
-        {kWork, 2, {0, 897, 157, 994}},
-        {kWork, 3, {1123, 897, 1280, 994}},
-        {second, 0, {1280, 40, 1437, 137}},
-        {second, 3, {2403, 927, 2560, 1024}},
-        {{0, 0, 100, 50}, 3, {0, 0, 100, 50}}, // a work area smaller than the panel
-        {{0, 0, 100, 50}, 1, {0, 0, 100, 50}},
-        {kWork, 4, kUnplaced},
-        {kWork, -1, kUnplaced},
+        {kWork, 0, {0, 0, 157, 97}},           {kWork, 1, {1123, 0, 1280, 97}},
+        {kWork, 2, {0, 897, 157, 994}},        {kWork, 3, {1123, 897, 1280, 994}},
+        {second, 0, {1280, 40, 1437, 137}},    {second, 3, {2403, 927, 2560, 1024}},
+        {{0, 0, 100, 50}, 3, {0, 0, 100, 50}}, {{0, 0, 100, 50}, 1, {0, 0, 100, 50}}, // smaller than the panel
+        {kWork, 4, kUnplaced},                 {kWork, -1, kUnplaced},
     };
     for (const auto& [work, nCorner, rc] : rows)
         EXPECT_EQ(rc, PlaceInCorner(work, 157, 97, nCorner, kUnplaced)) << nCorner << " " << work.left;
@@ -36,12 +31,15 @@ TEST(PlaceInCorner, SitsFlushInEachCornerOfTheWorkAreaOrPinnedToItsOrigin)
 TEST(AutoHideBar, CutsTheWorkAreaOnItsOwnEdgeOnly)
 {
     const PanelRect work{0, 0, 1280, 1024};
-    EXPECT_EQ((PanelRect{0, 0, 1280, 1022}), CutByAutoHideBar(work, {0, 1022, 1280, 1064}, BarEdge::Bottom));
-    EXPECT_EQ((PanelRect{0, 2, 1280, 1024}), CutByAutoHideBar(work, {0, -40, 1280, 2}, BarEdge::Top));
-    EXPECT_EQ((PanelRect{2, 0, 1280, 1024}), CutByAutoHideBar(work, {-60, 0, 2, 1024}, BarEdge::Left));
-    EXPECT_EQ((PanelRect{0, 0, 1278, 1024}), CutByAutoHideBar(work, {1278, 0, 1340, 1024}, BarEdge::Right));
-    EXPECT_EQ(work, CutByAutoHideBar(work, {0, 1030, 1280, 1070}, BarEdge::Bottom))
-        << "a bar outside the area";
+    const std::tuple<PanelRect, BarEdge, PanelRect> rows[] = {
+        {{0, 1022, 1280, 1064}, BarEdge::Bottom, {0, 0, 1280, 1022}},
+        {{0, -40, 1280, 2}, BarEdge::Top, {0, 2, 1280, 1024}},
+        {{-60, 0, 2, 1024}, BarEdge::Left, {2, 0, 1280, 1024}},
+        {{1278, 0, 1340, 1024}, BarEdge::Right, {0, 0, 1278, 1024}},
+        {{0, 1030, 1280, 1070}, BarEdge::Bottom, work}, // outside the work area
+    };
+    for (const auto& [bar, edge, rc] : rows)
+        EXPECT_EQ(rc, CutByAutoHideBar(work, bar, edge)) << static_cast<int>(edge);
 }
 
 TEST(LcdDigits, TwentyFourHoursAndFourYearDigitsWithLeadingZeros)
@@ -82,14 +80,14 @@ std::vector<PanelRect> ShowNotices(NoticeNeighbours around, int nCorner, size_t 
     return shown;
 }
 
-bool Inside(const PanelRect& rc)
-{
-    return rc.left >= 0 && rc.top >= 0 && rc.right <= kSmallWork.right && rc.bottom <= kSmallWork.bottom;
-}
-
 bool Overlap(const PanelRect& a, const PanelRect& b)
 {
     return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+}
+
+bool Inside(const PanelRect& rc)
+{
+    return rc.left >= 0 && rc.top >= 0 && rc.right <= kSmallWork.right && rc.bottom <= kSmallWork.bottom;
 }
 
 } // namespace
