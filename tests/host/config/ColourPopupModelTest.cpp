@@ -61,18 +61,13 @@ TEST(ColourPopupLayout, FitsTheWorkAreaOfTheButtonsMonitor)
         EXPECT_EQ(rcExpected, FitPopupToArea(rcWindow, rcArea, 20)) << rcWindow.left << "," << rcWindow.top;
 }
 
-TEST(ColourPopupCells, IndexRowColumnAndPointer)
+TEST(ColourPopupCells, IndexRowColumnPointerAndTheOpeningColour)
 {
+    constexpr int D = kDefaultCell, C = kCustomCell, N = kNoCell;
     // Boxes, row, column, the index; then the index's own row and column.
     const std::pair<PopupBoxes, std::array<int, 5>> cases[] = {
-        {kBoth, {1, 5, 13, 1, 5}},
-        {kBoth, {4, 7, 39, 4, 7}},
-        {kBoth, {5, 0, kNoCell, kNoCell, kNoCell}},
-        {kBoth, {0, 8, kNoCell, kNoCell, kNoCell}},
-        {kBoth, {3, kCustomCell, kCustomCell, kCustomCell, kCustomCell}},
-        {kBoth, {kDefaultCell, 0, kDefaultCell, kDefaultCell, kDefaultCell}},
-        {kNone, {kCustomCell, 0, kNoCell, kNoCell, kNoCell}},
-        {kCustomOnly, {kDefaultCell, 0, kNoCell, kNoCell, kNoCell}},
+        {kBoth, {1, 5, 13, 1, 5}}, {kBoth, {4, 7, 39, 4, 7}}, {kBoth, {5, 0, N, N, N}}, {kBoth, {0, 8, N, N, N}},
+        {kBoth, {3, C, C, C, C}},  {kBoth, {D, 0, D, D, D}},  {kNone, {C, 0, N, N, N}}, {kCustomOnly, {D, 0, N, N, N}},
     };
     for (const auto& [boxes, c] : cases)
     {
@@ -83,48 +78,38 @@ TEST(ColourPopupCells, IndexRowColumnAndPointer)
     }
     // The pointer finds boxes and cells one margin in.
     const PopupLayout layout = LayoutPopup(0, 0, 2, 60, 13, kBoth);
-    const int points[][3] = {{10, 10, kDefaultCell}, {10, 125, kCustomCell}, {10, 123, kNoCell}, {11, 38, 0},
-                             {101, 56, 13},          {137, 110, 39},         {147, 56, kNoCell}};
+    const int points[][3] = {{10, 10, D}, {10, 125, C}, {10, 123, N}, {11, 38, 0}, {101, 56, 13}, {137, 110, 39},
+                             {147, 56, N}};
     for (const auto& p : points)
         EXPECT_EQ(p[2], CellAtPoint(layout, p[0], p[1])) << p[0] << "," << p[1];
+    // "Blue" is 0xFF0000: blue is the high byte.
+    const std::tuple<PopupBoxes, std::uint32_t, int> colours[] = {
+        {kBoth, kClrDefault, D}, {kCustomOnly, kClrDefault, C}, {kBoth, 0x000000, 0}, {kBoth, 0xFF0000, 13},
+        {kBoth, 0x0000FF, 16},   {kBoth, 0xFFFFFF, 39},         {kBoth, 0x8BB7B3, C}, {kNone, 0x8BB7B3, N},
+    };
+    for (const auto& [boxes, crColour, nCell] : colours)
+        EXPECT_EQ(nCell, MarkInitialCell(boxes, crColour)) << std::hex << crColour;
+    std::set<std::uint32_t> distinct;
+    for (const ColourEntry& entry : kColourTable)
+        distinct.insert(entry.crColour);
+    EXPECT_EQ(static_cast<size_t>(kColourCount), distinct.size()) << "two cells share a colour";
 }
 
 TEST(ColourPopupKeys, FollowTheArrowKeyTable)
 {
+    constexpr int D = kDefaultCell, C = kCustomCell, N = kNoCell;
     using K = PopupKey;
     const std::tuple<PopupBoxes, int, PopupKey, int> cases[] = {
-        {kBoth, kDefaultCell, K::Down, 0},         {kBoth, kCustomCell, K::Down, kDefaultCell},
-        {kBoth, 5, K::Down, 13},                   {kBoth, 36, K::Down, kCustomCell},
-        {kBoth, kNoCell, K::Down, kCustomCell},    {kNone, 36, K::Down, 0},
-        {kCustomOnly, kCustomCell, K::Down, 0},    {kBoth, kDefaultCell, K::Up, kCustomCell},
-        {kBoth, kCustomCell, K::Up, 39},           {kBoth, 13, K::Up, 5},
-        {kBoth, 5, K::Up, kDefaultCell},           {kBoth, kNoCell, K::Up, kDefaultCell},
-        {kCustomOnly, 5, K::Up, kCustomCell},      {kNone, 3, K::Up, 39},
-        {kBoth, kDefaultCell, K::Right, 0},        {kBoth, kCustomCell, K::Right, kDefaultCell},
-        {kBoth, 7, K::Right, 8},                   {kBoth, 39, K::Right, kCustomCell},
-        {kBoth, kNoCell, K::Right, kCustomCell},   {kNone, 39, K::Right, 0},
-        {kBoth, kDefaultCell, K::Left, kCustomCell}, {kBoth, kCustomCell, K::Left, 39},
-        {kBoth, 8, K::Left, 7},                    {kBoth, 0, K::Left, kDefaultCell},
-        {kBoth, kNoCell, K::Left, kDefaultCell},   {kCustomOnly, 0, K::Left, kCustomCell},
-        {kNone, 0, K::Left, 39},
+        {kBoth, D, K::Down, 0},       {kBoth, C, K::Down, D},     {kBoth, 5, K::Down, 13},   {kBoth, 36, K::Down, C},
+        {kBoth, N, K::Down, C},       {kNone, 36, K::Down, 0},    {kCustomOnly, C, K::Down, 0},
+        {kBoth, D, K::Up, C},         {kBoth, C, K::Up, 39},      {kBoth, 13, K::Up, 5},     {kBoth, 5, K::Up, D},
+        {kBoth, N, K::Up, D},         {kCustomOnly, 5, K::Up, C}, {kNone, 3, K::Up, 39},
+        {kBoth, D, K::Right, 0},      {kBoth, C, K::Right, D},    {kBoth, 7, K::Right, 8},   {kBoth, 39, K::Right, C},
+        {kBoth, N, K::Right, C},      {kNone, 39, K::Right, 0},
+        {kBoth, D, K::Left, C},       {kBoth, C, K::Left, 39},    {kBoth, 8, K::Left, 7},    {kBoth, 0, K::Left, D},
+        {kBoth, N, K::Left, D},       {kCustomOnly, 0, K::Left, C}, {kNone, 0, K::Left, 39},
     };
     for (const auto& [boxes, nHot, key, nExpected] : cases)
         EXPECT_EQ(nExpected, CellAfterKey(boxes, nHot, key))
             << "from " << nHot << " key " << static_cast<int>(key) << " boxes " << boxes.bDefault << boxes.bCustom;
-}
-
-TEST(ColourPopupCells, TheOpeningColourMarksItsCell)
-{
-    const std::tuple<PopupBoxes, std::uint32_t, int> cases[] = {
-        {kBoth, kClrDefault, kDefaultCell}, {kCustomOnly, kClrDefault, kCustomCell},
-        {kBoth, 0x000000, 0},               {kBoth, 0xFF0000, 13}, // "Blue": blue is the high byte
-        {kBoth, 0x0000FF, 16},              {kBoth, 0xFFFFFF, 39},
-        {kBoth, 0x8BB7B3, kCustomCell},     {kNone, 0x8BB7B3, kNoCell},
-    };
-    for (const auto& [boxes, crColour, nCell] : cases)
-        EXPECT_EQ(nCell, MarkInitialCell(boxes, crColour)) << std::hex << crColour;
-    std::set<std::uint32_t> colours;
-    for (const ColourEntry& entry : kColourTable)
-        colours.insert(entry.crColour);
-    EXPECT_EQ(static_cast<size_t>(kColourCount), colours.size()) << "two cells share a colour";
 }
