@@ -20,10 +20,8 @@ UtcTime Utc(int nYear, int nMonth, int nDay, int nHour = 0, int nMinute = 0, int
 TEST(NtpStamp, ReadsAndWritesTheWorkedTimesAcrossTheEras)
 {
     const std::pair<UtcTime, CNtpStamp> written[] = {
-        {Utc(1900, 1, 1), CNtpStamp()},
-        {Utc(2004, 1, 1, 0, 0, 0, 500), CNtpStamp(3281904000u, 2147483648u)},
-        {Utc(2036, 2, 7, 6, 28, 15), CNtpStamp(0xFFFFFFFFu, 0)},
-        {Utc(2036, 2, 7, 6, 28, 16), CNtpStamp(0u, 0)},
+        {Utc(1900, 1, 1), CNtpStamp()}, {Utc(2004, 1, 1, 0, 0, 0, 500), CNtpStamp(3281904000u, 2147483648u)},
+        {Utc(2036, 2, 7, 6, 28, 15), CNtpStamp(0xFFFFFFFFu, 0)}, {Utc(2036, 2, 7, 6, 28, 16), CNtpStamp(0u, 0)},
         {Utc(2100, 1, 1), CNtpStamp(2016466304u, 0)},
     };
     for (const auto& [st, stamp] : written)
@@ -32,8 +30,7 @@ TEST(NtpStamp, ReadsAndWritesTheWorkedTimesAcrossTheEras)
     // that rounds to 1000 ms carries into the next second.
     const std::pair<CNtpStamp, UtcTime> read[] = {
         {CNtpStamp(3281904000u, 2147483648u), Utc(2004, 1, 1, 0, 0, 0, 500, 4)},
-        {CNtpStamp(0u, 0), Utc(2036, 2, 7, 6, 28, 16, 0, 4)},
-        {CNtpStamp(2016466304u, 0), Utc(2100, 1, 1, 0, 0, 0, 0, 5)},
+        {CNtpStamp(0u, 0), Utc(2036, 2, 7, 6, 28, 16, 0, 4)}, {CNtpStamp(2016466304u, 0), Utc(2100, 1, 1, 0, 0, 0, 0, 5)},
         {CNtpStamp(0x80000000u, 0), Utc(1968, 1, 20, 3, 14, 8, 0, 6)},
         {CNtpStamp(0x7FFFFFFFu, 0), Utc(2104, 2, 26, 9, 42, 23, 0, 2)},
         {CNtpStamp(4007750399u, 4292819811u), Utc(2026, 12, 31, 23, 59, 59, 999, 4)},
@@ -90,11 +87,8 @@ TEST(NtpStamp, DifferencesAndSumsReadEachStampInItsEra)
     const CNtpStamp lastOfEra0(0xFFFFFFFFu, 0);
     const CNtpStamp a(3281904000u, 7);
     const std::tuple<CNtpStamp, CNtpStamp, double> diffs[] = {
-        {CNtpStamp(0u, 0), lastOfEra0, 1.0},
-        {lastOfEra0, CNtpStamp(0u, 0), -1.0},
-        {CNtpStamp(3281904000u, 8), a, 1.0 / 4294967295.0}, // one unit
-        {a, CNtpStamp(3281904000u, 8), -1.0 / 4294967295.0},
-        {a, a, 0.0},
+        {CNtpStamp(0u, 0), lastOfEra0, 1.0}, {lastOfEra0, CNtpStamp(0u, 0), -1.0}, {a, a, 0.0},
+        {CNtpStamp(3281904000u, 8), a, 1.0 / 4294967295.0}, {a, CNtpStamp(3281904000u, 8), -1.0 / 4294967295.0},
         {CNtpStamp(3281904001u, 0x40000000u), CNtpStamp(3281904000u, 0xC0000000u), 0.5000000001164153},
         {CNtpStamp(3281904000u, 0xC0000000u), CNtpStamp(3281904001u, 0x40000000u), -0.5000000001164153},
         {CNtpStamp(0x80000000u, 0), CNtpStamp(3281904000u, 0), -1134420352.0},
@@ -104,10 +98,8 @@ TEST(NtpStamp, DifferencesAndSumsReadEachStampInItsEra)
         EXPECT_DOUBLE_EQ(dSeconds, later.DiffSeconds(earlier)) << later.Seconds() << " - " << earlier.Seconds();
     // The fraction scales by 2^32 - 1; going back borrows a second when the fraction is short.
     const std::tuple<CNtpStamp, double, CNtpStamp> sums[] = {
-        {lastOfEra0, 1.0, CNtpStamp(0u, 0)},
-        {CNtpStamp(100u, 0), 0.5, CNtpStamp(100u, 2147483647u)},
-        {CNtpStamp(100u, 0), 12.345, CNtpStamp(112u, 1481763716u)},
-        {CNtpStamp(100u, 0), -1.5, CNtpStamp(98u, 2147483649u)},
+        {lastOfEra0, 1.0, CNtpStamp(0u, 0)}, {CNtpStamp(100u, 0), 0.5, CNtpStamp(100u, 2147483647u)},
+        {CNtpStamp(100u, 0), 12.345, CNtpStamp(112u, 1481763716u)}, {CNtpStamp(100u, 0), -1.5, CNtpStamp(98u, 2147483649u)},
         {CNtpStamp(100u, 2147483648u), -1.5, CNtpStamp(99u, 1u)},
         {CNtpStamp(0u, 0), -0.5, CNtpStamp(0xFFFFFFFFu, 0x80000001u)}, // wraps back an era
         {CNtpStamp(5u, 0), std::nan(""), CNtpStamp(5u, 0)},
