@@ -4,52 +4,45 @@
 
 namespace {
 
-const char* const kMondayLine =
-    "   *  *  * 02 12 00 10 30 FF0000      *  \"Lunch|Go to the canteen\" \"C:\\sounds\\chime.wav\"";
-const char* const kPartyLine = "2004 12 24  * 18 30  *  *      *      *  \"Party\\n19:00\"";
-// Protected, year, month, day, weekday, hour, minute, lead, show, text colour, back colour, strings.
-const TimeTask kMondayLunch{0,  -1, -1,       -1, 2, 12, 0, 10, 30, 0x0000FF, -1, "Lunch|Go to the canteen",
-                            "C:\\sounds\\chime.wav", ""};
 // A task of "any" fields with these strings.
 TimeTask Strings(const std::string& text, const std::string& sound = "", const std::string& extra = "")
 {
     return {0, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, text, sound, extra};
 }
-const TimeTask kParty{0, 2004, 12, 24, -1, 18, 30, -1, -1, -1, -1, "Party\n19:00", "", ""};
 
 } // namespace
 
-TEST(TaskLine, WritesAndReadsTheWorkedExamplesWidthsBeingMinimumsAndWildcardsAsterisks)
+TEST(TaskLine, WritesAndReadsFieldsInMinimumWidthsWithWildcardsAsAsterisks)
 {
-    EXPECT_EQ(kMondayLine, FormatTaskLine(kMondayLunch));
-    EXPECT_EQ(kPartyLine, FormatTaskLine(kParty));
-    EXPECT_EQ(kMondayLunch, ParseTaskLine(kMondayLine));
-    EXPECT_EQ(kParty, ParseTaskLine(kPartyLine));
-    const TimeTask wide{0, 12345, 5, 24, -1, 18, 30, 123, -1, -1, 0x8BB7B3, "Party\n19:00", "s", "x"};
-    const std::string line = FormatTaskLine(wide);
-    EXPECT_EQ("12345 05 24  * 18 30 123  *      * B3B78B  \"Party\\n19:00\" \"s\" \"x\"", line);
-    EXPECT_EQ(wide, ParseTaskLine(line));
+    // Protected, year, month, day, weekday, hour, minute, lead, show, text colour, back colour, strings.
+    const std::pair<const char*, TimeTask> lines[] = {
+        {"   *  *  * 02 12 00 10 30 FF0000      *  \"Lunch|Go to the canteen\" \"C:\\sounds\\chime.wav\"",
+         {0, -1, -1, -1, 2, 12, 0, 10, 30, 0x0000FF, -1, "Lunch|Go to the canteen", "C:\\sounds\\chime.wav", ""}},
+        {"2004 12 24  * 18 30  *  *      *      *  \"Party\\n19:00\"",
+         {0, 2004, 12, 24, -1, 18, 30, -1, -1, -1, -1, "Party\n19:00", "", ""}},
+        {"12345 05 24  * 18 30 123  *      * B3B78B  \"Party\\n19:00\" \"s\" \"x\"",
+         {0, 12345, 5, 24, -1, 18, 30, 123, -1, -1, 0x8BB7B3, "Party\n19:00", "s", "x"}},
+    };
+    for (const auto& [line, task] : lines)
+    {
+        EXPECT_EQ(line, FormatTaskLine(task));
+        EXPECT_EQ(task, ParseTaskLine(line)) << line;
+    }
     // The writer leaves out an empty sound, so a lone extra string reads back as the sound.
     EXPECT_EQ(Strings("", "x"), ParseTaskLine(FormatTaskLine(Strings("", "", "x"))));
-}
-
-TEST(TaskLine, ReadsNumbersLikeTheOldReader)
-{
+    // Numbers read as the old reader read them.
     EXPECT_EQ((TimeTask{0, -1, -5, 12, 0, 7, 99, -1, 2147483647, 0x6CA49E, 0x6CA49E, "t", "s", "e"}),
               ParseTaskLine("*5 -5 12abc abc +7 0099 ** 2147483648 9EA46C 9ea46c \"t\" \"s\" \"e\" trailing"));
 }
 
 TEST(TaskLine, RefusesMalformedLinesAndSaysWhy)
 {
-    const std::pair<const char*, LineFault> bad[] = {
-        {"", LineFault::TooFewFields},
-        {"* * * * * * * * *", LineFault::TooFewFields},
-        {"* * * * * * * * * \"text\"", LineFault::NoOpeningQuote}, // the quote starts the tenth token
-        {"* * * * * * * * * *", LineFault::NoOpeningQuote},
-        {"* * * * * * * * * * \"unterminated", LineFault::UnclosedQuote},
-        {"* * * * * * * * * * \"ends\\\"", LineFault::UnclosedQuote}, // the closing quote is escaped
-        {"* * * * * * * * * * \"t\" \"sound", LineFault::UnclosedQuote},
-        {"* * * * * * * * * * \"t\" \"s\" \"e", LineFault::UnclosedQuote},
+    const std::string k = "* * * * * * * * * * "; // ten fields
+    const std::pair<std::string, LineFault> bad[] = {
+        {"", LineFault::TooFewFields},          {"* * * * * * * * *", LineFault::TooFewFields},
+        {k, LineFault::NoOpeningQuote},         {"* * * * * * * * * \"text\"", LineFault::NoOpeningQuote},
+        {k + "\"open", LineFault::UnclosedQuote}, {k + "\"ends\\\"", LineFault::UnclosedQuote}, // an escaped quote
+        {k + "\"t\" \"sound", LineFault::UnclosedQuote}, {k + "\"t\" \"s\" \"e", LineFault::UnclosedQuote},
     };
     for (const auto& [line, expected] : bad)
     {
@@ -57,20 +50,16 @@ TEST(TaskLine, RefusesMalformedLinesAndSaysWhy)
         EXPECT_FALSE(ParseTaskLine(line, &fault)) << line;
         EXPECT_EQ(expected, fault) << line;
     }
-    EXPECT_TRUE(ParseTaskLine("* * * * * * * * * * \"t\" junk")) << "unquoted words after the text are ignored";
-}
-
-TEST(TaskLine, ReadsHandWrittenAndOldLinesAsTheOldReaderDid)
-{
+    EXPECT_TRUE(ParseTaskLine(k + "\"t\" junk")) << "unquoted words after the text are ignored";
     // The old writer put texts between quotes unchanged. 予定表 ends in 0x5C, the second byte of
     // 表, and a hand-written file puts the quote right after it: a second byte never escapes.
-    const std::tuple<const char*, const char*, const char*> rows[] = {
-        {"* * * * * * * * * * \"\x97\x5c\x92\xe8\x95\x5c\"", "\x97\x5c\x92\xe8\x95\x5c", ""},
-        {"* * * * * * * * * * \"\x83\x5c\" \"C:\\a.wav\" \"x\"", "\x83\x5c", "C:\\a.wav"},
-        {"* * * * * * * * * * \"\x95\x5cn\x95\x5ct\"", "\x95\x5cn\x95\x5ct", ""},
-        {"* * * * * * * * * * \"a\\b\\c\" \"C:\\x\\\"", "a\\b\\c", "C:\\x\\"},
-        {"* * * * * * * * * * \"tab\\there\"", "tab\there", ""},
-        {"* * * * * * * * * * \"say \"hi\"\"", "say ", ""}, // a raw quote ends the text
+    const std::tuple<std::string, const char*, const char*> rows[] = {
+        {k + "\"\x97\x5c\x92\xe8\x95\x5c\"", "\x97\x5c\x92\xe8\x95\x5c", ""},
+        {k + "\"\x83\x5c\" \"C:\\a.wav\" \"x\"", "\x83\x5c", "C:\\a.wav"},
+        {k + "\"\x95\x5cn\x95\x5ct\"", "\x95\x5cn\x95\x5ct", ""},
+        {k + "\"a\\b\\c\" \"C:\\x\\\"", "a\\b\\c", "C:\\x\\"},
+        {k + "\"tab\\there\"", "tab\there", ""},
+        {k + "\"say \"hi\"\"", "say ", ""}, // a raw quote ends the text
     };
     for (const auto& [line, text, sound] : rows)
     {
@@ -105,9 +94,7 @@ TEST(HolidayLine, ReadsFourFieldsAndTheName)
         {"* * * 0000FF \"Every day\"", HolidayEntry{-1, -1, -1, 0xFF0000, "Every day"}},
         {"2027  3 21 * \"\x8f\x74\\n\"", HolidayEntry{2027, 3, 21, -1, "\x8f\x74\\n"}}, // names keep backslashes
         {"* 1 1 FF0000 \"\x95\x5c\"", HolidayEntry{-1, 1, 1, 0x0000FF, "\x95\x5c"}},
-        {"* 1 1 \"New Year\"", std::nullopt},
-        {"* 1 1 FF0000", std::nullopt},
-        {"* 1 1 FF0000 \"open", std::nullopt},
+        {"* 1 1 \"New Year\"", std::nullopt}, {"* 1 1 FF0000", std::nullopt}, {"* 1 1 FF0000 \"open", std::nullopt},
     };
     for (const auto& [line, expected] : rows)
         EXPECT_EQ(expected, ParseHolidayLine(line)) << line;
