@@ -14,7 +14,7 @@ const PanelRect kUnplaced{-3, -22, 154, 75};
 
 } // namespace
 
-TEST(PlaceInCorner, SitsFlushInEachCornerOfTheWorkAreaOrPinnedToItsOrigin)
+TEST(PanelPlace, SitsFlushInEachCornerOfTheWorkAreaLeftByAnAutoHideBar)
 {
     const PanelRect second{1280, 40, 2560, 1024}; // a second monitor, or a bar on the left
     const std::tuple<PanelRect, int, PanelRect> rows[] = {
@@ -26,26 +26,27 @@ TEST(PlaceInCorner, SitsFlushInEachCornerOfTheWorkAreaOrPinnedToItsOrigin)
     };
     for (const auto& [work, nCorner, rc] : rows)
         EXPECT_EQ(rc, PlaceInCorner(work, 157, 97, nCorner, kUnplaced)) << nCorner << " " << work.left;
-}
-
-TEST(AutoHideBar, CutsTheWorkAreaOnItsOwnEdgeOnly)
-{
+    // An auto-hide bar cuts the work area on its own edge only.
     const PanelRect work{0, 0, 1280, 1024};
-    const std::tuple<PanelRect, BarEdge, PanelRect> rows[] = {
+    const std::tuple<PanelRect, BarEdge, PanelRect> bars[] = {
         {{0, 1022, 1280, 1064}, BarEdge::Bottom, {0, 0, 1280, 1022}},
         {{0, -40, 1280, 2}, BarEdge::Top, {0, 2, 1280, 1024}},
         {{-60, 0, 2, 1024}, BarEdge::Left, {2, 0, 1280, 1024}},
         {{1278, 0, 1340, 1024}, BarEdge::Right, {0, 0, 1278, 1024}},
         {{0, 1030, 1280, 1070}, BarEdge::Bottom, work}, // outside the work area
     };
-    for (const auto& [bar, edge, rc] : rows)
+    for (const auto& [bar, edge, rc] : bars)
         EXPECT_EQ(rc, CutByAutoHideBar(work, bar, edge)) << static_cast<int>(edge);
 }
 
-TEST(LcdDigits, TwentyFourHoursAndFourYearDigitsWithLeadingZeros)
+TEST(PanelNumbers, LcdDigitsInTwentyFourHoursAndFourYearDigitsAndTheShowPeriodAsTheTimerTakesIt)
 {
     EXPECT_EQ((LcdDigits{{2, 3, 5, 9, 5, 9}, {3, 1, 1, 2, 2, 0, 2, 6}}), DigitsOf(2026, 12, 31, 23, 59, 59));
     EXPECT_EQ((LcdDigits{{0, 9, 0, 5, 0, 3}, {0, 5, 0, 7, 0, 9, 8, 7}}), DigitsOf(987, 7, 5, 9, 5, 3));
+    // The unsigned product: "*" (-1) keeps the panel for about 49 days and nothing overflows.
+    for (const auto& [nSeconds, nPeriodMs] : {std::pair{30, 30000u}, {0, 0u}, {-1, 4294966296u}, {2147484, 2147484000u},
+                                              {4294968, 704u}, {-2147483647 - 1, 0u}})
+        EXPECT_EQ(nPeriodMs, ShowPeriodMs(nSeconds)) << nSeconds;
 }
 
 namespace {
@@ -127,8 +128,7 @@ TEST(NoticePlace, SixtyNoticesStackInColumnsAwayFromTheScreensEdgeInsideTheWorkA
             {
                 const PanelRect& rc = shown[i];
                 SCOPED_TRACE(testing::Message() << "corner " << nCorner << " notice " << i);
-                EXPECT_TRUE(Inside(rc));
-                EXPECT_FALSE(Overlap(rc, around.panel) || (around.calendar && Overlap(rc, *around.calendar)));
+                EXPECT_TRUE(Inside(rc) && !Overlap(rc, around.panel) && !(around.calendar && Overlap(rc, *around.calendar)));
                 for (size_t j = 0; j < i; ++j)
                     EXPECT_FALSE(Overlap(rc, shown[j])) << "on " << j;
                 if (i == 0)
@@ -150,13 +150,4 @@ TEST(NoticePlace, SixtyNoticesStackInColumnsAwayFromTheScreensEdgeInsideTheWorkA
         EXPECT_EQ(shown[0], shown[16]) << nCorner;
         EXPECT_EQ(shown[15], shown[31]) << nCorner;
     }
-}
-
-TEST(ShowPeriod, IsTheUnsignedProductTheTimerTakes)
-{
-    const std::pair<int, std::uint32_t> rows[] = {{30, 30000u},      {0, 0u},
-                                                  {-1, 4294966296u}, {2147484, 2147484000u},
-                                                  {4294968, 704u},   {-2147483647 - 1, 0u}};
-    for (const auto& [nSeconds, nPeriodMs] : rows)
-        EXPECT_EQ(nPeriodMs, ShowPeriodMs(nSeconds)) << nSeconds;
 }
