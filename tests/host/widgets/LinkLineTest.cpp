@@ -65,15 +65,11 @@ TEST(LinkLine, TheHoverBandIsTheCopyWithinTheTextAreaAndItsTextHigh)
     LinkLine line = Line({30, 20});
     Steps(line, 129);
     const std::tuple<int, int, std::optional<LinkCopy>> cases[] = {
-        {2, 8, LinkCopy{0, -27}},   // the visible end of the copy that started off the area
-        {1, 8, std::nullopt},       // left of the text area
-        {3, 8, std::nullopt},       // its right end is outside
-        {54, 8, LinkCopy{1, 54}},
-        {74, 8, std::nullopt},
-        {40, 8, std::nullopt},      // in the gap
-        {60, 2, std::nullopt},
-        {60, 16, LinkCopy{1, 54}},
-        {60, 17, std::nullopt},
+        {2, 8, LinkCopy{0, -27}}, // the visible end of the copy that started off the area
+        {1, 8, std::nullopt},     // left of the text area
+        {3, 8, std::nullopt},     // its right end is outside
+        {54, 8, LinkCopy{1, 54}}, {74, 8, std::nullopt},     {40, 8, std::nullopt}, // in the gap
+        {60, 2, std::nullopt},    {60, 16, LinkCopy{1, 54}}, {60, 17, std::nullopt},
     };
     for (const auto& [x, y, hit] : cases)
         EXPECT_EQ(hit, line.HitTest(x, y)) << x << "," << y;
