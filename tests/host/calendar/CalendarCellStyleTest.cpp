@@ -18,7 +18,6 @@ TEST(CalendarCellStyle, SelectionMarkTodayAndMonthCombine)
         {{2026, 12, 8}, false, false, {true, Role::Date, kDate, false, 0, false}},
         {{2027, 1, 2}, true, false, {true, Role::OtherMonth, kMarked, false, 0, false}},
         {{2026, 11, 30}, false, false, {true, Role::OtherMonth, kOther, false, 0, false}},
-        {{2025, 12, 8}, false, false, {true, Role::OtherMonth, kOther, false, 0, false}}, // a year before
         {{99, 12, 31}, true, true, {}},
     };
     const CalendarSelection selection{{2026, 12, 7}, {2026, 12, 7}};
