@@ -114,34 +114,29 @@ TEST(NoticePlace, TheFirstStandsOnThePanelAndCalendarOrBesideThemWithoutRoom)
         EXPECT_EQ(rc, PlaceNotice(around, nCorner)) << nCorner << " " << rc.top;
 }
 
-TEST(NoticePlace, SixtyNoticesStackInColumnsAwayFromTheScreensEdgeInsideTheWorkArea)
+TEST(NoticePlace, LaterNoticesStackInColumnsAwayFromTheScreensEdgeThenStartOverOnTheOldest)
 {
-    constexpr int nHeight = 53; // three lines of a 9-point font, frame included
+    // 53 rows: three lines of a 9-point font, frame included. Thirteen fit above the panel in a
+    // bottom corner, the next starts a column at the work area's edge, away from the screen's;
+    // in a top corner they hang from the one before.
+    const std::vector<PanelRect> up = ShowNotices(Around(3, false), 3, 16, 53);
+    EXPECT_EQ((PanelRect{1123, 669, 1280, 722}), up[0]);
+    EXPECT_EQ((PanelRect{1123, 616, 1280, 669}), up[1]);
+    EXPECT_EQ((PanelRect{1123, 86 - 53, 1280, 86}), up[12]);
+    EXPECT_EQ((PanelRect{966, 747, 1123, 800}), up[13]);
+    const std::vector<PanelRect> down = ShowNotices(Around(0, true), 0, 16, 53);
+    EXPECT_EQ((PanelRect{0, 300, 157, 353}), down[0]);
+    EXPECT_EQ((PanelRect{0, 353, 157, 406}), down[1]);
+    EXPECT_EQ((PanelRect{157, 0, 314, 53}), down[9]); // clear of the calendar
     for (int nCorner = 0; nCorner < 4; ++nCorner)
-        for (bool bCalendar : {false, true})
-        {
-            const NoticeNeighbours around = Around(nCorner, bCalendar);
-            const std::vector<PanelRect> shown = ShowNotices(around, nCorner, 60, nHeight);
-            const bool bDown = IsTopCorner(nCorner);
-            const int nAway = nCorner == 1 || nCorner == 3 ? -1 : 1;
-            for (size_t i = 0; i < shown.size(); ++i)
-            {
-                const PanelRect& rc = shown[i];
-                SCOPED_TRACE(testing::Message() << "corner " << nCorner << " notice " << i);
-                EXPECT_TRUE(Inside(rc) && !Overlap(rc, around.panel) && !(around.calendar && Overlap(rc, *around.calendar)));
-                for (size_t j = 0; j < i; ++j)
-                    EXPECT_FALSE(Overlap(rc, shown[j])) << "on " << j;
-                if (i == 0)
-                    continue;
-                const PanelRect& prev = shown[i - 1];
-                if (rc.left == prev.left) // newest on top in the bottom corners, lowest in the top
-                    EXPECT_EQ(bDown ? prev.bottom : prev.top, bDown ? rc.top : rc.bottom);
-                else // a new column starts at the work area's edge
-                    EXPECT_TRUE((rc.left - prev.left) * nAway > 0 &&
-                                (bDown ? rc.top == 0 && prev.bottom + nHeight > 800
-                                       : rc.bottom == 800 && prev.top < nHeight));
-            }
-        }
+    {
+        const std::vector<PanelRect> shown = ShowNotices(Around(nCorner, false), nCorner, 14, 53);
+        EXPECT_EQ(nCorner % 2 ? shown[0].left - 157 : shown[0].right, shown[13].left) << nCorner;
+    }
+    for (const std::vector<PanelRect>& shown : {up, down})
+        for (size_t i = 0; i < shown.size(); ++i)
+            for (size_t j = 0; j < i; ++j)
+                EXPECT_FALSE(Overlap(shown[i], shown[j])) << i << " on " << j;
     for (int nCorner : {0, 3})
     {
         // 300 rows: two notices by the panel, two in each of the 7 columns beside it, then over again.
