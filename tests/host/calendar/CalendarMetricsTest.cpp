@@ -17,19 +17,12 @@ public:
 
     CalendarSize Measure(CalendarFontRole role, const std::string& text) override
     {
-        switch (role)
-        {
-        case CalendarFontRole::MarkedDate:
-            return {text == "31" ? 16 : 12, 13};
-        case CalendarFontRole::OtherMonth:
-            return {12, text == "01" ? 15 : 13};
-        case CalendarFontRole::Weekday:
-            return {text == "W" ? m_nWeekdayWidth : 7, text == "M" ? 12 : 10};
-        case CalendarFontRole::Title:
-            return {text == m_strWideTitle ? 250 : 60, 14};
-        default:
-            return {12, 13};
-        }
+        using R = CalendarFontRole;
+        return role == R::MarkedDate ? CalendarSize{text == "31" ? 16 : 12, 13}
+               : role == R::OtherMonth ? CalendarSize{12, text == "01" ? 15 : 13}
+               : role == R::Weekday ? CalendarSize{text == "W" ? m_nWeekdayWidth : 7, text == "M" ? 12 : 10}
+               : role == R::Title ? CalendarSize{text == m_strWideTitle ? 250 : 60, 14}
+                                  : CalendarSize{12, 13};
     }
 };
 
