@@ -8,7 +8,7 @@
 TEST(AnimationFlags, FollowTheStyleAndTheCorner)
 {
     // Show style, corner, then the flags that show and hide the panel.
-    const std::array<std::uint32_t, 4> cases[] = {
+    const std::array<int, 4> cases[] = {
         {4, 3, 0x40008, 0x50004}, // defaults: slides up, back down
         {4, 0, 0x40004, 0x50008}, // vertical out of a top corner
         {4, 1, 0x40004, 0x50008}, {4, 2, 0x40008, 0x50004},
@@ -22,9 +22,9 @@ TEST(AnimationFlags, FollowTheStyleAndTheCorner)
     };
     for (const auto& [nShowStyle, nDispPos, dwShow, dwHide] : cases)
     {
-        const AnimationFlags flags = ComputeAnimationFlags(static_cast<int>(nShowStyle), static_cast<int>(nDispPos));
-        EXPECT_EQ(dwShow, flags.dwShow) << nShowStyle << " " << nDispPos;
-        EXPECT_EQ(dwHide, flags.dwHide) << nShowStyle << " " << nDispPos;
+        const AnimationFlags flags = ComputeAnimationFlags(nShowStyle, nDispPos);
+        EXPECT_EQ(static_cast<std::uint32_t>(dwShow), flags.dwShow) << nShowStyle << " " << nDispPos;
+        EXPECT_EQ(static_cast<std::uint32_t>(dwHide), flags.dwHide) << nShowStyle << " " << nDispPos;
     }
 }
 
@@ -39,8 +39,8 @@ TEST(StartupTask, NeedsYearMonthDayHourAndMinuteAllAny)
 {
     const TimeTask task{0, -1, -1, -1, 2, -1, -1, 10, 5, -1, -1, "", "", ""};
     EXPECT_TRUE(IsStartupTask(task));
-    for (int TimeTask::*field :
-         {&TimeTask::m_nYear, &TimeTask::m_nMonth, &TimeTask::m_nDay, &TimeTask::m_nHour, &TimeTask::m_nMinute})
+    using T = TimeTask;
+    for (int T::*field : {&T::m_nYear, &T::m_nMonth, &T::m_nDay, &T::m_nHour, &T::m_nMinute})
     {
         TimeTask set = task;
         set.*field = 0;

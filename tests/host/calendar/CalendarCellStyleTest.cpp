@@ -40,8 +40,9 @@ TEST(CalendarSelection, InclusiveRangeEmptyWhenEitherEndIsInvalid)
 TEST(HolidayLookup, AnyFieldMatchesEveryValueAndTheFirstMatchWins)
 {
     HolidayList holidays;
-    for (const HolidayEntry& entry : {HolidayEntry{-1, 1, 1, 0x0000FF, "New Year"}, {2026, 5, -1, 0x00FF00, "May"},
-                                      {2026, 5, 5, 0x000080, "Children"}, {2026, 3, 20, -1, "Equinox"}})
+    using H = HolidayEntry;
+    for (const H& entry : {H{-1, 1, 1, 0x0000FF, "New Year"}, H{2026, 5, -1, 0x00FF00, "May"},
+                           H{2026, 5, 5, 0x000080, "Kids"}, H{2026, 3, 20, -1, "Equinox"}})
         holidays.push_back(std::make_unique<HolidayEntry>(entry));
     const std::tuple<int, int, int, bool, int> cases[] = {
         {2026, 1, 1, true, 0x0000FF}, {2023, 1, 1, true, 0x0000FF}, {2026, 5, 31, true, 0x00FF00},
@@ -51,7 +52,7 @@ TEST(HolidayLookup, AnyFieldMatchesEveryValueAndTheFirstMatchWins)
     for (const auto& [nYear, nMonth, nDay, bFound, crExpected] : cases)
     {
         int crColour = 7;
-        EXPECT_EQ(bFound, FindHolidayColour(holidays, nYear, nMonth, nDay, crColour)) << nYear << "-" << nMonth;
+        EXPECT_EQ(bFound, FindHolidayColour(holidays, nYear, nMonth, nDay, crColour)) << nYear << nMonth;
         EXPECT_EQ(crExpected, crColour) << nYear << "-" << nMonth << "-" << nDay;
     }
 }

@@ -7,7 +7,8 @@ TEST(CalendarDate, EveryDayFromYear99To10000FollowsTheOneBeforeOnTheRightWeekday
 {
     for (CalendarDate date : {CalendarDate{100, 1, 1}, {9999, 12, 31}, {2024, 2, 29}, {2000, 2, 29}})
         EXPECT_TRUE(date.IsValid()) << date.m_nYear << "-" << date.m_nMonth;
-    for (CalendarDate date : {CalendarDate{99, 12, 31}, {10000, 1, 1}, {1900, 2, 29}, {2026, 4, 31}, {2026, 13, 1}})
+    for (CalendarDate date : {CalendarDate{99, 12, 31}, {10000, 1, 1}, {1900, 2, 29}, {2026, 4, 31},
+                              {2026, 13, 1}})
         EXPECT_FALSE(date.IsValid()) << date.m_nYear << "-" << date.m_nMonth;
     // 1 January 99 was a Thursday (5); each serial is the next day of the month, the 1st after the
     // month's last day, or 1 January after 31 December, one weekday later.
@@ -23,7 +24,7 @@ TEST(CalendarDate, EveryDayFromYear99To10000FollowsTheOneBeforeOnTheRightWeekday
                                                : CalendarDate{previous.m_nYear, previous.m_nMonth + 1, 1};
         if (expected != date || nSerial != date.ToSerial() || previous.Weekday() % 7 + 1 != date.Weekday() ||
             !(previous < date))
-            FAIL() << "serial " << nSerial << " is " << date.m_nYear << "-" << date.m_nMonth << "-" << date.m_nDay;
+            FAIL() << nSerial << ": " << date.m_nYear << "-" << date.m_nMonth << "-" << date.m_nDay;
         previous = date;
     }
     EXPECT_EQ((CalendarDate{2023, 12, 31}), (CalendarDate{2024, 1, 1}.AddDays(-1)));
@@ -50,7 +51,7 @@ TEST(CalendarGrid, TheMonthSitsInItsWeeksFromTheWeekStartWithItsNeighboursAround
     for (const auto& [grid, nCell, date, bValid] : cells)
     {
         EXPECT_EQ(date, grid[nCell]) << date.m_nYear << "-" << date.m_nMonth << "-" << date.m_nDay;
-        EXPECT_EQ(bValid, grid[nCell].IsValid()) << date.m_nYear << "-" << date.m_nMonth << "-" << date.m_nDay;
+        EXPECT_EQ(bValid, grid[nCell].IsValid()) << date.m_nYear << "-" << date.m_nMonth;
     }
     EXPECT_EQ((CalendarDate{2026, 1, 26}), GridStart(2, 2026, 2)) << "the Monday before Sunday the 1st";
     EXPECT_EQ((CalendarDate{2026, 8, 1}), GridStart(8, 2026, 7)) << "a Saturday 1st opens a Saturday grid";
@@ -79,8 +80,9 @@ TEST(CalendarPaging, StepsAcrossYearEndsAndStopsAtTheRangeEnds)
     }
     // Each bad value of a shown month is ignored on its own.
     CalendarMonth month{5, 2026};
-    for (const auto& [nMonth, nYear, expected] : {std::tuple{13, 2030, CalendarMonth{5, 2030}},
-                                                  {12, 10000, {12, 2030}}, {1, 99, {1, 2030}}, {0, 100, {1, 100}}})
+    using M = CalendarMonth;
+    for (const auto& [nMonth, nYear, expected] : {std::tuple{13, 2030, M{5, 2030}}, {12, 10000, M{12, 2030}},
+                                                  {1, 99, M{1, 2030}}, {0, 100, M{1, 100}}})
     {
         ShowMonth(month, nMonth, nYear);
         EXPECT_EQ(expected, month) << nMonth << " " << nYear;

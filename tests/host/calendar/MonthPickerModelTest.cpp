@@ -18,9 +18,9 @@ TEST(MonthPicker, RowsAroundTheCentreAndTheRowLevelWithThePointer)
     // Seven rows of 16 pixels in a client area of 114 (PlacePicker's 2 x ((7 x 16 + 3) / 2)); the
     // first row also takes the pointer above the list, the last below the client area.
     EXPECT_EQ((CalendarRect{440, 343, 560, 457}), PlacePicker({500, 400}, 101, 16, 7));
-    const std::tuple<int, int, bool> cases[] = {{0, -1, true},  {1, -1, false}, {2, 32, true},   {2, 47, true},
-                                                {3, 48, true},  {2, 48, false}, {6, 112, false}, {6, 114, false},
-                                                {6, 115, true}};
+    const std::tuple<int, int, bool> cases[] = {{0, -1, true},   {1, -1, false},  {2, 32, true},
+                                                {2, 47, true},   {3, 48, true},   {2, 48, false},
+                                                {6, 112, false}, {6, 114, false}, {6, 115, true}};
     for (const auto& [nRow, y, bUnder] : cases)
     {
         const CalendarRect rc = PickerRowRect(nRow, 300, 16);
@@ -42,7 +42,8 @@ TEST(MonthPickerScroll, OneMonthEveryTenthTickNearTheEdgeTwoEveryFifthFartherOut
           {kTop - 10, 9, {1, 2027}},    {kBottom + 10, 1, {1, 2027}}, {kTop - 10, 9, {1, 2027}},
           {kTop - 10, 1, {12, 2026}}}},
         {{2, 101}, {{kTop - 20, 5, {12, 100}}, {kTop - 20, 30, {12, 100}}}},
-        {{11, 9998}, {{kBottom + 20, 5, {1, 9999}}, {kBottom + 20, 30, {1, 9999}}, {kTop - 20, 5, {11, 9998}}}},
+        {{11, 9998},
+         {{kBottom + 20, 5, {1, 9999}}, {kBottom + 20, 30, {1, 9999}}, {kTop - 20, 5, {11, 9998}}}},
     };
     for (const auto& [centre, ticks] : runs)
     {

@@ -66,8 +66,9 @@ TEST(ColourPopupCells, IndexRowColumnPointerAndTheOpeningColour)
     constexpr int D = kDefaultCell, C = kCustomCell, N = kNoCell;
     // Boxes, row, column, the index; then the index's own row and column.
     const std::pair<PopupBoxes, std::array<int, 5>> cases[] = {
-        {kBoth, {1, 5, 13, 1, 5}}, {kBoth, {4, 7, 39, 4, 7}}, {kBoth, {5, 0, N, N, N}}, {kBoth, {0, 8, N, N, N}},
-        {kBoth, {3, C, C, C, C}},  {kBoth, {D, 0, D, D, D}},  {kNone, {C, 0, N, N, N}}, {kCustomOnly, {D, 0, N, N, N}},
+        {kBoth, {1, 5, 13, 1, 5}}, {kBoth, {4, 7, 39, 4, 7}}, {kBoth, {5, 0, N, N, N}},
+        {kBoth, {0, 8, N, N, N}},  {kBoth, {3, C, C, C, C}},  {kBoth, {D, 0, D, D, D}},
+        {kNone, {C, 0, N, N, N}},  {kCustomOnly, {D, 0, N, N, N}},
     };
     for (const auto& [boxes, c] : cases)
     {
@@ -78,8 +79,8 @@ TEST(ColourPopupCells, IndexRowColumnPointerAndTheOpeningColour)
     }
     // The pointer finds boxes and cells one margin in.
     const PopupLayout layout = LayoutPopup(0, 0, 2, 60, 13, kBoth);
-    const int points[][3] = {{10, 10, D}, {10, 125, C}, {10, 123, N}, {11, 38, 0}, {101, 56, 13}, {137, 110, 39},
-                             {147, 56, N}};
+    const int points[][3] = {{10, 10, D},   {10, 125, C},   {10, 123, N}, {11, 38, 0},
+                             {101, 56, 13}, {137, 110, 39}, {147, 56, N}};
     for (const auto& p : points)
         EXPECT_EQ(p[2], CellAtPoint(layout, p[0], p[1])) << p[0] << "," << p[1];
     // "Blue" is 0xFF0000: blue is the high byte.
@@ -100,16 +101,17 @@ TEST(ColourPopupKeys, FollowTheArrowKeyTable)
     constexpr int D = kDefaultCell, C = kCustomCell, N = kNoCell;
     using K = PopupKey;
     const std::tuple<PopupBoxes, int, PopupKey, int> cases[] = {
-        {kBoth, D, K::Down, 0},       {kBoth, C, K::Down, D},     {kBoth, 5, K::Down, 13},   {kBoth, 36, K::Down, C},
-        {kBoth, N, K::Down, C},       {kNone, 36, K::Down, 0},    {kCustomOnly, C, K::Down, 0},
-        {kBoth, D, K::Up, C},         {kBoth, C, K::Up, 39},      {kBoth, 13, K::Up, 5},     {kBoth, 5, K::Up, D},
-        {kBoth, N, K::Up, D},         {kCustomOnly, 5, K::Up, C}, {kNone, 3, K::Up, 39},
-        {kBoth, D, K::Right, 0},      {kBoth, C, K::Right, D},    {kBoth, 7, K::Right, 8},   {kBoth, 39, K::Right, C},
-        {kBoth, N, K::Right, C},      {kNone, 39, K::Right, 0},
-        {kBoth, D, K::Left, C},       {kBoth, C, K::Left, 39},    {kBoth, 8, K::Left, 7},    {kBoth, 0, K::Left, D},
-        {kBoth, N, K::Left, D},       {kCustomOnly, 0, K::Left, C}, {kNone, 0, K::Left, 39},
+        {kBoth, D, K::Down, 0}, {kBoth, C, K::Down, D}, {kBoth, 5, K::Down, 13}, {kBoth, 36, K::Down, C},
+        {kBoth, N, K::Down, C}, {kNone, 36, K::Down, 0}, {kCustomOnly, C, K::Down, 0},
+        {kBoth, D, K::Up, C}, {kBoth, C, K::Up, 39}, {kBoth, 13, K::Up, 5}, {kBoth, 5, K::Up, D},
+        {kBoth, N, K::Up, D}, {kCustomOnly, 5, K::Up, C}, {kNone, 3, K::Up, 39},
+        {kBoth, D, K::Right, 0}, {kBoth, C, K::Right, D}, {kBoth, 7, K::Right, 8}, {kBoth, 39, K::Right, C},
+        {kBoth, N, K::Right, C}, {kNone, 39, K::Right, 0},
+        {kBoth, D, K::Left, C}, {kBoth, C, K::Left, 39}, {kBoth, 8, K::Left, 7}, {kBoth, 0, K::Left, D},
+        {kBoth, N, K::Left, D}, {kCustomOnly, 0, K::Left, C}, {kNone, 0, K::Left, 39},
     };
     for (const auto& [boxes, nHot, key, nExpected] : cases)
         EXPECT_EQ(nExpected, CellAfterKey(boxes, nHot, key))
-            << "from " << nHot << " key " << static_cast<int>(key) << " boxes " << boxes.bDefault << boxes.bCustom;
+            << "from " << nHot << " key " << static_cast<int>(key) << " boxes " << boxes.bDefault
+            << boxes.bCustom;
 }

@@ -26,7 +26,8 @@ TEST(ColourSchemeChoice, DefaultWinsOverUserAndAnUnmatchedSetBecomesUser)
 
 TEST(ShowStyleAndHotKey, PackAndUnpackTheirFields)
 {
-    for (const auto& [nShowStyle, style] : {std::pair{0, DisplayStyle{0, 0}}, {4, {0, 1}}, {1, {1, 0}}, {6, {2, 1}}})
+    using S = DisplayStyle;
+    for (const auto& [nShowStyle, style] : {std::pair{0, S{0, 0}}, {4, S{0, 1}}, {1, S{1, 0}}, {6, S{2, 1}}})
     {
         EXPECT_EQ(style, UnpackShowStyle(nShowStyle)) << nShowStyle;
         EXPECT_EQ(nShowStyle, PackShowStyle(style));

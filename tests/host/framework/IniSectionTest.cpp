@@ -40,10 +40,11 @@ TEST(IniSection, SetKeysPutsOursInOrderAtTheHeadAndKeepsEverythingElse)
 
 TEST(IniSection, SectionLinesCarryTheirNumbersInTheFile)
 {
-    const std::string file = "; head\r\n[A]\r\na\r\n[ t ]\r\nfirst\r\n\r\n  ; note\r\n  second\r\n[t]\r\nthird";
+    const std::string file = "; head\r\n[A]\r\na\r\n[ t ]\r\nfirst\r\n\r\n  ; note\r\n  second\r\n"
+                             "[t]\r\nthird";
     const std::vector<IniLine> expected = {{5, "first"}, {8, "  second"}};
     EXPECT_EQ(expected, FindIniSectionLines(file, "T")) << "only the first section of the name";
     EXPECT_EQ(std::vector<IniLine>{}, FindIniSectionLines("[T]\n\n", "T"));
     EXPECT_EQ(std::nullopt, FindIniSectionLines(file, "TIMETABLE"));
-    EXPECT_EQ((std::vector<IniLine>{{2, "x"}}), FindIniSectionLines("[T]\nx", "T")) << "a last line without its end";
+    EXPECT_EQ((std::vector<IniLine>{{2, "x"}}), FindIniSectionLines("[T]\nx", "T")) << "a last line, no end";
 }

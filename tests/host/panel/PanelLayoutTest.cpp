@@ -21,7 +21,7 @@ TEST(PanelPlace, SitsFlushInEachCornerOfTheWorkAreaLeftByAnAutoHideBar)
         {kWork, 0, {0, 0, 157, 97}},           {kWork, 1, {1123, 0, 1280, 97}},
         {kWork, 2, {0, 897, 157, 994}},        {kWork, 3, {1123, 897, 1280, 994}},
         {second, 0, {1280, 40, 1437, 137}},    {second, 3, {2403, 927, 2560, 1024}},
-        {{0, 0, 100, 50}, 3, {0, 0, 100, 50}}, {{0, 0, 100, 50}, 1, {0, 0, 100, 50}}, // smaller than the panel
+        {{0, 0, 100, 50}, 3, {0, 0, 100, 50}}, {{0, 0, 100, 50}, 1, {0, 0, 100, 50}}, // smaller than a panel
         {kWork, 4, kUnplaced},                 {kWork, -1, kUnplaced},
     };
     for (const auto& [work, nCorner, rc] : rows)
@@ -44,8 +44,8 @@ TEST(PanelNumbers, LcdDigitsInTwentyFourHoursAndFourYearDigitsAndTheShowPeriodAs
     EXPECT_EQ((LcdDigits{{2, 3, 5, 9, 5, 9}, {3, 1, 1, 2, 2, 0, 2, 6}}), DigitsOf(2026, 12, 31, 23, 59, 59));
     EXPECT_EQ((LcdDigits{{0, 9, 0, 5, 0, 3}, {0, 5, 0, 7, 0, 9, 8, 7}}), DigitsOf(987, 7, 5, 9, 5, 3));
     // The unsigned product: "*" (-1) keeps the panel for about 49 days and nothing overflows.
-    for (const auto& [nSeconds, nPeriodMs] : {std::pair{30, 30000u}, {0, 0u}, {-1, 4294966296u}, {2147484, 2147484000u},
-                                              {4294968, 704u}, {-2147483647 - 1, 0u}})
+    for (const auto& [nSeconds, nPeriodMs] : {std::pair{30, 30000u}, {0, 0u}, {-1, 4294966296u},
+                                              {2147484, 2147484000u}, {4294968, 704u}, {-2147483647 - 1, 0u}})
         EXPECT_EQ(nPeriodMs, ShowPeriodMs(nSeconds)) << nSeconds;
 }
 

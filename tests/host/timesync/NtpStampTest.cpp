@@ -19,23 +19,25 @@ UtcTime Utc(int nYear, int nMonth, int nDay, int nHour = 0, int nMinute = 0, int
 
 TEST(NtpStamp, ReadsAndWritesTheWorkedTimesAcrossTheEras)
 {
+    using S = CNtpStamp;
     const std::pair<UtcTime, CNtpStamp> written[] = {
-        {Utc(1900, 1, 1), CNtpStamp()}, {Utc(2004, 1, 1, 0, 0, 0, 500), CNtpStamp(3281904000u, 2147483648u)},
-        {Utc(2036, 2, 7, 6, 28, 15), CNtpStamp(0xFFFFFFFFu, 0)}, {Utc(2036, 2, 7, 6, 28, 16), CNtpStamp(0u, 0)},
-        {Utc(2100, 1, 1), CNtpStamp(2016466304u, 0)},
+        {Utc(1900, 1, 1), S()}, {Utc(2004, 1, 1, 0, 0, 0, 500), S(3281904000u, 2147483648u)},
+        {Utc(2036, 2, 7, 6, 28, 15), S(0xFFFFFFFFu, 0)}, {Utc(2036, 2, 7, 6, 28, 16), S(0u, 0)},
+        {Utc(2100, 1, 1), S(2016466304u, 0)},
     };
     for (const auto& [st, stamp] : written)
-        EXPECT_EQ(stamp, CNtpStamp::FromSystemTime(st)) << st.wYear;
+        EXPECT_EQ(stamp, S::FromSystemTime(st)) << st.wYear;
     // Read with the weekday; the top bit gives the window from 1968 to 2104, and a fraction
     // that rounds to 1000 ms carries into the next second.
     const std::pair<CNtpStamp, UtcTime> read[] = {
-        {CNtpStamp(3281904000u, 2147483648u), Utc(2004, 1, 1, 0, 0, 0, 500, 4)},
-        {CNtpStamp(0u, 0), Utc(2036, 2, 7, 6, 28, 16, 0, 4)}, {CNtpStamp(2016466304u, 0), Utc(2100, 1, 1, 0, 0, 0, 0, 5)},
-        {CNtpStamp(0x80000000u, 0), Utc(1968, 1, 20, 3, 14, 8, 0, 6)},
-        {CNtpStamp(0x7FFFFFFFu, 0), Utc(2104, 2, 26, 9, 42, 23, 0, 2)},
-        {CNtpStamp(4007750399u, 4292819811u), Utc(2026, 12, 31, 23, 59, 59, 999, 4)},
-        {CNtpStamp(4007750399u, 4292819812u), Utc(2027, 1, 1, 0, 0, 0, 0, 5)},
-        {CNtpStamp(0xFFFFFFFFu, 0xFFFFFFFFu), Utc(2036, 2, 7, 6, 28, 16, 0, 4)},
+        {S(3281904000u, 2147483648u), Utc(2004, 1, 1, 0, 0, 0, 500, 4)},
+        {S(0u, 0), Utc(2036, 2, 7, 6, 28, 16, 0, 4)},
+        {S(2016466304u, 0), Utc(2100, 1, 1, 0, 0, 0, 0, 5)},
+        {S(0x80000000u, 0), Utc(1968, 1, 20, 3, 14, 8, 0, 6)},
+        {S(0x7FFFFFFFu, 0), Utc(2104, 2, 26, 9, 42, 23, 0, 2)},
+        {S(4007750399u, 4292819811u), Utc(2026, 12, 31, 23, 59, 59, 999, 4)},
+        {S(4007750399u, 4292819812u), Utc(2027, 1, 1, 0, 0, 0, 0, 5)},
+        {S(0xFFFFFFFFu, 0xFFFFFFFFu), Utc(2036, 2, 7, 6, 28, 16, 0, 4)},
     };
     for (const auto& [stamp, st] : read)
         EXPECT_EQ(st, stamp.ToSystemTime()) << stamp.Seconds();
@@ -69,7 +71,7 @@ TEST(NtpStamp, EveryDayFrom1900To2104HasItsDayNumberAndWeekdayAndRoundTripsThrou
                            static_cast<int>(unsigned(ymd.day()))};
         const std::int64_t nJulian = kNtpEpochDayNumber + (day - epoch).count();
         const int nWeekday = static_cast<int>(weekday{day}.c_encoding());
-        ASSERT_EQ(nJulian, DateToDayNumber(date.nYear, date.nMonth, date.nDay)) << date.nYear << "-" << date.nMonth;
+        ASSERT_EQ(nJulian, DateToDayNumber(date.nYear, date.nMonth, date.nDay)) << nJulian;
         ASSERT_EQ(date, DayNumberToDate(nJulian)) << nJulian;
         ASSERT_EQ(nWeekday, DayNumberToWeekday(nJulian)) << nJulian;
         if (day < firstOnWire || day > lastOnWire)
@@ -84,25 +86,24 @@ TEST(NtpStamp, EveryDayFrom1900To2104HasItsDayNumberAndWeekdayAndRoundTripsThrou
 
 TEST(NtpStamp, DifferencesAndSumsReadEachStampInItsEra)
 {
-    const CNtpStamp lastOfEra0(0xFFFFFFFFu, 0);
+    using S = CNtpStamp;
+    const CNtpStamp lastOfEra0(0xFFFFFFFFu, 0); // a zero stamp is 2036, not 1900
     const CNtpStamp a(3281904000u, 7);
     const std::tuple<CNtpStamp, CNtpStamp, double> diffs[] = {
-        {CNtpStamp(0u, 0), lastOfEra0, 1.0}, {lastOfEra0, CNtpStamp(0u, 0), -1.0}, {a, a, 0.0},
-        {CNtpStamp(3281904000u, 8), a, 1.0 / 4294967295.0}, {a, CNtpStamp(3281904000u, 8), -1.0 / 4294967295.0},
-        {CNtpStamp(3281904001u, 0x40000000u), CNtpStamp(3281904000u, 0xC0000000u), 0.5000000001164153},
-        {CNtpStamp(3281904000u, 0xC0000000u), CNtpStamp(3281904001u, 0x40000000u), -0.5000000001164153},
-        {CNtpStamp(0x80000000u, 0), CNtpStamp(3281904000u, 0), -1134420352.0},
-        {CNtpStamp(), CNtpStamp(3281904000u, 0), 1013063296.0}, // a zero stamp is 2036, not 1900
+        {S(0u, 0), lastOfEra0, 1.0}, {lastOfEra0, S(0u, 0), -1.0}, {a, a, 0.0},
+        {S(3281904000u, 8), a, 1.0 / 4294967295.0}, {a, S(3281904000u, 8), -1.0 / 4294967295.0},
+        {S(3281904001u, 0x40000000u), S(3281904000u, 0xC0000000u), 0.5000000001164153},
+        {S(3281904000u, 0xC0000000u), S(3281904001u, 0x40000000u), -0.5000000001164153},
+        {S(0x80000000u, 0), S(3281904000u, 0), -1134420352.0}, {S(), S(3281904000u, 0), 1013063296.0},
     };
     for (const auto& [later, earlier, dSeconds] : diffs)
-        EXPECT_DOUBLE_EQ(dSeconds, later.DiffSeconds(earlier)) << later.Seconds() << " - " << earlier.Seconds();
+        EXPECT_DOUBLE_EQ(dSeconds, later.DiffSeconds(earlier)) << later.Seconds() << "-" << earlier.Seconds();
     // The fraction scales by 2^32 - 1; going back borrows a second when the fraction is short.
     const std::tuple<CNtpStamp, double, CNtpStamp> sums[] = {
-        {lastOfEra0, 1.0, CNtpStamp(0u, 0)}, {CNtpStamp(100u, 0), 0.5, CNtpStamp(100u, 2147483647u)},
-        {CNtpStamp(100u, 0), 12.345, CNtpStamp(112u, 1481763716u)}, {CNtpStamp(100u, 0), -1.5, CNtpStamp(98u, 2147483649u)},
-        {CNtpStamp(100u, 2147483648u), -1.5, CNtpStamp(99u, 1u)},
-        {CNtpStamp(0u, 0), -0.5, CNtpStamp(0xFFFFFFFFu, 0x80000001u)}, // wraps back an era
-        {CNtpStamp(5u, 0), std::nan(""), CNtpStamp(5u, 0)},
+        {lastOfEra0, 1.0, S(0u, 0)}, {S(100u, 0), 0.5, S(100u, 2147483647u)},
+        {S(100u, 0), 12.345, S(112u, 1481763716u)}, {S(100u, 0), -1.5, S(98u, 2147483649u)},
+        {S(100u, 2147483648u), -1.5, S(99u, 1u)}, {S(5u, 0), std::nan(""), S(5u, 0)},
+        {S(0u, 0), -0.5, S(0xFFFFFFFFu, 0x80000001u)}, // wraps back an era
     };
     for (const auto& [from, dSeconds, expected] : sums)
         EXPECT_EQ(expected, from.AddSeconds(dSeconds)) << from.Seconds() << " + " << dSeconds;

@@ -68,7 +68,7 @@ TEST(SntpPacket, AcceptedRepliesFillEveryFieldWithOrWithoutTheDigest)
             reply[0] = static_cast<std::uint8_t>(nHeader);
             reply[1] = static_cast<std::uint8_t>(nStratum);
             SntpResult result;
-            ASSERT_EQ(SntpReplyCheck::Accepted, ReadSntpReply(reply, kSent, kArrived, result)) << nBytes << " " << nHeader;
+            ASSERT_EQ(SntpReplyCheck::Accepted, ReadSntpReply(reply, kSent, kArrived, result)) << nHeader;
             EXPECT_EQ(nHeader >> 6, result.leapIndicator);
             EXPECT_EQ(nStratum, result.stratum);
             EXPECT_EQ(kSent, result.originateTime);

@@ -12,7 +12,7 @@ TEST(SectionBlock, NulAndLineFeedFormsGiveTheSameEntries)
     EXPECT_EQ(expected, SplitSectionBlock("one\0two\0three\0\0"s));
     EXPECT_EQ(expected, SplitSectionBlock("one\r\ntwo\0three\n\0\0"s));
     EXPECT_EQ(expected, SplitSectionBlock("one\n\n\ntwo\0three"s)) << "blank lines are skipped";
-    EXPECT_EQ(expected, SplitSectionBlock("one\0two\0three\0\0ghost\0\0"s)) << "the double NUL ends the block";
+    EXPECT_EQ(expected, SplitSectionBlock("one\0two\0three\0\0ghost\0\0"s)) << "a double NUL ends the block";
     EXPECT_TRUE(SplitSectionBlock("\0\0"s).empty());
     EXPECT_EQ("a\0b\0\0"s, JoinSectionBlock({"a", "b"}));
     EXPECT_EQ("\0\0"s, FormatTaskSection({}));
@@ -36,7 +36,7 @@ TEST(TaskSection, ReadsUntilTheFirstBadLineAndShowsItCutAfterEightyBytes)
 
 TEST(HolidaySection, ReadsInFileOrder)
 {
-    const HolidaySectionParse parsed = ParseHolidaySection("   *  1  1 FF0000 \"a\"\r\n2026  1 12 FF0000 \"b\"\r\n"s);
+    const HolidaySectionParse parsed = ParseHolidaySection("*  1  1 FF0000 \"a\"\r\n2026  1 12 FF0000 \"b\"\r\n"s);
     EXPECT_TRUE(parsed.ok);
     ASSERT_EQ(2u, parsed.records.size());
     EXPECT_EQ("a", parsed.records[0].m_strName);
