@@ -36,7 +36,7 @@ TEST(TaskSection, ReadsUntilTheFirstBadLineAndShowsItCutAfterEightyBytes)
 
 TEST(HolidaySection, ReadsInFileOrder)
 {
-    const HolidaySectionParse parsed = ParseHolidaySection("*  1  1 FF0000 \"a\"\r\n2026  1 12 FF0000 \"b\"\r\n"s);
+    const HolidaySectionParse parsed = ParseHolidaySection("* 1 1 FF0000 \"a\"\r\n2026 1 12 0 \"b\"\r\n"s);
     EXPECT_TRUE(parsed.ok);
     ASSERT_EQ(2u, parsed.records.size());
     EXPECT_EQ("a", parsed.records[0].m_strName);

@@ -17,7 +17,8 @@ TEST(TaskLine, WritesAndReadsFieldsInMinimumWidthsWithWildcardsAsAsterisks)
     // Protected, year, month, day, weekday, hour, minute, lead, show, text colour, back colour, strings.
     const std::pair<const char*, TimeTask> lines[] = {
         {"   *  *  * 02 12 00 10 30 FF0000      *  \"Lunch|Go to the canteen\" \"C:\\sounds\\chime.wav\"",
-         {0, -1, -1, -1, 2, 12, 0, 10, 30, 0x0000FF, -1, "Lunch|Go to the canteen", "C:\\sounds\\chime.wav", ""}},
+         {0, -1, -1, -1, 2, 12, 0, 10, 30, 0x0000FF, -1, "Lunch|Go to the canteen", "C:\\sounds\\chime.wav",
+          ""}},
         {"2004 12 24  * 18 30  *  *      *      *  \"Party\\n19:00\"",
          {0, 2004, 12, 24, -1, 18, 30, -1, -1, -1, -1, "Party\n19:00", "", ""}},
         {"12345 05 24  * 18 30 123  *      * B3B78B  \"Party\\n19:00\" \"s\" \"x\"",
@@ -32,7 +33,7 @@ TEST(TaskLine, WritesAndReadsFieldsInMinimumWidthsWithWildcardsAsAsterisks)
     EXPECT_EQ(Strings("", "x"), ParseTaskLine(FormatTaskLine(Strings("", "", "x"))));
     // Numbers read as the old reader read them.
     EXPECT_EQ((TimeTask{0, -1, -5, 12, 0, 7, 99, -1, 2147483647, 0x6CA49E, 0x6CA49E, "t", "s", "e"}),
-              ParseTaskLine("*5 -5 12abc abc +7 0099 ** 2147483648 9EA46C 9ea46c \"t\" \"s\" \"e\" trailing"));
+              ParseTaskLine("*5 -5 12abc abc +7 0099 ** 2147483648 9EA46C 9ea46c \"t\" \"s\" \"e\" more"));
 }
 
 TEST(TaskLine, RefusesMalformedLinesAndSaysWhy)
@@ -41,7 +42,7 @@ TEST(TaskLine, RefusesMalformedLinesAndSaysWhy)
     const std::pair<std::string, LineFault> bad[] = {
         {"", LineFault::TooFewFields},          {"* * * * * * * * *", LineFault::TooFewFields},
         {k, LineFault::NoOpeningQuote},         {"* * * * * * * * * \"text\"", LineFault::NoOpeningQuote},
-        {k + "\"open", LineFault::UnclosedQuote}, {k + "\"ends\\\"", LineFault::UnclosedQuote}, // an escaped quote
+        {k + "\"open", LineFault::UnclosedQuote}, {k + "\"ends\\\"", LineFault::UnclosedQuote}, // escaped
         {k + "\"t\" \"sound", LineFault::UnclosedQuote}, {k + "\"t\" \"s\" \"e", LineFault::UnclosedQuote},
     };
     for (const auto& [line, expected] : bad)
@@ -92,9 +93,9 @@ TEST(HolidayLine, ReadsFourFieldsAndTheName)
     const std::pair<const char*, std::optional<HolidayEntry>> rows[] = {
         {"*  1  1 FF0000 \"New Year\" ignored", HolidayEntry{-1, 1, 1, 0x0000FF, "New Year"}},
         {"* * * 0000FF \"Every day\"", HolidayEntry{-1, -1, -1, 0xFF0000, "Every day"}},
-        {"2027  3 21 * \"\x8f\x74\\n\"", HolidayEntry{2027, 3, 21, -1, "\x8f\x74\\n"}}, // names keep backslashes
+        {"2027  3 21 * \"\x8f\x74\\n\"", HolidayEntry{2027, 3, 21, -1, "\x8f\x74\\n"}}, // kept as written
         {"* 1 1 FF0000 \"\x95\x5c\"", HolidayEntry{-1, 1, 1, 0x0000FF, "\x95\x5c"}},
-        {"* 1 1 \"New Year\"", std::nullopt}, {"* 1 1 FF0000", std::nullopt}, {"* 1 1 FF0000 \"open", std::nullopt},
+        {"* 1 1 \"New Year\"", std::nullopt}, {"* 1 1 FF0000", std::nullopt}, {"* 1 1 0 \"a", std::nullopt},
     };
     for (const auto& [line, expected] : rows)
         EXPECT_EQ(expected, ParseHolidayLine(line)) << line;

@@ -66,8 +66,9 @@ TickDecision ReferenceTick(const LocalTimeFields& now, const TaskList& tasks, in
         if (t.m_nYear < 0 && t.m_nMonth < 0 && t.m_nDay < 0 && t.m_nHour < 0 && t.m_nMinute < 0)
             continue;
         auto pick = [](int nTask, int nNow) { return nTask >= 0 ? nTask : nNow; };
-        std::tm due{0, pick(t.m_nMinute, now.m_nMinute), pick(t.m_nHour, now.m_nHour), pick(t.m_nDay, now.m_nDay),
-                    pick(t.m_nMonth, now.m_nMonth) - 1, pick(t.m_nYear, now.m_nYear) - 1900, 0, 0, -1, 0, nullptr};
+        std::tm due{0, pick(t.m_nMinute, now.m_nMinute), pick(t.m_nHour, now.m_nHour),
+                    pick(t.m_nDay, now.m_nDay), pick(t.m_nMonth, now.m_nMonth) - 1,
+                    pick(t.m_nYear, now.m_nYear) - 1900, 0, 0, -1, 0, nullptr};
         const std::time_t tDue = std::mktime(&due);
         auto inYears = [](const std::tm& tm) { return tm.tm_year >= 70 && tm.tm_year <= 1100; };
         if (tDue < 0 || tDue > 32535244799 || !inYears(due))
@@ -81,7 +82,8 @@ TickDecision ReferenceTick(const LocalTimeFields& now, const TaskList& tasks, in
         auto matches = [&](const std::tm& tm) {
             return (t.m_nYear == -1 || now.m_nYear == tm.tm_year + 1900) &&
                    (t.m_nMonth == -1 || now.m_nMonth == tm.tm_mon + 1) &&
-                   (t.m_nDay == -1 || now.m_nDay == tm.tm_mday) && (t.m_nHour == -1 || now.m_nHour == tm.tm_hour) &&
+                   (t.m_nDay == -1 || now.m_nDay == tm.tm_mday) &&
+                   (t.m_nHour == -1 || now.m_nHour == tm.tm_hour) &&
                    (t.m_nMinute == -1 || now.m_nMinute == tm.tm_min) &&
                    (t.m_nWeekday == -1 || now.m_nWeekday == t.m_nWeekday);
         };
@@ -106,7 +108,9 @@ TimeTask RandomTask(std::mt19937& random, const LocalTimeFields& near)
     auto from = [&](std::initializer_list<int> values) {
         return values.begin()[std::uniform_int_distribution<std::size_t>(0, values.size() - 1)(random)];
     };
-    auto field = [&](int nNear, int nOdd) { return from({-1, -1, nNear, nNear, nNear + 1, nNear - 1, nOdd, -2}); };
+    auto field = [&](int nNear, int nOdd) {
+        return from({-1, -1, nNear, nNear, nNear + 1, nNear - 1, nOdd, -2});
+    };
     TimeTask task;
     if (from({0, 1, 1}))
     {
@@ -137,8 +141,8 @@ TEST(TaskSchedulerReference, EveryTickDecidesAsTheReferenceDoes)
         ZoneScope scope(zone);
         // Minutes of 2026, some near its end, near the first and last convertible days; every
         // eighth round ticks four times a second, as a fast timer does.
-        const std::time_t anchors[] = {Local(2026, 7, 1, 0, 0), Local(2026, 12, 31, 23, 59), Local(1970, 1, 1, 0, 0),
-                                       Local(3000, 12, 31, 23, 59)};
+        const std::time_t anchors[] = {Local(2026, 7, 1, 0, 0), Local(2026, 12, 31, 23, 59),
+                                       Local(1970, 1, 1, 0, 0), Local(3000, 12, 31, 23, 59)};
         for (int nRound = 0; nRound < 200; ++nRound)
         {
             const std::time_t nSpread = nRound % 4 == 0 ? 183 * 86400 : 2 * 86400;
@@ -206,7 +210,7 @@ TEST(TaskScheduler, TheMissingHourComesDueAtMostOnceAndTheRepeatedHourTwice)
     EXPECT_EQ((std::pair{Local(2026, 3, 8, 1, 0), std::size_t{1}}), shown.front());
     EXPECT_LE(shown.size(), 2u);
     EXPECT_EQ(shown.size() - 1, sounded.size());
-    EXPECT_TRUE(shown.size() == 1 || (shown.back().first >= Local(2026, 3, 8, 3, 0) && shown.back().second == 0));
+    EXPECT_TRUE(shown.size() == 1 || (shown.back().first >= Local(2026, 3, 8, 3, 0) && !shown.back().second));
     const std::time_t tNextDay = Local(2026, 3, 9, 2, 30);
     EXPECT_EQ((Moments{{tNextDay, 0}}), run(tasks, tNextDay - 1, tNextDay + 1).second);
     // Fields are compared on the wall clock, and it reads 01:30 twice on 2026-11-01.

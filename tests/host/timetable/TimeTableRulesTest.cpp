@@ -69,8 +69,8 @@ TEST(TimeTableRows, TheSelectionAfterADeleteStaysInPlaceOrMovesToTheLastRow)
 {
     // A middle row: the next moves up into its place; the last row: the new last one; the only
     // deletable row: the last reserved one; nothing left.
-    for (const auto& [nDeleted, nRowsLeft, nSelected] : {std::tuple{2, 4, 2}, {4, 4, 3}, {2, 2, 1}, {0, 0, -1}})
-        EXPECT_EQ(nSelected, SelectionAfterDelete(nDeleted, nRowsLeft)) << nDeleted << "/" << nRowsLeft;
+    for (const auto& [nDeleted, nLeft, nSelected] : {std::tuple{2, 4, 2}, {4, 4, 3}, {2, 2, 1}, {0, 0, -1}})
+        EXPECT_EQ(nSelected, SelectionAfterDelete(nDeleted, nLeft)) << nDeleted << "/" << nLeft;
 }
 
 TEST(TaskDialog, ColourMinusOneIsAutomaticAndTheTextsBackslashFormsAreLineFeedsAndTabs)

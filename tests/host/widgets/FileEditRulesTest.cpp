@@ -14,10 +14,10 @@ const std::string kKanji = "C:\\\x95\x5c";
 TEST(FileEditText, TheFirstNameCountsWithTheFolderItLiesInUnlessItIsAbsolute)
 {
     const std::tuple<std::string, std::string, std::vector<std::string>> cases[] = {
-        {"C:\\sounds\\chime.wav", "C:\\sounds\\", {"chime.wav"}}, {" ;; C:\\x\\a.wav  ;b", "C:\\x\\", {"a.wav"}},
-        {"C:\\sounds\\", "C:\\sounds\\", {""}},                   {"sounds/a.wav", "sounds/", {"a.wav"}},
-        {"D:a.wav", "D:", {"a.wav"}},                             {kKanji + "\\a.wav", kKanji + "\\", {"a.wav"}},
-        {kKanji, "C:\\", {kKanji.substr(3)}},                     {" ; ", "", {}},
+        {"C:\\sounds\\chime.wav", "C:\\sounds\\", {"chime.wav"}}, {"C:\\sounds\\", "C:\\sounds\\", {""}},
+        {" ;; C:\\x\\a.wav  ;b", "C:\\x\\", {"a.wav"}}, {"sounds/a.wav", "sounds/", {"a.wav"}},
+        {"D:a.wav", "D:", {"a.wav"}}, {kKanji + "\\a.wav", kKanji + "\\", {"a.wav"}},
+        {kKanji, "C:\\", {kKanji.substr(3)}}, {" ; ", "", {}},
     };
     for (const auto& [text, strFolder, names] : cases)
     {
@@ -27,8 +27,8 @@ TEST(FileEditText, TheFirstNameCountsWithTheFolderItLiesInUnlessItIsAbsolute)
     }
     // A one-letter name keeps its folder too.
     const std::tuple<std::string, std::string, std::string> paths[] = {
-        {"C:\\x\\", "a.wav", "C:\\x\\a.wav"}, {"C:\\x\\", "a", "C:\\x\\a"},           {"C:\\x\\", "", "C:\\x\\"},
-        {"", "a.wav", "a.wav"},               {"C:\\x\\", "D:\\y.wav", "D:\\y.wav"}, {"C:\\x\\", "\\y.wav", "\\y.wav"},
+        {"C:\\x\\", "a.wav", "C:\\x\\a.wav"}, {"C:\\x\\", "a", "C:\\x\\a"}, {"C:\\x\\", "", "C:\\x\\"},
+        {"", "a.wav", "a.wav"}, {"C:\\x\\", "D:\\y.wav", "D:\\y.wav"}, {"C:\\x\\", "\\y.wav", "\\y.wav"},
     };
     for (const auto& [strFolder, strName, strPath] : paths)
         EXPECT_EQ(strPath, PathInFolder(strFolder, strName)) << strFolder << "|" << strName;
@@ -49,13 +49,14 @@ TEST(BrowseButton, OpensInTheDeepestExistingFolderWithAnExistingFilesName)
         std::string strKey = strPath;
         if (strKey.size() > 2 && strKey.back() == '\\' && strKey != kKanji)
             strKey.pop_back();
-        return folders.count(strKey) ? PathKind::Folder : files.count(strKey) ? PathKind::File : PathKind::Missing;
+        return folders.count(strKey) ? PathKind::Folder
+               : files.count(strKey) ? PathKind::File
+                                     : PathKind::Missing;
     };
     const std::tuple<std::string, std::string, std::string> cases[] = {
-        {"C:\\sounds\\chime.wav", "C:\\sounds\\", "chime.wav"}, {"C:\\sounds\\nope\\x.wav", "C:\\sounds\\", ""},
-        {"C:\\sounds", "C:\\sounds\\", ""},                     {"C:\\sounds\\", "C:\\sounds\\", ""},
-        {kKanji + "\\a.wav", kKanji + "\\", "a.wav"},           {"C:\\nope\\x.wav", "C:\\", ""},
-        {"Q:\\x.wav", "", ""},                                  {"\\x.wav", "", ""},
+        {"C:\\sounds\\chime.wav", "C:\\sounds\\", "chime.wav"}, {"C:\\sounds\\no\\x.wav", "C:\\sounds\\", ""},
+        {"C:\\sounds", "C:\\sounds\\", ""}, {"C:\\sounds\\", "C:\\sounds\\", ""}, {"\\x.wav", "", ""},
+        {kKanji + "\\a.wav", kKanji + "\\", "a.wav"}, {"C:\\no\\x.wav", "C:\\", ""}, {"Q:\\x.wav", "", ""},
     };
     for (const auto& [strPath, strFolder, strName] : cases)
     {
