@@ -26,10 +26,7 @@ TEST(CalendarCellStyle, SelectionMarkTodayAndMonthCombine)
                                             {kDate, kOther, kBack}))
             << date.m_nYear << "-" << date.m_nMonth << "-" << date.m_nDay;
     EXPECT_EQ(0x00000084u, kTodayFrameColour);
-}
-
-TEST(CalendarSelection, InclusiveRangeEmptyWhenEitherEndIsInvalid)
-{
+    // The selection is inclusive, and empty when either end is invalid.
     const CalendarSelection range{{2026, 1, 30}, {2026, 2, 2}};
     for (const auto& [date, bIn] : {std::pair{CalendarDate{2026, 1, 30}, true}, {{2026, 1, 31}, true},
                                     {{2026, 2, 2}, true}, {{2026, 1, 29}, false}, {{2026, 2, 3}, false}})

@@ -51,7 +51,7 @@ TEST(CalendarMetrics, CellsFitEveryDateFontAndTheWeekdayLettersAndTheBlockTitles
     }
 }
 
-TEST(CalendarGeometry, TitleArrowsWeekdaysAndCellsFromTheMetrics)
+TEST(CalendarGeometry, TitleArrowsWeekdaysCellsAndTheDayUnderThePointerFromTheMetrics)
 {
     const CalendarGeometry& g = kGeometry;
     EXPECT_EQ((CalendarRect{0, 0, 239, 20}), g.m_rcTitleBand);
@@ -66,10 +66,7 @@ TEST(CalendarGeometry, TitleArrowsWeekdaysAndCellsFromTheMetrics)
     EXPECT_EQ((CalendarRect{5, 36, 26, 54}), CellFillRect(g, 0));
     EXPECT_EQ((CalendarRect{5, 36, 26, 53}), CellHitRect(g, 0));
     EXPECT_EQ((CalendarRect{128, 121, 144, 136}), CellTextRect(g, 41));
-}
-
-TEST(CalendarGeometry, HitDayInsideTheGridWithTheLeftCellWinningTheSharedColumn)
-{
+    // A day is hit inside the grid, the left cell winning the column two cells share.
     const std::pair<CalendarPoint, std::optional<int>> cases[] = {
         {{8, 36}, 0},  {{7, 40}, std::nullopt}, {{25, 40}, 0},    {{26, 40}, 1},
         {{10, 52}, 0}, {{10, 53}, 7},           {{143, 137}, 41}, {{144, 137}, std::nullopt},

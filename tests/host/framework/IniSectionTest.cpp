@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-TEST(IniSection, ReplacesOnlyTheBodyOfItsSectionOrAppendsIt)
+TEST(IniSection, ReplacesOrFindsTheLinesOfOnlyItsSection)
 {
     const std::string file = "[A]\r\nx=1\r\n[TIMETABLE]\r\nold 1\r\nold 2\r\n\r\n[B]\r\ny=2\r\n";
     // The file, the new lines, what comes of it.
@@ -36,10 +36,7 @@ TEST(IniSection, SetKeysPutsOursInOrderAtTheHeadAndKeepsEverythingElse)
     };
     for (const auto& [before, after] : rows)
         EXPECT_EQ(after, SetIniKeys(before, "S", keys)) << before;
-}
-
-TEST(IniSection, SectionLinesCarryTheirNumbersInTheFile)
-{
+    // Lines are found with their numbers in the file, in the first section of the name only.
     const std::string file = "; head\r\n[A]\r\na\r\n[ t ]\r\nfirst\r\n\r\n  ; note\r\n  second\r\n"
                              "[t]\r\nthird";
     const std::vector<IniLine> expected = {{5, "first"}, {8, "  second"}};

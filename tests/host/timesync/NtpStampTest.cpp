@@ -17,7 +17,7 @@ UtcTime Utc(int nYear, int nMonth, int nDay, int nHour = 0, int nMinute = 0, int
 
 } // namespace
 
-TEST(NtpStamp, ReadsAndWritesTheWorkedTimesAcrossTheEras)
+TEST(NtpStamp, ReadsAndWritesTheWorkedTimesAcrossTheErasAndTheWireInNetworkOrder)
 {
     using S = CNtpStamp;
     const std::pair<UtcTime, CNtpStamp> written[] = {
@@ -107,10 +107,7 @@ TEST(NtpStamp, DifferencesAndSumsReadEachStampInItsEra)
     };
     for (const auto& [from, dSeconds, expected] : sums)
         EXPECT_EQ(expected, from.AddSeconds(dSeconds)) << from.Seconds() << " + " << dSeconds;
-}
-
-TEST(NtpStamp, WireFormIsBigEndianSecondsThenFraction)
-{
+    // The wire form is big-endian, seconds then fraction.
     const std::uint8_t bytes[8] = {0xC3, 0x9E, 0x4B, 0x80, 0x80, 0x00, 0x00, 0x01};
     const CNtpStamp stamp = CNtpStamp::FromNetwork(bytes);
     EXPECT_EQ(CNtpStamp(0xC39E4B80u, 0x80000001u), stamp);

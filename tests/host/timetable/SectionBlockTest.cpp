@@ -32,14 +32,11 @@ TEST(TaskSection, ReadsUntilTheFirstBadLineAndShowsItCutAfterEightyBytes)
     EXPECT_EQ(strAscii + "...", ShownLine(strAscii + "b"));
     // A two-byte character across the 80th byte goes whole to the cut.
     EXPECT_EQ(std::string(79, 'a') + "...", ShownLine(std::string(79, 'a') + "\x95\x5c" + "b"));
-}
-
-TEST(HolidaySection, ReadsInFileOrder)
-{
-    const HolidaySectionParse parsed = ParseHolidaySection("* 1 1 FF0000 \"a\"\r\n2026 1 12 0 \"b\"\r\n"s);
-    EXPECT_TRUE(parsed.ok);
-    ASSERT_EQ(2u, parsed.records.size());
-    EXPECT_EQ("a", parsed.records[0].m_strName);
-    EXPECT_EQ(2026, parsed.records[1].m_nYear);
+    // Holidays read in file order.
+    const HolidaySectionParse holidays = ParseHolidaySection("* 1 1 FF0000 \"a\"\r\n2026 1 12 0 \"b\"\r\n"s);
+    EXPECT_TRUE(holidays.ok);
+    ASSERT_EQ(2u, holidays.records.size());
+    EXPECT_EQ("a", holidays.records[0].m_strName);
+    EXPECT_EQ(2026, holidays.records[1].m_nYear);
     EXPECT_FALSE(ParseHolidaySection("* 1 1\0\0"s).ok);
 }

@@ -17,7 +17,7 @@ const std::string kWord = "\x83\x65\x83\x4c\x83\x58\x83\x67";
 
 } // namespace
 
-TEST(TimeTableRows, ShowNumbersPlainAnyAsStarTheWeekdayByNameAndControlsEscaped)
+TEST(TimeTableRows, ShowNumbersPlainAnyAsStarAndTheSelectionStaysInPlaceAfterADelete)
 {
     const std::pair<TimeTask, std::array<std::string, kTaskColumnCount>> cases[] = {
         {{0, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, "Party\n19:00\tsharp", "", ""},
@@ -63,10 +63,6 @@ TEST(TaskCombos, OfferTheirListAndKeepAValueOutsideIt)
     };
     for (const auto& [field, text, nValue] : read)
         EXPECT_EQ(nValue, TaskFieldValue(field, text)) << text;
-}
-
-TEST(TimeTableRows, TheSelectionAfterADeleteStaysInPlaceOrMovesToTheLastRow)
-{
     // A middle row: the next moves up into its place; the last row: the new last one; the only
     // deletable row: the last reserved one; nothing left.
     for (const auto& [nDeleted, nLeft, nSelected] : {std::tuple{2, 4, 2}, {4, 4, 3}, {2, 2, 1}, {0, 0, -1}})
