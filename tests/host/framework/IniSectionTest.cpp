@@ -18,6 +18,14 @@ TEST(IniSection, ReplacesOrFindsTheLinesOfOnlyItsSection)
     };
     for (const auto& [before, lines, after] : cases)
         EXPECT_EQ(after, ReplaceIniSection(before, "TIMETABLE", lines)) << before;
+    // Lines are found with their numbers in the file, in the first section of the name only.
+    const std::string numbered = "; head\r\n[A]\r\na\r\n[ t ]\r\nfirst\r\n\r\n  ; note\r\n  second\r\n"
+                                 "[t]\r\nthird";
+    const std::vector<IniLine> expected = {{5, "first"}, {8, "  second"}};
+    EXPECT_EQ(expected, FindIniSectionLines(numbered, "T")) << "only the first section of the name";
+    EXPECT_EQ(std::vector<IniLine>{}, FindIniSectionLines("[T]\n\n", "T"));
+    EXPECT_EQ(std::nullopt, FindIniSectionLines(numbered, "TIMETABLE"));
+    EXPECT_EQ((std::vector<IniLine>{{2, "x"}}), FindIniSectionLines("[T]\nx", "T")) << "a last line, no end";
 }
 
 TEST(IniSection, SetKeysPutsOursInOrderAtTheHeadAndKeepsEverythingElse)
@@ -36,12 +44,4 @@ TEST(IniSection, SetKeysPutsOursInOrderAtTheHeadAndKeepsEverythingElse)
     };
     for (const auto& [before, after] : rows)
         EXPECT_EQ(after, SetIniKeys(before, "S", keys)) << before;
-    // Lines are found with their numbers in the file, in the first section of the name only.
-    const std::string file = "; head\r\n[A]\r\na\r\n[ t ]\r\nfirst\r\n\r\n  ; note\r\n  second\r\n"
-                             "[t]\r\nthird";
-    const std::vector<IniLine> expected = {{5, "first"}, {8, "  second"}};
-    EXPECT_EQ(expected, FindIniSectionLines(file, "T")) << "only the first section of the name";
-    EXPECT_EQ(std::vector<IniLine>{}, FindIniSectionLines("[T]\n\n", "T"));
-    EXPECT_EQ(std::nullopt, FindIniSectionLines(file, "TIMETABLE"));
-    EXPECT_EQ((std::vector<IniLine>{{2, "x"}}), FindIniSectionLines("[T]\nx", "T")) << "a last line, no end";
 }

@@ -41,6 +41,12 @@ TEST(NtpStamp, ReadsAndWritesTheWorkedTimesAcrossTheErasAndTheWireInNetworkOrder
     };
     for (const auto& [stamp, st] : read)
         EXPECT_EQ(st, stamp.ToSystemTime()) << stamp.Seconds();
+    // The wire form is big-endian, seconds then fraction.
+    const std::uint8_t bytes[8] = {0xC3, 0x9E, 0x4B, 0x80, 0x80, 0x00, 0x00, 0x01};
+    const CNtpStamp stamp = CNtpStamp::FromNetwork(bytes);
+    EXPECT_EQ(CNtpStamp(0xC39E4B80u, 0x80000001u), stamp);
+    const std::array<std::uint8_t, 8> wire = stamp.ToNetwork();
+    EXPECT_TRUE(std::equal(wire.begin(), wire.end(), bytes));
 }
 
 TEST(NtpStamp, MillisecondTableMatchesItsWorkedEntriesAndRoundTrips)
@@ -107,10 +113,4 @@ TEST(NtpStamp, DifferencesAndSumsReadEachStampInItsEra)
     };
     for (const auto& [from, dSeconds, expected] : sums)
         EXPECT_EQ(expected, from.AddSeconds(dSeconds)) << from.Seconds() << " + " << dSeconds;
-    // The wire form is big-endian, seconds then fraction.
-    const std::uint8_t bytes[8] = {0xC3, 0x9E, 0x4B, 0x80, 0x80, 0x00, 0x00, 0x01};
-    const CNtpStamp stamp = CNtpStamp::FromNetwork(bytes);
-    EXPECT_EQ(CNtpStamp(0xC39E4B80u, 0x80000001u), stamp);
-    const std::array<std::uint8_t, 8> wire = stamp.ToNetwork();
-    EXPECT_TRUE(std::equal(wire.begin(), wire.end(), bytes));
 }

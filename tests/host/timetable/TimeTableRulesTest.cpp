@@ -29,6 +29,10 @@ TEST(TimeTableRows, ShowNumbersPlainAnyAsStarAndTheSelectionStaysInPlaceAfterADe
     };
     for (const auto& [task, texts] : cases)
         EXPECT_EQ(texts, TaskRowTexts(task)) << texts[0];
+    // A middle row: the next moves up into its place; the last row: the new last one; the only
+    // deletable row: the last reserved one; nothing left.
+    for (const auto& [nDeleted, nLeft, nSelected] : {std::tuple{2, 4, 2}, {4, 4, 3}, {2, 2, 1}, {0, 0, -1}})
+        EXPECT_EQ(nSelected, SelectionAfterDelete(nDeleted, nLeft)) << nDeleted << "/" << nLeft;
 }
 
 TEST(TaskCombos, OfferTheirListAndKeepAValueOutsideIt)
@@ -63,10 +67,6 @@ TEST(TaskCombos, OfferTheirListAndKeepAValueOutsideIt)
     };
     for (const auto& [field, text, nValue] : read)
         EXPECT_EQ(nValue, TaskFieldValue(field, text)) << text;
-    // A middle row: the next moves up into its place; the last row: the new last one; the only
-    // deletable row: the last reserved one; nothing left.
-    for (const auto& [nDeleted, nLeft, nSelected] : {std::tuple{2, 4, 2}, {4, 4, 3}, {2, 2, 1}, {0, 0, -1}})
-        EXPECT_EQ(nSelected, SelectionAfterDelete(nDeleted, nLeft)) << nDeleted << "/" << nLeft;
 }
 
 TEST(TaskDialog, ColourMinusOneIsAutomaticAndTheTextsBackslashFormsAreLineFeedsAndTabs)
