@@ -11,7 +11,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <optional>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -114,35 +113,30 @@ TEST(VersionStatic, ShowsOneStringOfAVersionResourceOrKeepsItsText)
 {
     CScratchFolder folder;
     folder.Write("plain.txt", "no resources here");
-    struct Case
+    const std::string strPlain = folder.PathOf("plain.txt");
+    const struct
     {
         const char* pszKey;
-        std::optional<std::string> file; // none: this program
-        const char* pszShown;            // nullptr: "xx.xx.xx.xx" stays
+        const char* pszFile; // nullptr: this program
+        const char* pszShown; // nullptr: "xx.xx.xx.xx" stays
+    } cases[] = {
+        {"ProductVersion", nullptr, TEMPIVA_PRODUCT_VERSION},
+        {"FileDescription", nullptr, "Tempiva デスクトップ時計"},
+        {"NoSuchKey", nullptr, nullptr},
+        {"ProductVersion", strPlain.c_str(), nullptr},
     };
-    const Case cases[] = {
-        {"ProductVersion", std::nullopt, TEMPIVA_PRODUCT_VERSION},
-        {"FileDescription", std::nullopt, "Tempiva デスクトップ時計"},
-        {"NoSuchKey", std::nullopt, nullptr},
-        {"ProductVersion", folder.PathOf("plain.txt"), nullptr},
-    };
-    for (const Case& c : cases)
+    for (const auto& c : cases)
     {
-        SCOPED_TRACE(c.pszKey + std::string(" of ") + c.file.value_or("this program"));
-        HWND hStatic = ::CreateWindowExA(0, "STATIC", "xx.xx.xx.xx", WS_POPUP, 0, 0, 100, 20, nullptr,
-                                         nullptr, nullptr, nullptr);
+        SCOPED_TRACE(c.pszKey + std::string(" of ") + (c.pszFile ? c.pszFile : "this program"));
         CVersionStatic version;
-        ASSERT_TRUE(version.SubclassWindow(hStatic));
-        const BOOL bRead = version.SetVersionText(c.pszKey, c.file ? c.file->c_str() : nullptr);
+        ASSERT_TRUE(version.SubclassWindow(::CreateWindowExA(0, "STATIC", "xx.xx.xx.xx", WS_POPUP, 0, 0, 100, 20,
+                                                             nullptr, nullptr, nullptr, nullptr)));
+        const BOOL bRead = version.SetVersionText(c.pszKey, c.pszFile);
         EXPECT_EQ(c.pszShown != nullptr, bRead != FALSE);
         EXPECT_EQ(c.pszShown != nullptr ? c.pszShown : "xx.xx.xx.xx", version.GetWindowText());
         // A failed read after a good one is a failure too, not the old text again.
-        if (bRead)
-        {
-            EXPECT_FALSE(version.SetVersionText("NoSuchKey"));
-        }
-        version.UnsubclassWindow();
-        ::DestroyWindow(hStatic);
+        EXPECT_FALSE(bRead && version.SetVersionText("NoSuchKey"));
+        ::DestroyWindow(version.UnsubclassWindow());
     }
 }
 
