@@ -45,12 +45,10 @@ struct Picture : CWindowPicture
     // row, which its day numbers may draw over.
     void ExpectFramed(const CalendarRect& rc) const
     {
-        const int nFrameWidth = rc.right - rc.left;
-        const int nFrameHeight = rc.bottom - rc.top;
-        EXPECT_EQ(nFrameWidth, Count(kTodayFrame, {rc.left, rc.top, rc.right, rc.top + 1}));
-        EXPECT_EQ(nFrameHeight, Count(kTodayFrame, {rc.left, rc.top, rc.left + 1, rc.bottom}));
-        EXPECT_EQ(nFrameHeight, Count(kTodayFrame, {rc.right - 1, rc.top, rc.right, rc.bottom}));
-        EXPECT_GT(Count(kTodayFrame, {rc.left, rc.bottom - 1, rc.right, rc.bottom}), nFrameWidth / 2);
+        EXPECT_EQ(rc.right - rc.left, Count(kTodayFrame, {rc.left, rc.top, rc.right, rc.top + 1}));
+        EXPECT_EQ(2 * (rc.bottom - rc.top), Count(kTodayFrame, {rc.left, rc.top, rc.left + 1, rc.bottom}) +
+                                                Count(kTodayFrame, {rc.right - 1, rc.top, rc.right, rc.bottom}));
+        EXPECT_GT(Count(kTodayFrame, {rc.left, rc.bottom - 1, rc.right, rc.bottom}), (rc.right - rc.left) / 2);
     }
 };
 
@@ -78,9 +76,7 @@ protected:
                                     150, 300, 300, nullptr, nullptr));
         m_calendar.SetWeekStart(1);
         m_calendar.SetDateFont("Tahoma", 10, TRUE, FALSE, FALSE, kDate);
-        m_calendar.SetMarkedDateFont("Tahoma", 10, TRUE, FALSE, FALSE, kDate);
         m_calendar.SetBackgroundColour(kBackground);
-        m_calendar.SetOtherMonthColour(kOtherMonth);
         ASSERT_TRUE(m_calendar.Create(WS_CHILD | WS_VISIBLE, {0, 0, 10, 10}, m_host, kCalendarId));
         m_calendar.ResizeToFit();
         const RECT rc = m_calendar.GetWindowRect();
@@ -98,7 +94,6 @@ protected:
 
     static constexpr COLORREF kDate = RGB(0, 0, 160);
     static constexpr COLORREF kBackground = RGB(250, 250, 210);
-    static constexpr COLORREF kOtherMonth = RGB(150, 150, 150);
 
     // Wednesday 16 December 2026. December begins on a Tuesday and ends on a Thursday, so the
     // Sunday-first grid shows 29 and 30 November and 1 to 9 January.

@@ -56,10 +56,6 @@ protected:
     void SetText(int nId, const char* pszText) const { ::SetWindowTextA(Item(nId), pszText); }
     void Click(int nId) const { ::SendMessageA(Item(nId), BM_CLICK, 0, 0); }
     bool Checked(int nId) const { return ::IsDlgButtonChecked(m_dlg.m_hWnd, nId) == BST_CHECKED; }
-    COLORREF ButtonColour(int nId) const
-    {
-        return dynamic_cast<CColorButton*>(CWnd::FromHandlePermanent(Item(nId)))->GetColour();
-    }
     void ChooseScheme(int nRow) const
     {
         ::SendMessageA(Item(IDC_SCHEME), CB_SETCURSEL, static_cast<WPARAM>(nRow), 0);
@@ -93,14 +89,14 @@ TEST_F(ConfigDialog, ShowsTheSettingsAndWritesThemBackOnOk)
     s.PORT = 10123;
     s.USE_NTP = 1;
     const AppSettings before = s;
-    const INT_PTR nResult = Run([this] {
+    EXPECT_EQ(IDOK, Run([this] {
         EXPECT_TRUE(Checked(IDC_ROLL));
         EXPECT_TRUE(Checked(IDC_VERTICAL));
         EXPECT_EQ("250", Text(IDC_DRAW_SEC));
         EXPECT_EQ(MAKEWORD(0x54, HOTKEYF_CONTROL | HOTKEYF_ALT),
                   ::SendMessageA(Item(IDC_HOTKEY), HKM_GETHOTKEY, 0, 0));
         EXPECT_EQ(2, ::SendMessageA(Item(IDC_SCHEME), CB_GETCURSEL, 0, 0)) << "Blue";
-        EXPECT_EQ(0xFFB53Fu, ButtonColour(IDC_COLOUR_ON));
+        EXPECT_EQ(0xFFB53Fu, ControlOf<CColorButton>(m_dlg.m_hWnd, IDC_COLOUR_ON).GetColour());
         EXPECT_EQ("b.example", Text(IDC_SERVER)) << "the first server that is set";
         EXPECT_EQ(2, ::SendMessageA(Item(IDC_SERVER), CB_GETCOUNT, 0, 0));
         EXPECT_EQ("10123", Text(IDC_PORT));
@@ -117,8 +113,7 @@ TEST_F(ConfigDialog, ShowsTheSettingsAndWritesThemBackOnOk)
         EXPECT_TRUE(::IsWindowVisible(m_dlg.m_hWnd));
         EXPECT_EQ("c.example", TheSettings().SERVER[2]);
         PressOk();
-    });
-    EXPECT_EQ(IDOK, nResult);
+    }));
     const std::array<std::string, kServerCount> servers = {"C.EXAMPLE", "b.example"};
     EXPECT_EQ(servers, s.SERVER) << "SERVER1 was empty; the typed name replaces c.example, whatever its case";
     const auto kept = [](const AppSettings& a) {
@@ -131,7 +126,7 @@ TEST_F(ConfigDialog, ShowsTheSettingsAndWritesThemBackOnOk)
 TEST_F(ConfigDialog, FadeAndTheTimeServerSwitchGovernTheirGroups)
 {
     TheSettings().USE_NTP = 1;
-    const INT_PTR nResult = Run([this] {
+    EXPECT_EQ(IDOK, Run([this] {
         Click(IDC_FADE);
         for (const int nId : {IDC_DIRECTION_GROUP, IDC_HORIZONTAL, IDC_VERTICAL})
             EXPECT_FALSE(::IsWindowEnabled(Item(nId))) << nId;
@@ -151,8 +146,7 @@ TEST_F(ConfigDialog, FadeAndTheTimeServerSwitchGovernTheirGroups)
         }
         EXPECT_EQ((std::set<std::string>{"1021", "1023", "NTP Server:"}), disabled);
         PressOk();
-    });
-    EXPECT_EQ(IDOK, nResult);
+    }));
     EXPECT_EQ(0, TheSettings().USE_NTP);
     EXPECT_EQ(1 | 4, TheSettings().SHOWSTYLE) << "roll, and the default vertical kept";
 }
@@ -160,7 +154,7 @@ TEST_F(ConfigDialog, FadeAndTheTimeServerSwitchGovernTheirGroups)
 TEST_F(ConfigDialog, TypedFieldsSurviveSchemeAndColourChangesAndOnlyOkChecksThem)
 {
     const AppSettings before = TheSettings();
-    const INT_PTR nResult = Run([&] {
+    EXPECT_EQ(IDOK, Run([&] {
         SetText(IDC_DRAW_SEC, "10001");
         SetText(IDC_PORT, "555");
         Click(IDC_HORIZONTAL);
@@ -193,8 +187,7 @@ TEST_F(ConfigDialog, TypedFieldsSurviveSchemeAndColourChangesAndOnlyOkChecksThem
         EXPECT_EQ(before.RGB_ON, TheSettings().RGB_ON) << "nothing is stored before the fields are right";
         SetText(IDC_DRAW_SEC, " 10000 ");
         PressOk();
-    });
-    EXPECT_EQ(IDOK, nResult);
+    }));
     // Green's "off" colour, and the automatic background's grey: no file can hold CLR_DEFAULT.
     const AppSettings& s = TheSettings();
     EXPECT_EQ(std::make_tuple(10000, 555, 0, kRed, 0x1E6700u, ::GetSysColor(COLOR_APPWORKSPACE)),

@@ -48,11 +48,7 @@ std::function<bool()> InTaskDialog(std::function<void(CTaskDlg&)> action)
 {
     return [action] {
         CTaskDlg* pDialog = ShowingWindowOf<CTaskDlg>();
-        if (pDialog == nullptr)
-            return false;
-        action(*pDialog);
-        Post(pDialog, IDOK);
-        return true;
+        return pDialog != nullptr && (action(*pDialog), Post(pDialog, IDOK), true);
     };
 }
 
@@ -61,20 +57,15 @@ std::function<bool()> InTimeTable(std::function<void(CTimeTableDlg&)> action)
 {
     return [action] {
         CTimeTableDlg* pDialog = ShowingWindowOf<CTimeTableDlg>();
-        if (pDialog == nullptr || ShowingWindowOf<CTaskDlg>() != nullptr ||
-            !::IsWindowEnabled(pDialog->m_hWnd))
-            return false;
-        action(*pDialog);
-        return true;
+        return pDialog != nullptr && ShowingWindowOf<CTaskDlg>() == nullptr && ::IsWindowEnabled(pDialog->m_hWnd) &&
+               (action(*pDialog), true);
     };
 }
 
 void Choose(CTaskDlg& dialog, int nComboId, const std::string& strEntry)
 {
     CComboBox& combo = ControlOf<CComboBox>(dialog.m_hWnd, nComboId);
-    const int nIndex = combo.FindStringExact(-1, strEntry);
-    ASSERT_GE(nIndex, 0) << strEntry;
-    combo.SetCurSel(nIndex);
+    EXPECT_NE(CB_ERR, combo.SetCurSel(combo.FindStringExact(-1, strEntry))) << strEntry;
 }
 
 std::string Shown(const CTaskDlg& dialog, int nId)

@@ -168,9 +168,14 @@ TEST_F(AboutBox, TheLineMovesOnePixelLeftEachStepInsideItsFrame)
     EXPECT_EQ(::GetSysColor(COLOR_BTNHIGHLIGHT), after.At(1, 1));
 }
 
-TEST_F(AboutBox, ThePointerOnALinkStopsTheLineInRedUntilItMovesOff)
+TEST_F(AboutBox, ThePointerOnALinkStopsTheLineInRedWhereAClickOpensTheHomePage)
 {
+    CRecordingShellOpener opener;
+    CShellOpenerScope scope(opener);
     const POINT pt = BringInTheFirstText();
+    RestPointerAt(POINT{1, 1});
+    Click(POINT{1, 1});
+    EXPECT_TRUE(opener.m_calls.empty()) << "a click on the frame while the line moves";
     const RECT rcSpan = SpanOf(Link(), Link().Line().Copies().front());
     RestPointerAt(pt);
     ASSERT_TRUE(Link().IsHovering());
@@ -182,46 +187,27 @@ TEST_F(AboutBox, ThePointerOnALinkStopsTheLineInRedUntilItMovesOff)
     for (int y = rcSpan.top; y < rcSpan.bottom; ++y)
         nWidestRow = std::max(nWidestRow, resting.Count(kRed, RECT{rcSpan.left, y, rcSpan.right, y + 1}));
     EXPECT_GT(nWidestRow, (rcSpan.right - rcSpan.left) * 9 / 10);
-
     PumpMessages(300); // twenty steps, were it running
     EXPECT_TRUE(Link().IsHovering());
     EXPECT_EQ(resting.pixels, Picture().pixels) << "the line stands still under the pointer";
+    Click(pt);
+    EXPECT_EQ((std::vector<CShellCall>{{"open", kTempivaHomePage, nullptr, nullptr, SW_SHOW}}), opener.m_calls);
 
     // Moving off the links, or out of the control, resumes it.
-    struct Case
+    for (const bool bOutOfTheControl : {false, true})
     {
-        const char* pszWhat;
-        void (*pfnMoveAway)(AboutBox&);
-    };
-    const Case cases[] = {
-        {"onto the frame", [](AboutBox& t) { t.RestPointerAt(POINT{1, 1}); }},
-        {"out of the control", [](AboutBox&) { ::SetCursorPos(1200, 1000); }},
-    };
-    for (const Case& c : cases)
-    {
-        SCOPED_TRACE(c.pszWhat);
+        SCOPED_TRACE(bOutOfTheControl ? "out of the control" : "onto the frame");
         RestPointerAt(MiddleOfTheFirstCopy());
         ASSERT_TRUE(Link().IsHovering());
         const CWindowPicture still = Picture();
-        c.pfnMoveAway(*this);
+        if (bOutOfTheControl)
+            ::SetCursorPos(1200, 1000);
+        else
+            RestPointerAt(POINT{1, 1});
         PumpMessages(2000, [&] { return !Link().IsHovering() && Picture().pixels != still.pixels; });
         EXPECT_FALSE(Link().IsHovering());
         EXPECT_NE(still.pixels, Picture().pixels) << "scrolling again";
     }
-}
-
-TEST_F(AboutBox, AClickOpensTheHomePageOnlyWhileALinkStandsStillUnderThePointer)
-{
-    CRecordingShellOpener opener;
-    CShellOpenerScope scope(opener);
-    const POINT pt = BringInTheFirstText();
-    RestPointerAt(POINT{1, 1});
-    Click(POINT{1, 1});
-    EXPECT_TRUE(opener.m_calls.empty()) << "a click on the frame while the line moves";
-    RestPointerAt(pt);
-    Click(pt);
-    const std::vector<CShellCall> expected = {{"open", kTempivaHomePage, nullptr, nullptr, SW_SHOW}};
-    EXPECT_EQ(expected, opener.m_calls);
 }
 
 TEST_F(AboutBox, OkDestroysTheModelessBoxWithItsTimerAndFonts)
