@@ -2,6 +2,7 @@
 // reflection to controls, windows that delete themselves and modal loops that other commands
 // end; and the Wine session itself (code page 932, Shift-JIS literals).
 #include "framework/CDialog.h"
+#include "framework/CWinApp.h"
 #include "framework/CWnd.h"
 #include "framework/ModulePath.h"
 #include "framework/WndClass.h"
@@ -217,6 +218,17 @@ TEST(WindowFramework, AModalDialogEndsByEndDialogCloseOrQuit)
         EXPECT_EQ(row.bQuit, ::PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) != FALSE);
         EXPECT_EQ(row.bQuit ? 5u : 0u, msg.wParam);
     }
+}
+
+TEST(WindowFramework, DestroyingTheMainWindowEndsTheLoop)
+{
+    CWinApp app;
+    CProbeWnd wnd;
+    ASSERT_TRUE(CreateProbe(wnd, "main"));
+    app.m_pMainWnd = &wnd;
+    wnd.PostMessage(WM_CLOSE);
+    EXPECT_EQ(0, app.Run());
+    EXPECT_EQ(nullptr, app.m_pMainWnd);
 }
 
 TEST(WindowFramework, RunsOnCodePage932AndPathsSkipTrailBytesOfDoubleByteCharacters)
