@@ -5,7 +5,6 @@ set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${CMAKE_SOURCE_DI
 file(STRINGS ${CMAKE_SOURCE_DIR}/res/Tempiva.rc TEMPIVA_VERSION_LINE REGEX "^#define TEMPIVA_VERSION ")
 string(REGEX REPLACE "^#define TEMPIVA_VERSION +" "" TEMPIVA_PRODUCT_VERSION "${TEMPIVA_VERSION_LINE}")
 
-tempiva_wine_test(wine_platform_tests tests/wine/framework/PlatformTest.cpp)
 tempiva_wine_test(wine_app_tests
     tests/wine/app/SettingsStoreTest.cpp
     tests/wine/support/ScratchFolder.cpp)
@@ -96,9 +95,7 @@ tempiva_wine_test(wine_clockset_tests
 # The calendar control on a host window of its own, and the calendar window on the real
 # main dialog and panel.
 tempiva_wine_test(wine_calendar_tests
-    tests/wine/calendar/CalendarHost.cpp
-    tests/wine/calendar/CalendarPictureTest.cpp
-    tests/wine/calendar/CalendarMouseTest.cpp
+    tests/wine/calendar/CalendarCtrlTest.cpp
     tests/wine/calendar/CalendarWndTest.cpp
     tests/wine/support/WindowPicture.cpp
     tests/wine/support/Dib32.cpp

@@ -1,24 +1,70 @@
-// A visible pop-up holding one calendar control as a child, as the calendar window holds it,
-// recording the notifications the calendar sends it. Today is fixed through the clock seam.
+// What the calendar tests share: a date's cell and its rectangles in the last paint, the
+// control's picture, and a visible pop-up holding one calendar control as the calendar window
+// holds it, recording the notifications it sends. Today is fixed through the clock seam.
 #pragma once
 
 #include "calendar/CCalendarCtrl.h"
 #include "framework/WndClass.h"
 #include "tests/wine/support/FakeClock.h"
+#include "tests/wine/support/WindowPicture.h"
 
 #include <gtest/gtest.h>
 
 #include <vector>
 
 constexpr UINT kCalendarId = 32999;
+constexpr COLORREF kTodayFrame = RGB(132, 0, 0);
+
+// The cell showing the date, or -1.
+inline int CellOf(const CCalendarCtrl& calendar, const CalendarDate& date)
+{
+    const CalendarGridDates& dates = calendar.MonthBlock().m_dates;
+    for (int i = 0; i < kGridCells; ++i)
+        if (dates[i] == date)
+            return i;
+    return -1;
+}
+
+inline POINT Centre(const CalendarRect& rc)
+{
+    return {(rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2};
+}
+
+struct Picture : CWindowPicture
+{
+    // bFromScreen: what the window shows now, rather than a fresh WM_PRINTCLIENT picture.
+    explicit Picture(HWND hWnd, bool bFromScreen = false)
+        : CWindowPicture(hWnd, bFromScreen ? PictureSource::ClientNow : PictureSource::PrintClient)
+    {
+    }
+    int Count(COLORREF cr, const CalendarRect& rc) const
+    {
+        return CWindowPicture::Count(cr, RECT{rc.left, rc.top, rc.right, rc.bottom});
+    }
+    // Today's frame: the top row and both sides whole. The bottom row is the next week's top
+    // row, which its day numbers may draw over.
+    void ExpectFramed(const CalendarRect& rc) const
+    {
+        EXPECT_EQ(rc.right - rc.left, Count(kTodayFrame, {rc.left, rc.top, rc.right, rc.top + 1}));
+        EXPECT_EQ(2 * (rc.bottom - rc.top), Count(kTodayFrame, {rc.left, rc.top, rc.left + 1, rc.bottom}) +
+                                                Count(kTodayFrame, {rc.right - 1, rc.top, rc.right, rc.bottom}));
+        EXPECT_GT(Count(kTodayFrame, {rc.left, rc.bottom - 1, rc.right, rc.bottom}), (rc.right - rc.left) / 2);
+    }
+};
 
 class CNotifyRecorder : public CWnd
 {
 public:
-    // The code of every WM_NOTIFY whose ids are the calendar's.
-    LRESULT OnNotify(WPARAM wParam, LPARAM lParam);
-    std::vector<UINT> m_codes;
-    DECLARE_MSG_MAP()
+    std::vector<UINT> m_codes; // of every WM_NOTIFY whose ids are the calendar's
+
+protected:
+    LRESULT WindowProc(UINT uMsg, WPARAM wParam, LPARAM lParam) override
+    {
+        const auto* pHeader = reinterpret_cast<const NMHDR*>(lParam);
+        if (uMsg == WM_NOTIFY && wParam == kCalendarId && pHeader->idFrom == kCalendarId)
+            m_codes.push_back(pHeader->code);
+        return CWnd::WindowProc(uMsg, wParam, lParam);
+    }
 };
 
 class CalendarHost : public ::testing::Test
@@ -30,9 +76,7 @@ protected:
                                     150, 300, 300, nullptr, nullptr));
         m_calendar.SetWeekStart(1);
         m_calendar.SetDateFont("Tahoma", 10, TRUE, FALSE, FALSE, kDate);
-        m_calendar.SetMarkedDateFont("Tahoma", 10, TRUE, FALSE, FALSE, kDate);
         m_calendar.SetBackgroundColour(kBackground);
-        m_calendar.SetOtherMonthColour(kOtherMonth);
         ASSERT_TRUE(m_calendar.Create(WS_CHILD | WS_VISIBLE, {0, 0, 10, 10}, m_host, kCalendarId));
         m_calendar.ResizeToFit();
         const RECT rc = m_calendar.GetWindowRect();
@@ -40,25 +84,16 @@ protected:
         ::UpdateWindow(m_calendar);
     }
 
-    // The middle of a rectangle of the drawn block, in client coordinates.
-    static POINT Centre(const CalendarRect& rc) { return {(rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2}; }
-    // The cell showing the date in the last paint, or -1.
-    int CellOf(const CalendarDate& date) const
-    {
-        const CalendarGridDates& dates = m_calendar.MonthBlock().m_dates;
-        for (int i = 0; i < kGridCells; ++i)
-            if (dates[i] == date)
-                return i;
-        return -1;
-    }
+    const CalendarGeometry& Geometry() const { return m_calendar.MonthBlock().m_geometry; }
+    CalendarRect Fill(const CalendarDate& date) const { return CellFillRect(Geometry(), CellOf(m_calendar, date)); }
+    CalendarRect Text(const CalendarDate& date) const { return CellTextRect(Geometry(), CellOf(m_calendar, date)); }
     POINT CellCentre(const CalendarDate& date) const
     {
-        return Centre(CellHitRect(m_calendar.MonthBlock().m_geometry, CellOf(date)));
+        return Centre(CellHitRect(Geometry(), CellOf(m_calendar, date)));
     }
 
     static constexpr COLORREF kDate = RGB(0, 0, 160);
     static constexpr COLORREF kBackground = RGB(250, 250, 210);
-    static constexpr COLORREF kOtherMonth = RGB(150, 150, 150);
 
     // Wednesday 16 December 2026. December begins on a Tuesday and ends on a Thursday, so the
     // Sunday-first grid shows 29 and 30 November and 1 to 9 January.

@@ -5,8 +5,7 @@
 #include "calendar/CCalendarWnd.h"
 #include "framework/CWinApp.h"
 #include "res/resource.h"
-#include "tests/wine/calendar/CalendarPicture.h"
-#include "tests/wine/support/FakeClock.h"
+#include "tests/wine/calendar/CalendarHost.h"
 #include "tests/wine/support/ScratchFolder.h"
 #include "tests/wine/support/Screenshot.h"
 #include "tests/wine/support/ThreadWindows.h"
@@ -18,23 +17,14 @@
 namespace {
 
 const char* const kPastTask = "2020  1  1  *  0  0  *  *      *      *  \"\"\r\n";
-constexpr COLORREF kHoliday = RGB(0, 192, 0);
-constexpr COLORREF kSecondMatch = RGB(192, 0, 192);
-constexpr COLORREF kSundayHoliday = RGB(255, 128, 0);
 
 // December 2026 begins on a Tuesday: the Sunday-first grid opens with 29 and 30 November.
 const char* const kHolidays = "[HOLIDAY]\r\n"
                               "2026 12  3 00C000 \"a Thursday\"\r\n"
                               "   * 12  3 C000C0 \"the same day again\"\r\n"
                               "   * 12 24      * \"no colour of its own\"\r\n"
-                              "2026 12 27 FF8000 \"on a Sunday\"\r\n";
-
-RECT WindowRect(HWND hWnd)
-{
-    RECT rc{};
-    ::GetWindowRect(hWnd, &rc);
-    return rc;
-}
+                              "2026 12 27 FF8000 \"on a Sunday\"\r\n"
+                              "2026 12 16 00A0FF \"today\"\r\n";
 
 class CalendarWindow : public ::testing::Test
 {
@@ -48,11 +38,7 @@ protected:
         TheSettings().RGB_ON = RGB(0, 0, 96);
         m_app.m_pMainWnd = &m_dlg;
     }
-    void TearDown() override
-    {
-        if (m_dlg.IsWindow())
-            m_dlg.DestroyWindow();
-    }
+    void TearDown() override { m_dlg.DestroyWindow(); }
 
     // The hot key's road: the panel opens without a task, and with it the calendar.
     // pszHolidays: the Holiday.ini to use, or none when one is already in the folder.
@@ -64,27 +50,18 @@ protected:
             m_folder.Write("Holiday.ini", pszHolidays);
         ASSERT_TRUE(m_dlg.Create(IDD_MAIN));
         ASSERT_TRUE(m_dlg.ShowClockPanel(nullptr));
-        const std::vector<CCalendarWnd*> windows = ThreadWindowsOf<CCalendarWnd>();
-        ASSERT_EQ(1u, windows.size());
-        m_pWnd = windows[0];
+        ASSERT_EQ(1u, ThreadWindowsOf<CCalendarWnd>().size());
+        m_pWnd = ThreadWindowsOf<CCalendarWnd>()[0];
     }
 
     CCalendarCtrl& Calendar() const { return m_pWnd->m_calendar; }
-    int CellOf(const CalendarDate& date) const
-    {
-        const CalendarGridDates& dates = Calendar().MonthBlock().m_dates;
-        for (int i = 0; i < kGridCells; ++i)
-            if (dates[i] == date)
-                return i;
-        return -1;
-    }
     CalendarRect Text(const CalendarDate& date) const
     {
-        return CellTextRect(Calendar().MonthBlock().m_geometry, CellOf(date));
+        return CellTextRect(Calendar().MonthBlock().m_geometry, CellOf(Calendar(), date));
     }
     CalendarRect Fill(const CalendarDate& date) const
     {
-        return CellFillRect(Calendar().MonthBlock().m_geometry, CellOf(date));
+        return CellFillRect(Calendar().MonthBlock().m_geometry, CellOf(Calendar(), date));
     }
 
     CFakeClock m_clock{LocalTime(2026, 12, 16, 10, 0, 0)};
@@ -102,80 +79,71 @@ TEST_F(CalendarWindow, ShowsTodaysMonthWithTodaySelectedAndEveryDateInItsColour)
     const AppSettings& settings = TheSettings();
     const Picture picture(Calendar().m_hWnd);
     picture.Save("calendar-window.png");
-    EXPECT_EQ(12, Calendar().DisplayedMonth().m_nMonth);
-    EXPECT_EQ(2026, Calendar().DisplayedMonth().m_nYear);
-    ASSERT_EQ(0, CellOf({2026, 11, 29}));
+    EXPECT_EQ((CalendarMonth{12, 2026}), Calendar().DisplayedMonth());
+    ASSERT_EQ(0, CellOf(Calendar(), {2026, 11, 29}));
 
     const CalendarDate today{2026, 12, 16};
     picture.ExpectFramed(Fill(today));
     EXPECT_EQ(settings.RGB_ON, picture.At(Fill(today).left + 1, Fill(today).top + 1)) << "selected: inverted";
-    EXPECT_GT(picture.Count(settings.RGB_BACK, Text(today)), 0);
+    const CalendarGeometry& g = Calendar().MonthBlock().m_geometry;
+    EXPECT_EQ(settings.RGB_OFF, picture.At(g.m_rcTitleHit.left + 2, g.m_rcTitleBand.bottom - 3)) << "the title band";
+    EXPECT_EQ(settings.RGB_BACK, picture.At(g.m_rcTitleBand.right, g.m_rcTitleBand.top + 2)) << "it ends short";
+    EXPECT_GT(picture.Count(settings.RGB_ON, {g.m_rcGrid.left, g.m_nWeekdayTop, g.m_rcGrid.right, g.m_nGridTop}), 0)
+        << "the weekday titles";
 
-    struct Expected
+    const struct
     {
         CalendarDate date;
         COLORREF crText;
         const char* pszWhy;
-    };
-    const Expected expected[] = {
+    } expected[] = {
         {{2026, 12, 15}, settings.RGB_ON, "a plain weekday"},
         {{2026, 12, 12}, settings.RGB_SATURDAY, "a Saturday"},
         {{2026, 12, 13}, settings.RGB_SUNDAY, "a Sunday"},
-        {{2026, 12, 3}, kHoliday, "a holiday: the first matching entry"},
+        {{2026, 12, 3}, RGB(0, 192, 0), "a holiday: the first matching entry"},
         {{2026, 12, 24}, settings.RGB_SUNDAY, "a holiday without a colour of its own"},
-        {{2026, 12, 27}, kSundayHoliday, "a holiday on a Sunday"},
+        {{2026, 12, 27}, RGB(255, 128, 0), "a holiday on a Sunday"},
+        {today, RGB(0, 160, 255), "a holiday selected: the mark's colour"},
         {{2026, 11, 30}, settings.RGB_OFF, "a weekday of the month before"},
         {{2027, 1, 4}, settings.RGB_OFF, "a weekday of the month after"},
         {{2027, 1, 9}, settings.RGB_SATURDAY, "a Saturday of the month after keeps its mark"},
     };
-    for (const Expected& e : expected)
-    {
-        SCOPED_TRACE(e.pszWhy);
-        EXPECT_GT(picture.Count(e.crText, Text(e.date)), 3);
-    }
-    EXPECT_EQ(0, picture.Count(kSecondMatch, Text({2026, 12, 3})));
+    for (const auto& e : expected)
+        EXPECT_GT(picture.Count(e.crText, Text(e.date)), 3) << e.pszWhy;
+    EXPECT_EQ(0, picture.Count(RGB(192, 0, 192), Text({2026, 12, 3}))) << "the second match";
+
+    // Fitted around its calendar, standing on the panel's top edge, flush with its right edge.
+    const RECT rcPanel = m_dlg.Panel()->GetWindowRect();
+    const RECT rcWnd = m_pWnd->GetWindowRect();
+    EXPECT_EQ(rcPanel.top, rcWnd.bottom);
+    EXPECT_EQ(rcPanel.right, rcWnd.right);
+    const SIZE size = Calendar().MeasureTotal();
+    EXPECT_EQ(size.cx, m_pWnd->GetClientRect().right);
+    EXPECT_EQ(size.cy, m_pWnd->GetClientRect().bottom);
 }
 
-// The time change goes to top-level windows only; the window passes it to its calendar,
-// which repaints at once.
-TEST_F(CalendarWindow, ATimeChangeMovesTodaysFrameOnTheScreenAtOnce)
+// In a top corner; and the time change, which goes to top-level windows only: the window
+// passes it to its calendar, which repaints at once.
+TEST_F(CalendarWindow, InATopCornerItLiesBelowThePanelAndATimeChangeMovesTodaysFrameAtOnce)
 {
+    TheSettings().DISP_POS = 1;
     Open();
+    const RECT rcPanel = m_dlg.Panel()->GetWindowRect();
+    const RECT rcWnd = m_pWnd->GetWindowRect();
+    EXPECT_EQ(rcPanel.bottom, rcWnd.top);
+    EXPECT_EQ(rcPanel.right, rcWnd.right);
+    RECT rcWork{};
+    ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &rcWork, 0);
+    EXPECT_LE(rcWnd.bottom, rcWork.bottom);
+
     Picture(Calendar().m_hWnd, true).ExpectFramed(Fill({2026, 12, 16}));
     m_clock.m_stLocal = LocalTime(2026, 12, 17, 0, 0, 1);
     ::SendMessageA(m_pWnd->m_hWnd, WM_TIMECHANGE, 0, 0);
     const Picture screen(Calendar().m_hWnd, true);
     screen.ExpectFramed(Fill({2026, 12, 17}));
+    EXPECT_EQ(TheSettings().RGB_BACK, screen.At(Fill({2026, 12, 17}).left + 1, Fill({2026, 12, 17}).top + 1))
+        << "a frame, not a fill";
     EXPECT_EQ(0, screen.Count(kTodayFrame, Fill({2026, 12, 15})));
-}
-
-TEST_F(CalendarWindow, StandsOnThePanelsTopEdgeFlushWithItsRightEdge)
-{
-    Open();
-    const RECT rcPanel = WindowRect(m_dlg.Panel()->m_hWnd);
-    const RECT rcWnd = WindowRect(m_pWnd->m_hWnd);
-    EXPECT_EQ(rcPanel.top, rcWnd.bottom);
-    EXPECT_EQ(rcPanel.right, rcWnd.right);
-    // The window is fitted around the calendar it holds.
-    RECT rcClient{};
-    ::GetClientRect(m_pWnd->m_hWnd, &rcClient);
-    const SIZE size = Calendar().MeasureTotal();
-    EXPECT_EQ(size.cx, rcClient.right);
-    EXPECT_EQ(size.cy, rcClient.bottom);
-}
-
-TEST_F(CalendarWindow, InATopCornerItLiesBelowThePanelInsideTheWorkArea)
-{
-    TheSettings().DISP_POS = 1;
-    Open();
-    const RECT rcPanel = WindowRect(m_dlg.Panel()->m_hWnd);
-    const RECT rcWnd = WindowRect(m_pWnd->m_hWnd);
-    EXPECT_EQ(rcPanel.bottom, rcWnd.top);
-    EXPECT_EQ(rcPanel.right, rcWnd.right);
-    RECT rcWork{};
-    ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &rcWork, 0);
-    EXPECT_GE(rcWnd.top, rcWork.top);
-    EXPECT_LE(rcWnd.bottom, rcWork.bottom);
 }
 
 // The README's picture: November 2026 with the shipped Holiday.ini (3 and 23 November).
@@ -187,9 +155,12 @@ TEST_F(CalendarWindow, PictureOfAMonthWithHolidaysFromTheShippedFile)
     const Picture picture(Calendar().m_hWnd);
     EXPECT_GT(picture.Count(RGB(255, 0, 0), Text({2026, 11, 23})), 3) << "Labour Thanksgiving Day in its colour";
 
-    PumpMessages(800); // the entrance animations, then what the screen shows
-    RECT rcAll = WindowRect(m_dlg.Panel()->m_hWnd);
-    const RECT rcWnd = WindowRect(m_pWnd->m_hWnd);
+    PumpMessages(800, [] { // what is left to paint
+        MSG msg;
+        return !::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE);
+    });
+    RECT rcAll = m_dlg.Panel()->GetWindowRect();
+    const RECT rcWnd = m_pWnd->GetWindowRect();
     rcAll.top = rcWnd.top;
     rcAll.left = std::min(rcAll.left, rcWnd.left);
     EXPECT_FALSE(Screenshot(rcAll, "panel-calendar.png").empty());

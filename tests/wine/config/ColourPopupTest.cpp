@@ -99,67 +99,45 @@ TEST_F(ColourPopup, ShowsTheFortyColoursAndMarksTheOpeningOne)
 
 TEST_F(ColourPopup, ReportsEachSelectionInOrder)
 {
-    struct Input
+    // Inputs: a key, or a mouse move to the centre of a cell (WM_MOUSEMOVE, cell).
+    using Inputs = std::vector<std::pair<UINT, int>>;
+    const struct
     {
-        UINT uMsg;
-        int nValue; // a key, or the cell whose centre the mouse moves to
-    };
-    struct Case
-    {
-        const char* pszName;
         COLORREF crOpening;
-        std::vector<Input> inputs;
-        bool bCancelColourDialog;
+        Inputs inputs;
+        bool bCancelColourDialog; // the last input opens "More Colors..."
         std::vector<std::string> expected;
         COLORREF crAfter;
+    } cases[] = {
+        {kBlue, Inputs{{WM_MOUSEMOVE, 0}, {WM_KEYDOWN, VK_RIGHT}, {WM_KEYDOWN, VK_ESCAPE}}, false,
+         {"DROPDOWN 0000FF", "CHANGE 000000", "CHANGE A52A00", "CLOSEUP 0000FF", "CANCEL 0000FF"}, kBlue},
+        {kUnlisted, Inputs{{WM_MOUSEMOVE, 13}, {WM_KEYDOWN, VK_RETURN}}, false,
+         {"DROPDOWN B3B78B", "CHANGE 0000FF", "CLOSEUP 0000FF", "OK 0000FF", "CHANGE 0000FF"}, kBlue},
+        {kBrown, Inputs{{WM_KEYDOWN, VK_UP}, {WM_KEYDOWN, VK_SPACE}}, false, // the automatic box
+         {"DROPDOWN A52A00", "CHANGE AUTO", "CLOSEUP AUTO", "OK AUTO", "CHANGE AUTO"}, kClrDefault},
+        {kBrown, Inputs{{WM_KEYDOWN, VK_DOWN}, {WM_KEYDOWN, VK_RETURN}}, true,
+         {"DROPDOWN A52A00", "CHANGE A52A00", "CLOSEUP A52A00", "CANCEL A52A00"}, kBrown},
     };
-    const Case cases[] = {
-        {"Escape puts the opening colour back",
-         kBlue,
-         {{WM_MOUSEMOVE, 0}, {WM_KEYDOWN, VK_RIGHT}, {WM_KEYDOWN, VK_ESCAPE}},
-         false,
-         {"DROPDOWN 0000FF", "CHANGE 000000", "CHANGE A52A00", "CLOSEUP 0000FF", "CANCEL 0000FF"},
-         kBlue},
-        {"Return takes the highlighted cell",
-         kUnlisted,
-         {{WM_MOUSEMOVE, 13}, {WM_KEYDOWN, VK_RETURN}},
-         false,
-         {"DROPDOWN B3B78B", "CHANGE 0000FF", "CLOSEUP 0000FF", "OK 0000FF", "CHANGE 0000FF"},
-         kBlue},
-        {"Space on the automatic box",
-         kBrown,
-         {{WM_KEYDOWN, VK_UP}, {WM_KEYDOWN, VK_SPACE}},
-         false,
-         {"DROPDOWN A52A00", "CHANGE AUTO", "CLOSEUP AUTO", "OK AUTO", "CHANGE AUTO"},
-         kClrDefault},
-        {"More Colors... cancelled",
-         kBrown,
-         {{WM_KEYDOWN, VK_DOWN}, {WM_KEYDOWN, VK_RETURN}},
-         true,
-         {"DROPDOWN A52A00", "CHANGE A52A00", "CLOSEUP A52A00", "CANCEL A52A00"},
-         kBrown},
-    };
-    for (const Case& c : cases)
+    for (const auto& c : cases)
     {
+        SCOPED_TRACE(c.expected.back());
         m_host.m_reports.clear();
         CColourPopup* pPopup = Open(c.crOpening);
-        ASSERT_NE(nullptr, pPopup) << c.pszName;
+        ASSERT_NE(nullptr, pPopup);
         CTimerSteps answer({c.bCancelColourDialog ? AnswerDialog(IDCANCEL) : [] { return true; }});
-        for (const Input& input : c.inputs)
-        {
-            if (input.uMsg == WM_MOUSEMOVE)
+        for (const auto& [uMsg, nValue] : c.inputs)
+            if (uMsg == WM_MOUSEMOVE)
             {
-                const POINT pt = CellCentre(*pPopup, input.nValue);
+                const POINT pt = CellCentre(*pPopup, nValue);
                 pPopup->SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(pt.x, pt.y));
             }
             else
-                pPopup->SendMessage(input.uMsg, static_cast<WPARAM>(input.nValue));
-        }
-        EXPECT_EQ(c.expected, m_host.m_reports) << c.pszName;
-        EXPECT_TRUE(m_host.m_bOnlyOwnId) << c.pszName;
-        EXPECT_EQ(c.crAfter, m_button.GetColour()) << c.pszName;
-        EXPECT_FALSE(m_button.IsPopupOpen()) << c.pszName;
-        EXPECT_TRUE(ThreadWindowsOf<CColourPopup>().empty()) << c.pszName << ": the popup must be gone";
+                pPopup->SendMessage(uMsg, static_cast<WPARAM>(nValue));
+        EXPECT_EQ(c.expected, m_host.m_reports);
+        EXPECT_TRUE(m_host.m_bOnlyOwnId);
+        EXPECT_EQ(c.crAfter, m_button.GetColour());
+        EXPECT_FALSE(m_button.IsPopupOpen());
+        EXPECT_TRUE(ThreadWindowsOf<CColourPopup>().empty()) << "the popup must be gone";
     }
 }
 
@@ -180,8 +158,7 @@ TEST_F(ColourPopup, APopupThatCannotBeMadeLeavesTheButtonUpAndTellsTheParent)
     EXPECT_EQ(nullptr, Open(kBlue));
     ::UnhookWindowsHookEx(hHook);
     EXPECT_FALSE(m_button.IsPopupOpen());
-    const std::vector<std::string> expected = {"DROPDOWN 0000FF", "CLOSEUP 0000FF"};
-    EXPECT_EQ(expected, m_host.m_reports);
+    EXPECT_EQ((std::vector<std::string>{"DROPDOWN 0000FF", "CLOSEUP 0000FF"}), m_host.m_reports);
     // And the next click opens one as usual.
     CColourPopup* pPopup = Open(kBlue);
     ASSERT_NE(nullptr, pPopup);
@@ -192,11 +169,9 @@ TEST_F(ColourPopup, TheFaceShowsTheDefaultColourForAutomaticAndNoSwatchWhenDisab
 {
     m_button.SetDefaultColour(RGB(12, 34, 56));
     m_button.SetColour(kClrDefault);
-    const RECT rc = m_button.GetClientRect();
     const RECT rcSwatch{6, 6, 12, 10}; // inside the swatch whatever the edge sizes
-    const int nArea = (rcSwatch.right - rcSwatch.left) * (rcSwatch.bottom - rcSwatch.top);
-    EXPECT_EQ(nArea,
-              CWindowPicture(m_button.m_hWnd, PictureSource::PrintClient).Count(RGB(12, 34, 56), rcSwatch));
+    EXPECT_EQ(6 * 4, CWindowPicture(m_button.m_hWnd, PictureSource::PrintClient).Count(RGB(12, 34, 56), rcSwatch));
     ::EnableWindow(m_button.m_hWnd, FALSE);
-    EXPECT_EQ(0, CWindowPicture(m_button.m_hWnd, PictureSource::PrintClient).Count(RGB(12, 34, 56), rc));
+    const CWindowPicture disabled(m_button.m_hWnd, PictureSource::PrintClient);
+    EXPECT_EQ(0, disabled.Count(RGB(12, 34, 56), m_button.GetClientRect()));
 }

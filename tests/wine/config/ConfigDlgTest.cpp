@@ -16,6 +16,7 @@
 #include <commctrl.h>
 
 #include <set>
+#include <tuple>
 
 namespace {
 
@@ -30,29 +31,19 @@ class ConfigDialog : public ::testing::Test
 protected:
     void SetUp() override
     {
-        INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES};
-        ::InitCommonControlsEx(&icc);
         TheSettings() = AppSettings{};
         TheSettings().FONT_NAME = "ＭＳ Ｐゴシック";
         TheSettings().HOTKEY = static_cast<int>(VK_F14 << 16);
         TheSettings().SERVER[0] = "ntp.example";
     }
 
-    // Runs the dialog; the steps act while it is up, the last one ends it.
-    INT_PTR Run(std::vector<std::function<bool()>> steps)
+    // Runs the dialog; the action runs once it shows and ends it.
+    INT_PTR Run(std::function<void()> action)
     {
-        steps.insert(steps.begin(), [this] { return m_dlg.IsWindow() && ::IsWindowVisible(m_dlg.m_hWnd); });
-        CTimerSteps timer(std::move(steps));
+        CTimerSteps timer({[&] { return ::IsWindowVisible(m_dlg.m_hWnd) && (action(), true); }});
         const INT_PTR nResult = m_dlg.DoModal();
-        EXPECT_TRUE(timer.AllDone()) << "the dialog ended before all steps ran";
+        EXPECT_TRUE(timer.AllDone()) << "the dialog ended before the steps ran";
         return nResult;
-    }
-    static std::function<bool()> Step(std::function<void()> action)
-    {
-        return [action] {
-            action();
-            return true;
-        };
     }
 
     HWND Item(int nId) const { return m_dlg.GetDlgItem(nId); }
@@ -65,10 +56,6 @@ protected:
     void SetText(int nId, const char* pszText) const { ::SetWindowTextA(Item(nId), pszText); }
     void Click(int nId) const { ::SendMessageA(Item(nId), BM_CLICK, 0, 0); }
     bool Checked(int nId) const { return ::IsDlgButtonChecked(m_dlg.m_hWnd, nId) == BST_CHECKED; }
-    COLORREF ButtonColour(int nId) const
-    {
-        return dynamic_cast<CColorButton*>(CWnd::FromHandlePermanent(Item(nId)))->GetColour();
-    }
     void ChooseScheme(int nRow) const
     {
         ::SendMessageA(Item(IDC_SCHEME), CB_SETCURSEL, static_cast<WPARAM>(nRow), 0);
@@ -102,14 +89,14 @@ TEST_F(ConfigDialog, ShowsTheSettingsAndWritesThemBackOnOk)
     s.PORT = 10123;
     s.USE_NTP = 1;
     const AppSettings before = s;
-    const INT_PTR nResult = Run({Step([this] {
+    EXPECT_EQ(IDOK, Run([this] {
         EXPECT_TRUE(Checked(IDC_ROLL));
         EXPECT_TRUE(Checked(IDC_VERTICAL));
         EXPECT_EQ("250", Text(IDC_DRAW_SEC));
         EXPECT_EQ(MAKEWORD(0x54, HOTKEYF_CONTROL | HOTKEYF_ALT),
                   ::SendMessageA(Item(IDC_HOTKEY), HKM_GETHOTKEY, 0, 0));
         EXPECT_EQ(2, ::SendMessageA(Item(IDC_SCHEME), CB_GETCURSEL, 0, 0)) << "Blue";
-        EXPECT_EQ(0xFFB53Fu, ButtonColour(IDC_COLOUR_ON));
+        EXPECT_EQ(0xFFB53Fu, ControlOf<CColorButton>(m_dlg.m_hWnd, IDC_COLOUR_ON).GetColour());
         EXPECT_EQ("b.example", Text(IDC_SERVER)) << "the first server that is set";
         EXPECT_EQ(2, ::SendMessageA(Item(IDC_SERVER), CB_GETCOUNT, 0, 0));
         EXPECT_EQ("10123", Text(IDC_PORT));
@@ -118,25 +105,28 @@ TEST_F(ConfigDialog, ShowsTheSettingsAndWritesThemBackOnOk)
         EXPECT_EQ(0x000000u, PreviewAt(kFaceBackground));
         EXPECT_EQ(0xFFB53Fu, PreviewAt(kDateDash));
         SetText(IDC_SERVER, "C.EXAMPLE");
+        // A hot key another program holds keeps the dialog open and stores nothing.
+        ASSERT_TRUE(::RegisterHotKey(nullptr, 9, MOD_CONTROL | MOD_ALT, 0x54));
         PressOk();
-    })});
-    EXPECT_EQ(IDOK, nResult);
+        ::UnregisterHotKey(nullptr, 9);
+        EXPECT_EQ(std::vector<std::string>{kHotKeyRefusedText}, m_box.m_texts);
+        EXPECT_TRUE(::IsWindowVisible(m_dlg.m_hWnd));
+        EXPECT_EQ("c.example", TheSettings().SERVER[2]);
+        PressOk();
+    }));
     const std::array<std::string, kServerCount> servers = {"C.EXAMPLE", "b.example"};
     EXPECT_EQ(servers, s.SERVER) << "SERVER1 was empty; the typed name replaces c.example, whatever its case";
-    EXPECT_EQ(before.SHOWSTYLE, s.SHOWSTYLE);
-    EXPECT_EQ(before.DRAW_SEC, s.DRAW_SEC);
-    EXPECT_EQ(before.HOTKEY, s.HOTKEY);
-    EXPECT_EQ(before.RGB_OFF, s.RGB_OFF);
-    EXPECT_EQ(before.FONT_SIZE, s.FONT_SIZE);
-    EXPECT_EQ(before.FONT_NAME, s.FONT_NAME);
-    EXPECT_EQ(before.PORT, s.PORT);
-    EXPECT_EQ(1, s.USE_NTP);
+    const auto kept = [](const AppSettings& a) {
+        return std::tie(a.SHOWSTYLE, a.DRAW_SEC, a.HOTKEY, a.RGB_BACK, a.RGB_ON, a.RGB_OFF, a.FONT_SIZE, a.FONT_NAME,
+                        a.PORT, a.USE_NTP);
+    };
+    EXPECT_EQ(kept(before), kept(s));
 }
 
 TEST_F(ConfigDialog, FadeAndTheTimeServerSwitchGovernTheirGroups)
 {
     TheSettings().USE_NTP = 1;
-    const INT_PTR nResult = Run({Step([this] {
+    EXPECT_EQ(IDOK, Run([this] {
         Click(IDC_FADE);
         for (const int nId : {IDC_DIRECTION_GROUP, IDC_HORIZONTAL, IDC_VERTICAL})
             EXPECT_FALSE(::IsWindowEnabled(Item(nId))) << nId;
@@ -156,8 +146,7 @@ TEST_F(ConfigDialog, FadeAndTheTimeServerSwitchGovernTheirGroups)
         }
         EXPECT_EQ((std::set<std::string>{"1021", "1023", "NTP Server:"}), disabled);
         PressOk();
-    })});
-    EXPECT_EQ(IDOK, nResult);
+    }));
     EXPECT_EQ(0, TheSettings().USE_NTP);
     EXPECT_EQ(1 | 4, TheSettings().SHOWSTYLE) << "roll, and the default vertical kept";
 }
@@ -165,7 +154,7 @@ TEST_F(ConfigDialog, FadeAndTheTimeServerSwitchGovernTheirGroups)
 TEST_F(ConfigDialog, TypedFieldsSurviveSchemeAndColourChangesAndOnlyOkChecksThem)
 {
     const AppSettings before = TheSettings();
-    const INT_PTR nResult = Run({Step([&] {
+    EXPECT_EQ(IDOK, Run([&] {
         SetText(IDC_DRAW_SEC, "10001");
         SetText(IDC_PORT, "555");
         Click(IDC_HORIZONTAL);
@@ -191,36 +180,16 @@ TEST_F(ConfigDialog, TypedFieldsSurviveSchemeAndColourChangesAndOnlyOkChecksThem
         EXPECT_EQ(::GetSysColor(COLOR_APPWORKSPACE), PreviewAt(kFaceBackground));
 
         PressOk();
-        EXPECT_EQ(std::vector<std::string>{kRangeMessage}, m_box.m_texts);
+        SetText(IDC_DRAW_SEC, "-1");
+        PressOk();
+        EXPECT_EQ((std::vector<std::string>{kRangeMessage, "正の整数を入力してください。"}), m_box.m_texts);
         EXPECT_TRUE(::IsWindowVisible(m_dlg.m_hWnd));
         EXPECT_EQ(before.RGB_ON, TheSettings().RGB_ON) << "nothing is stored before the fields are right";
-        SetText(IDC_DRAW_SEC, "10000");
+        SetText(IDC_DRAW_SEC, " 10000 ");
         PressOk();
-    })});
-    EXPECT_EQ(IDOK, nResult);
+    }));
+    // Green's "off" colour, and the automatic background's grey: no file can hold CLR_DEFAULT.
     const AppSettings& s = TheSettings();
-    EXPECT_EQ(10000, s.DRAW_SEC);
-    EXPECT_EQ(555, s.PORT);
-    EXPECT_EQ(0, s.SHOWSTYLE);
-    EXPECT_EQ(kRed, s.RGB_ON);
-    EXPECT_EQ(0x1E6700u, s.RGB_OFF) << "Green's";
-    EXPECT_EQ(::GetSysColor(COLOR_APPWORKSPACE), s.RGB_BACK) << "not CLR_DEFAULT, which no file can hold";
-}
-
-TEST_F(ConfigDialog, AHotKeyHeldElsewhereKeepsTheDialogOpen)
-{
-    TheSettings().HOTKEY = (VK_F13 << 16) | HOTKEYF_CONTROL | HOTKEYF_SHIFT;
-    ASSERT_TRUE(::RegisterHotKey(nullptr, 9, MOD_CONTROL | MOD_SHIFT, VK_F13));
-    const INT_PTR nResult = Run({Step([this] {
-        ChooseScheme(2);
-        PressOk();
-        EXPECT_EQ(std::vector<std::string>{kHotKeyRefusedText}, m_box.m_texts);
-        EXPECT_TRUE(::IsWindowVisible(m_dlg.m_hWnd));
-        EXPECT_EQ(0x8BB7B3u, TheSettings().RGB_BACK);
-        ::UnregisterHotKey(nullptr, 9);
-        PressOk();
-    })});
-    EXPECT_EQ(IDOK, nResult);
-    EXPECT_EQ(static_cast<int>((VK_F13 << 16) | HOTKEYF_CONTROL | HOTKEYF_SHIFT), TheSettings().HOTKEY);
-    EXPECT_EQ(0u, TheSettings().RGB_BACK);
+    EXPECT_EQ(std::make_tuple(10000, 555, 0, kRed, 0x1E6700u, ::GetSysColor(COLOR_APPWORKSPACE)),
+              std::tie(s.DRAW_SEC, s.PORT, s.SHOWSTYLE, s.RGB_ON, s.RGB_OFF, s.RGB_BACK));
 }

@@ -16,7 +16,6 @@
 #include "tests/wine/support/WindowPicture.h"
 #include "timetable/CTaskDlg.h"
 #include "timetable/CTimeTableDlg.h"
-#include "timetable/TaskFile.h"
 
 #include <gtest/gtest.h>
 
@@ -49,11 +48,7 @@ std::function<bool()> InTaskDialog(std::function<void(CTaskDlg&)> action)
 {
     return [action] {
         CTaskDlg* pDialog = ShowingWindowOf<CTaskDlg>();
-        if (pDialog == nullptr)
-            return false;
-        action(*pDialog);
-        Post(pDialog, IDOK);
-        return true;
+        return pDialog != nullptr && (action(*pDialog), Post(pDialog, IDOK), true);
     };
 }
 
@@ -62,20 +57,15 @@ std::function<bool()> InTimeTable(std::function<void(CTimeTableDlg&)> action)
 {
     return [action] {
         CTimeTableDlg* pDialog = ShowingWindowOf<CTimeTableDlg>();
-        if (pDialog == nullptr || ShowingWindowOf<CTaskDlg>() != nullptr ||
-            !::IsWindowEnabled(pDialog->m_hWnd))
-            return false;
-        action(*pDialog);
-        return true;
+        return pDialog != nullptr && ShowingWindowOf<CTaskDlg>() == nullptr && ::IsWindowEnabled(pDialog->m_hWnd) &&
+               (action(*pDialog), true);
     };
 }
 
 void Choose(CTaskDlg& dialog, int nComboId, const std::string& strEntry)
 {
     CComboBox& combo = ControlOf<CComboBox>(dialog.m_hWnd, nComboId);
-    const int nIndex = combo.FindStringExact(-1, strEntry);
-    ASSERT_GE(nIndex, 0) << strEntry;
-    combo.SetCurSel(nIndex);
+    EXPECT_NE(CB_ERR, combo.SetCurSel(combo.FindStringExact(-1, strEntry))) << strEntry;
 }
 
 std::string Shown(const CTaskDlg& dialog, int nId)
@@ -103,40 +93,18 @@ class TimeTableDialogs : public ::testing::Test
 protected:
     void SetUp() override
     {
-        INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES};
-        ::InitCommonControlsEx(&icc);
         TheSettings() = AppSettings{};
         TheSettings().HOTKEY = static_cast<int>(VK_F14 << 16);
         m_folder.Write("TimeTable.ini", kFile);
     }
     void TearDown() override
     {
-        if (m_main.IsWindow())
-            m_main.SendMessage(WM_COMMAND, ID_APP_EXIT);
-        MSG msg;
-        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+        m_main.SendMessage(WM_COMMAND, ID_APP_EXIT);
+        for (MSG msg; ::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE);)
         {
         }
     }
 
-    // The tasks as the main dialog holds them after its start.
-    TaskList Loaded() const
-    {
-        TaskList tasks;
-        EXPECT_TRUE(LoadTaskSection(m_folder.PathOf("TimeTable.ini"), tasks, "TIMETABLE_RESERVE"));
-        EXPECT_TRUE(LoadTaskSection(m_folder.PathOf("TimeTable.ini"), tasks, "TIMETABLE"));
-        tasks[0]->m_bProtected = tasks[1]->m_bProtected = 1;
-        return tasks;
-    }
-    // Runs the time table dialog on these tasks; the steps act while it is up, the last ends it.
-    INT_PTR RunDialog(TaskList& tasks, std::vector<std::function<bool()>> steps)
-    {
-        CTimerSteps timer(std::move(steps));
-        CTimeTableDlg dialog(&tasks, nullptr);
-        const INT_PTR nResult = dialog.DoModal();
-        EXPECT_TRUE(timer.AllDone()) << "the dialog ended before all steps ran";
-        return nResult;
-    }
     // TIME TABLE... of the main dialog, with the steps.
     void RunTimeTableCommand(std::vector<std::function<bool()>> steps)
     {
@@ -158,8 +126,7 @@ TEST_F(TimeTableDialogs, TheListShowsTheTasksWithTheColourColumnInTheirColours)
 {
     TheSettings().RGB_BACK = RGB(0x20, 0x28, 0x30);
     TheSettings().RGB_ON = RGB(0x40, 0xFF, 0x60);
-    TaskList tasks = Loaded();
-    const INT_PTR nResult = RunDialog(tasks, {InTimeTable([](CTimeTableDlg& dialog) {
+    RunTimeTableCommand({InTimeTable([](CTimeTableDlg& dialog) {
         const CListCtrl& list = List();
         ASSERT_EQ(4, list.GetItemCount());
         EXPECT_EQ("火", list.GetItemText(2, 2));
@@ -168,7 +135,7 @@ TEST_F(TimeTableDialogs, TheListShowsTheTasksWithTheColourColumnInTheirColours)
         EXPECT_EQ("C:\\sounds\\chime.wav", list.GetItemText(3, 10));
         EXPECT_EQ(-1, list.GetSelectedItem());
         const CWindowPicture picture(list.m_hWnd, PictureSource::PrintClient);
-        // The task's own colours in row 2, the settings' in row 3, white beside them.
+        // The task's own colours in row 2, the settings' in row 3, none beside them.
         const struct
         {
             int nRow;
@@ -181,48 +148,42 @@ TEST_F(TimeTableDialogs, TheListShowsTheTasksWithTheColourColumnInTheirColours)
             const int nArea = (rc.right - rc.left) * (rc.bottom - rc.top);
             EXPECT_GT(picture.Count(row.crBack, rc), nArea / 2) << row.nRow;
             EXPECT_GT(picture.Count(row.crText, rc), 10) << row.nRow << ": the word in the text colour";
-            const RECT rcLeft{rc.left - 20, rc.top, rc.left - 2, rc.bottom};
-            EXPECT_EQ(0, picture.Count(row.crBack, rcLeft)) << row.nRow;
+            EXPECT_EQ(0, picture.Count(row.crBack, RECT{rc.left - 20, rc.top, rc.left - 2, rc.bottom})) << row.nRow;
         }
         Post(&dialog, IDCANCEL);
     })});
-    EXPECT_EQ(IDCANCEL, nResult);
 }
 
 TEST_F(TimeTableDialogs, AddThenCancelChangesNothingAndAddThenOkAppendsAndSelects)
 {
-    TaskList tasks = Loaded();
-    const INT_PTR nResult = RunDialog(
-        tasks, {InTimeTable([](CTimeTableDlg& dialog) { Post(&dialog, IDC_TASK_ADD); }),
-                [] {
-                    CTaskDlg* pDialog = ShowingWindowOf<CTaskDlg>();
-                    if (pDialog != nullptr)
-                        Post(pDialog, IDCANCEL);
-                    return pDialog != nullptr;
-                },
-                InTimeTable([](CTimeTableDlg& dialog) {
-                    EXPECT_EQ(4, List().GetItemCount());
-                    Post(&dialog, IDC_TASK_ADD);
-                }),
-                InTaskDialog([](CTaskDlg& dialog) {
-                    // A new task: on the minute, 5 seconds early, 10 seconds long, the rest any.
-                    const std::pair<int, const char*> shown[] = {
-                        {IDC_TASK_YEAR, "*"},  {IDC_TASK_WEEKDAY, "*"}, {IDC_TASK_HOUR, "*"},
-                        {IDC_TASK_MINUTE, "00"}, {IDC_TASK_LEAD, "05"}, {IDC_TASK_SHOW, "10"}};
-                    for (const auto& [nId, pszText] : shown)
-                        EXPECT_EQ(pszText, Shown(dialog, nId)) << nId;
-                    Choose(dialog, IDC_TASK_WEEKDAY, "土");
-                    Choose(dialog, IDC_TASK_HOUR, "07");
-                    ::SetDlgItemTextA(dialog.m_hWnd, IDC_TASK_TEXT, "Up\\nnow\\tplease");
-                }),
-                InTimeTable([](CTimeTableDlg& dialog) {
-                    EXPECT_EQ(5, List().GetItemCount());
-                    EXPECT_EQ(4, List().GetSelectedItem());
-                    EXPECT_EQ("Up\\nnow\\tplease", List().GetItemText(4, 9));
-                    Post(&dialog, IDOK);
-                })});
-    EXPECT_EQ(IDOK, nResult);
-    ASSERT_EQ(5u, tasks.size());
+    RunTimeTableCommand(
+        {InTimeTable([](CTimeTableDlg& dialog) { Post(&dialog, IDC_TASK_ADD); }),
+         [] {
+             CTaskDlg* pDialog = ShowingWindowOf<CTaskDlg>();
+             return pDialog != nullptr && (Post(pDialog, IDCANCEL), true);
+         },
+         InTimeTable([](CTimeTableDlg& dialog) {
+             EXPECT_EQ(4, List().GetItemCount());
+             Post(&dialog, IDC_TASK_ADD);
+         }),
+         InTaskDialog([](CTaskDlg& dialog) {
+             // A new task: on the minute, 5 seconds early, 10 seconds long, the rest any.
+             const std::pair<int, const char*> shown[] = {{IDC_TASK_YEAR, "*"},   {IDC_TASK_WEEKDAY, "*"},
+                                                          {IDC_TASK_HOUR, "*"},   {IDC_TASK_MINUTE, "00"},
+                                                          {IDC_TASK_LEAD, "05"}, {IDC_TASK_SHOW, "10"}};
+             for (const auto& [nId, pszText] : shown)
+                 EXPECT_EQ(pszText, Shown(dialog, nId)) << nId;
+             Choose(dialog, IDC_TASK_WEEKDAY, "土");
+             Choose(dialog, IDC_TASK_HOUR, "07");
+             ::SetDlgItemTextA(dialog.m_hWnd, IDC_TASK_TEXT, "Up\\nnow\\tplease");
+         }),
+         InTimeTable([](CTimeTableDlg& dialog) {
+             EXPECT_EQ(5, List().GetItemCount());
+             EXPECT_EQ(4, List().GetSelectedItem());
+             EXPECT_EQ("Up\\nnow\\tplease", List().GetItemText(4, 9));
+             Post(&dialog, IDOK);
+         })});
+    ASSERT_EQ(5u, m_main.m_tasks.size());
     TimeTask expected;
     expected.m_nWeekday = 7;
     expected.m_nHour = 7;
@@ -230,13 +191,11 @@ TEST_F(TimeTableDialogs, AddThenCancelChangesNothingAndAddThenOkAppendsAndSelect
     expected.m_nLeadSeconds = 5;
     expected.m_nShowSeconds = 10;
     expected.m_strText = "Up\nnow\tplease";
-    EXPECT_EQ(expected, *tasks[4]);
+    EXPECT_EQ(expected, *m_main.m_tasks[4]);
 }
 
-TEST_F(TimeTableDialogs, DeleteAsksRefusesAReservedTaskAndSelectsTheRowThatTakesThePlace)
+TEST_F(TimeTableDialogs, DeleteAsksRefusesAReservedTaskAndCancelAfterAnyChangeWritesNothing)
 {
-    TaskList tasks = Loaded();
-    tasks.push_back(std::make_unique<TimeTask>());
     const auto pressDelete = [](int nRow) {
         return InTimeTable([nRow](CTimeTableDlg& dialog) {
             List().SelectItem(nRow);
@@ -244,6 +203,7 @@ TEST_F(TimeTableDialogs, DeleteAsksRefusesAReservedTaskAndSelectsTheRowThatTakes
             ::PostMessageA(dialog.GetDlgItem(IDOK), WM_KEYDOWN, VK_DELETE, 0);
         });
     };
+    // The rows left, the row that takes the deleted one's place, and the boxes shown so far.
     const auto expectRows = [this](int nRows, int nSelected, size_t nBoxes) {
         return InTimeTable([this, nRows, nSelected, nBoxes](CTimeTableDlg&) {
             EXPECT_EQ(nRows, List().GetItemCount());
@@ -251,18 +211,27 @@ TEST_F(TimeTableDialogs, DeleteAsksRefusesAReservedTaskAndSelectsTheRowThatTakes
             EXPECT_EQ(nBoxes, m_box.m_texts.size());
         });
     };
-    const INT_PTR nResult =
-        RunDialog(tasks, {pressDelete(1), expectRows(5, 1, 2), pressDelete(4), expectRows(4, 3, 3),
-                          pressDelete(2), expectRows(3, 2, 4), pressDelete(2), expectRows(2, 1, 5),
-                          InTimeTable([](CTimeTableDlg& dialog) { Post(&dialog, IDCANCEL); })});
-    EXPECT_EQ(IDCANCEL, nResult);
-    const std::vector<std::string> texts(m_box.m_texts.begin(), m_box.m_texts.begin() + 2);
+    CFailingFileSystem disk(0, 0); // counts the writes
+    RunTimeTableCommand({InTimeTable([](CTimeTableDlg& dialog) { Post(&dialog, IDC_TASK_ADD); }),
+                         InTaskDialog([](CTaskDlg&) {}), InTimeTable([](CTimeTableDlg& dialog) {
+                             List().SelectItem(2);
+                             Post(&dialog, IDC_TASK_EDIT);
+                         }),
+                         InTaskDialog([](CTaskDlg& dialog) {
+                             ::SetDlgItemTextA(dialog.m_hWnd, IDC_TASK_TEXT, "changed");
+                         }),
+                         pressDelete(1), expectRows(5, 1, 2), pressDelete(4), expectRows(4, 3, 3), pressDelete(2),
+                         expectRows(3, 2, 4),
+                         InTimeTable([](CTimeTableDlg& dialog) { Post(&dialog, IDCANCEL); })});
     EXPECT_EQ((std::vector<std::string>{"選択されているタスクを削除します。よろしいですか？",
                                         "このタスクは保護タスクなので削除できません"}),
-              texts);
+              std::vector<std::string>(m_box.m_texts.begin(), m_box.m_texts.begin() + 2));
     EXPECT_EQ((std::vector<UINT>{MB_YESNO, MB_OK}),
               std::vector<UINT>(m_box.m_types.begin(), m_box.m_types.begin() + 2));
-    EXPECT_EQ(5u, tasks.size()) << "Cancel keeps every task";
+    EXPECT_EQ(kFile, m_folder.Read("TimeTable.ini").value());
+    EXPECT_EQ(0, disk.m_nWriteSteps);
+    ASSERT_EQ(4u, m_main.m_tasks.size());
+    EXPECT_EQ("Lunch\nnow", m_main.m_tasks[2]->m_strText);
 }
 
 TEST_F(TimeTableDialogs, EditingAMinuteWritesExactlyThatChangeAndKeepsWhatNoComboOffers)
@@ -288,30 +257,6 @@ TEST_F(TimeTableDialogs, EditingAMinuteWritesExactlyThatChangeAndKeepsWhatNoComb
     EXPECT_EQ(strExpected, m_folder.Read("TimeTable.ini").value());
     EXPECT_EQ(45, m_main.m_tasks[3]->m_nMinute) << "the main list is the new one";
     EXPECT_TRUE(m_box.m_texts.empty());
-}
-
-TEST_F(TimeTableDialogs, CancelAfterAddsEditsAndDeletesWritesNothing)
-{
-    CFailingFileSystem disk(0, 0); // counts the writes
-    RunTimeTableCommand(
-        {InTimeTable([](CTimeTableDlg& dialog) { Post(&dialog, IDC_TASK_ADD); }),
-         InTaskDialog([](CTaskDlg&) {}), InTimeTable([](CTimeTableDlg& dialog) {
-             List().SelectItem(2);
-             Post(&dialog, IDC_TASK_EDIT);
-         }),
-         InTaskDialog([](CTaskDlg& dialog) { ::SetDlgItemTextA(dialog.m_hWnd, IDC_TASK_TEXT, "changed"); }),
-         InTimeTable([](CTimeTableDlg& dialog) {
-             List().SelectItem(3);
-             Post(&dialog, IDC_TASK_DELETE);
-         }),
-         InTimeTable([](CTimeTableDlg& dialog) {
-             EXPECT_EQ(4, List().GetItemCount());
-             Post(&dialog, IDCANCEL);
-         })});
-    EXPECT_EQ(kFile, m_folder.Read("TimeTable.ini").value());
-    EXPECT_EQ(0, disk.m_nWriteSteps);
-    ASSERT_EQ(4u, m_main.m_tasks.size());
-    EXPECT_EQ("Lunch\nnow", m_main.m_tasks[2]->m_strText);
 }
 
 TEST_F(TimeTableDialogs, TicksUseTheMainListWhileTheDialogRunsAndTheNewOneAfterOk)

@@ -11,7 +11,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <optional>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -114,35 +113,30 @@ TEST(VersionStatic, ShowsOneStringOfAVersionResourceOrKeepsItsText)
 {
     CScratchFolder folder;
     folder.Write("plain.txt", "no resources here");
-    struct Case
+    const std::string strPlain = folder.PathOf("plain.txt");
+    const struct
     {
         const char* pszKey;
-        std::optional<std::string> file; // none: this program
-        const char* pszShown;            // nullptr: "xx.xx.xx.xx" stays
+        const char* pszFile; // nullptr: this program
+        const char* pszShown; // nullptr: "xx.xx.xx.xx" stays
+    } cases[] = {
+        {"ProductVersion", nullptr, TEMPIVA_PRODUCT_VERSION},
+        {"FileDescription", nullptr, "Tempiva デスクトップ時計"},
+        {"NoSuchKey", nullptr, nullptr},
+        {"ProductVersion", strPlain.c_str(), nullptr},
     };
-    const Case cases[] = {
-        {"ProductVersion", std::nullopt, TEMPIVA_PRODUCT_VERSION},
-        {"FileDescription", std::nullopt, "Tempiva デスクトップ時計"},
-        {"NoSuchKey", std::nullopt, nullptr},
-        {"ProductVersion", folder.PathOf("plain.txt"), nullptr},
-    };
-    for (const Case& c : cases)
+    for (const auto& c : cases)
     {
-        SCOPED_TRACE(c.pszKey + std::string(" of ") + c.file.value_or("this program"));
-        HWND hStatic = ::CreateWindowExA(0, "STATIC", "xx.xx.xx.xx", WS_POPUP, 0, 0, 100, 20, nullptr,
-                                         nullptr, nullptr, nullptr);
+        SCOPED_TRACE(c.pszKey + std::string(" of ") + (c.pszFile ? c.pszFile : "this program"));
         CVersionStatic version;
-        ASSERT_TRUE(version.SubclassWindow(hStatic));
-        const BOOL bRead = version.SetVersionText(c.pszKey, c.file ? c.file->c_str() : nullptr);
+        ASSERT_TRUE(version.SubclassWindow(::CreateWindowExA(0, "STATIC", "xx.xx.xx.xx", WS_POPUP, 0, 0, 100, 20,
+                                                             nullptr, nullptr, nullptr, nullptr)));
+        const BOOL bRead = version.SetVersionText(c.pszKey, c.pszFile);
         EXPECT_EQ(c.pszShown != nullptr, bRead != FALSE);
         EXPECT_EQ(c.pszShown != nullptr ? c.pszShown : "xx.xx.xx.xx", version.GetWindowText());
         // A failed read after a good one is a failure too, not the old text again.
-        if (bRead)
-        {
-            EXPECT_FALSE(version.SetVersionText("NoSuchKey"));
-        }
-        version.UnsubclassWindow();
-        ::DestroyWindow(hStatic);
+        EXPECT_FALSE(bRead && version.SetVersionText("NoSuchKey"));
+        ::DestroyWindow(version.UnsubclassWindow());
     }
 }
 
@@ -174,9 +168,14 @@ TEST_F(AboutBox, TheLineMovesOnePixelLeftEachStepInsideItsFrame)
     EXPECT_EQ(::GetSysColor(COLOR_BTNHIGHLIGHT), after.At(1, 1));
 }
 
-TEST_F(AboutBox, ThePointerOnALinkStopsTheLineInRedUntilItMovesOff)
+TEST_F(AboutBox, ThePointerOnALinkStopsTheLineInRedWhereAClickOpensTheHomePage)
 {
+    CRecordingShellOpener opener;
+    CShellOpenerScope scope(opener);
     const POINT pt = BringInTheFirstText();
+    RestPointerAt(POINT{1, 1});
+    Click(POINT{1, 1});
+    EXPECT_TRUE(opener.m_calls.empty()) << "a click on the frame while the line moves";
     const RECT rcSpan = SpanOf(Link(), Link().Line().Copies().front());
     RestPointerAt(pt);
     ASSERT_TRUE(Link().IsHovering());
@@ -188,46 +187,27 @@ TEST_F(AboutBox, ThePointerOnALinkStopsTheLineInRedUntilItMovesOff)
     for (int y = rcSpan.top; y < rcSpan.bottom; ++y)
         nWidestRow = std::max(nWidestRow, resting.Count(kRed, RECT{rcSpan.left, y, rcSpan.right, y + 1}));
     EXPECT_GT(nWidestRow, (rcSpan.right - rcSpan.left) * 9 / 10);
-
     PumpMessages(300); // twenty steps, were it running
     EXPECT_TRUE(Link().IsHovering());
     EXPECT_EQ(resting.pixels, Picture().pixels) << "the line stands still under the pointer";
+    Click(pt);
+    EXPECT_EQ((std::vector<CShellCall>{{"open", kTempivaHomePage, nullptr, nullptr, SW_SHOW}}), opener.m_calls);
 
     // Moving off the links, or out of the control, resumes it.
-    struct Case
+    for (const bool bOutOfTheControl : {false, true})
     {
-        const char* pszWhat;
-        void (*pfnMoveAway)(AboutBox&);
-    };
-    const Case cases[] = {
-        {"onto the frame", [](AboutBox& t) { t.RestPointerAt(POINT{1, 1}); }},
-        {"out of the control", [](AboutBox&) { ::SetCursorPos(1200, 1000); }},
-    };
-    for (const Case& c : cases)
-    {
-        SCOPED_TRACE(c.pszWhat);
+        SCOPED_TRACE(bOutOfTheControl ? "out of the control" : "onto the frame");
         RestPointerAt(MiddleOfTheFirstCopy());
         ASSERT_TRUE(Link().IsHovering());
         const CWindowPicture still = Picture();
-        c.pfnMoveAway(*this);
+        if (bOutOfTheControl)
+            ::SetCursorPos(1200, 1000);
+        else
+            RestPointerAt(POINT{1, 1});
         PumpMessages(2000, [&] { return !Link().IsHovering() && Picture().pixels != still.pixels; });
         EXPECT_FALSE(Link().IsHovering());
         EXPECT_NE(still.pixels, Picture().pixels) << "scrolling again";
     }
-}
-
-TEST_F(AboutBox, AClickOpensTheHomePageOnlyWhileALinkStandsStillUnderThePointer)
-{
-    CRecordingShellOpener opener;
-    CShellOpenerScope scope(opener);
-    const POINT pt = BringInTheFirstText();
-    RestPointerAt(POINT{1, 1});
-    Click(POINT{1, 1});
-    EXPECT_TRUE(opener.m_calls.empty()) << "a click on the frame while the line moves";
-    RestPointerAt(pt);
-    Click(pt);
-    const std::vector<CShellCall> expected = {{"open", kTempivaHomePage, nullptr, nullptr, SW_SHOW}};
-    EXPECT_EQ(expected, opener.m_calls);
 }
 
 TEST_F(AboutBox, OkDestroysTheModelessBoxWithItsTimerAndFonts)

@@ -35,19 +35,8 @@ bool MakeShortcut(const std::string& strLink, const std::string& strTarget)
 
 HWND FindBrowseDialog()
 {
-    HWND hFound = nullptr;
-    ::EnumThreadWindows(
-        ::GetCurrentThreadId(),
-        [](HWND hWnd, LPARAM lParam) -> BOOL {
-            char szCaption[32] = {};
-            ::GetWindowTextA(hWnd, szCaption, sizeof szCaption);
-            if (!::IsWindowVisible(hWnd) || std::string(szCaption) != "Browse for File")
-                return TRUE;
-            *reinterpret_cast<HWND*>(lParam) = hWnd;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&hFound));
-    return hFound;
+    HWND hFound = ::FindWindowA(nullptr, "Browse for File");
+    return hFound != nullptr && ::IsWindowVisible(hFound) ? hFound : nullptr;
 }
 
 std::string Reply(HWND hWnd, UINT uMsg)
@@ -69,8 +58,6 @@ void HoldControl(bool bDown)
 
 TEST(FileEdit, AShortcutStandsForItsTargetAndTheBrowseStartsThere)
 {
-    INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES};
-    ::InitCommonControlsEx(&icc);
     CWinApp app;
     CScratchFolder folder;
     ASSERT_TRUE(::CreateDirectoryA(folder.PathOf("sounds").c_str(), nullptr));
@@ -118,9 +105,7 @@ TEST(FileEdit, AShortcutStandsForItsTargetAndTheBrowseStartsThere)
             HoldControl(false);
             EXPECT_EQ(folder.PathOf("sounds"), Reply(hBrowse, CDM_GETFOLDERPATH));
             EXPECT_EQ("chime.wav", Reply(hBrowse, CDM_GETSPEC));
-            char szButton[16] = {};
-            ::GetDlgItemTextA(hBrowse, IDOK, szButton, sizeof szButton);
-            EXPECT_STREQ("OK", szButton);
+            EXPECT_EQ("OK", Reply(::GetDlgItem(hBrowse, IDOK), WM_GETTEXT));
             ::PostMessageA(hBrowse, WM_COMMAND, IDOK, 0);
             return true;
         },
