@@ -9,6 +9,7 @@ tempiva_wine_test(wine_platform_tests tests/wine/framework/PlatformTest.cpp)
 tempiva_wine_test(wine_app_tests
     tests/wine/app/SettingsStoreTest.cpp
     tests/wine/support/ScratchFolder.cpp)
+target_compile_definitions(wine_app_tests PRIVATE TEMPIVA_TEST_DATA="Z:${CMAKE_SOURCE_DIR}/tests/data")
 tempiva_wine_test(wine_framework_tests
     tests/wine/framework/WindowFrameworkTest.cpp
     tests/wine/framework/FrameworkTest.rc)
