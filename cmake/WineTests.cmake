@@ -58,7 +58,9 @@ set_tests_properties(run_script_test PROPERTIES TIMEOUT 300)
 tempiva_wine_test(wine_panel_tests
     tests/wine/panel/ClockSTTest.cpp
     tests/wine/panel/ClockPanelMenuTest.cpp
+    tests/wine/support/WindowPicture.cpp
     tests/wine/support/Dib32.cpp
+    tests/wine/support/PngWriter.cpp
     tests/wine/driver/CProgramUnderTest.cpp
     res/Tempiva.rc)
 
