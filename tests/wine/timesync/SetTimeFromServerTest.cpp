@@ -213,6 +213,8 @@ TEST_P(SetTimeFromServerRefuses, AnHourOffEitherWayAndLeavesTheClockAlone)
 // Exactly an hour counts as too much.
 INSTANTIATE_TEST_SUITE_P(Offsets, SetTimeFromServerRefuses, ::testing::Values(-3600.0, 3600.0, 7200.0));
 
+// Without the privilege nothing is tried; a token without the right still switches "on",
+// and then the system refuses the time.
 TEST_F(SetTimeFromServer, ARefusedPrivilegeGivesTheThirdMessageWithoutAnAttempt)
 {
     const auto pServer = StartServer(2.0);
@@ -222,7 +224,6 @@ TEST_F(SetTimeFromServer, ARefusedPrivilegeGivesTheThirdMessageWithoutAnAttempt)
     EXPECT_TRUE(m_setter.m_times.empty());
 }
 
-// A token without the right still switches "on"; the system then refuses the time.
 TEST_F(SetTimeFromServer, ARefusedSettingGivesTheThirdMessage)
 {
     const auto pServer = StartServer(2.0);
