@@ -63,9 +63,12 @@ public:
 protected:
     std::unique_ptr<CSntpClient> MakeSntpClient() override
     {
-        if (m_bRefusePrivilege)
-            return std::make_unique<CRefusedPrivilegeClient>();
-        return CMainDlg::MakeSntpClient();
+        std::unique_ptr<CSntpClient> pClient =
+            m_bRefusePrivilege ? std::make_unique<CRefusedPrivilegeClient>() : CMainDlg::MakeSntpClient();
+        // The loopback server answers at once: only the silent one is waited for, and the
+        // client's own tests time the full wait.
+        pClient->m_nTimeoutMs = 500;
+        return pClient;
     }
 
 private:
