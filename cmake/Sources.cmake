@@ -97,7 +97,6 @@ set(TEMPIVA_HOST_TEST_SOURCES
     tests/host/app/MainDlgRulesTest.cpp
     tests/host/timetable/TaskLineTest.cpp
     tests/host/timetable/TaskSchedulerTest.cpp
-    tests/host/timetable/TaskTickReferenceTest.cpp
     tests/host/timetable/SectionBlockTest.cpp
     tests/host/framework/IniSectionTest.cpp
     tests/host/timetable/ScrollerModelTest.cpp
@@ -106,10 +105,8 @@ set(TEMPIVA_HOST_TEST_SOURCES
     tests/host/timesync/SntpPacketTest.cpp
     tests/host/calendar/CalendarGridTest.cpp
     tests/host/calendar/CalendarCellStyleTest.cpp
-    tests/host/calendar/CalendarPagingTest.cpp
     tests/host/calendar/CalendarMetricsTest.cpp
     tests/host/calendar/MonthPickerModelTest.cpp
-    tests/host/calendar/HolidayLookupTest.cpp
     tests/host/config/ColourPopupModelTest.cpp
     tests/host/config/ConfigRulesTest.cpp
     tests/host/widgets/LinkLineTest.cpp

@@ -10,28 +10,17 @@
 #include <sys/time.h>
 #include <linux/capability.h>
 
-namespace {
-
-// Effective capabilities of this process, from /proc/self/status.
-std::uint64_t EffectiveCapabilities()
-{
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line)) {
-        if (line.rfind("CapEff:", 0) == 0)
-            return std::stoull(line.substr(7), nullptr, 16);
-    }
-    return ~0ull;
-}
-
-} // namespace
-
 TEST(Harness, TestsCannotSetTheClock)
 {
-    ASSERT_EQ(0u, EffectiveCapabilities() & (1ull << CAP_SYS_TIME)) << "CAP_SYS_TIME is effective";
-    const int inBoundingSet = prctl(PR_CAPBSET_READ, CAP_SYS_TIME, 0, 0, 0);
-    ASSERT_EQ(0, inBoundingSet) << "CAP_SYS_TIME is still in the bounding set: run under the Wine session";
-
+    // Effective capabilities of this process, from /proc/self/status.
+    std::ifstream status("/proc/self/status");
+    std::uint64_t nEffective = ~0ull;
+    for (std::string line; std::getline(status, line);)
+        if (line.rfind("CapEff:", 0) == 0)
+            nEffective = std::stoull(line.substr(7), nullptr, 16);
+    ASSERT_EQ(0u, nEffective & (1ull << CAP_SYS_TIME)) << "CAP_SYS_TIME is effective";
+    ASSERT_EQ(0, prctl(PR_CAPBSET_READ, CAP_SYS_TIME, 0, 0, 0))
+        << "CAP_SYS_TIME is still in the bounding set: run under the Wine session";
     timeval now{};
     ASSERT_EQ(0, gettimeofday(&now, nullptr));
     errno = 0;

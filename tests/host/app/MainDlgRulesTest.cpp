@@ -5,63 +5,42 @@
 
 #include <gtest/gtest.h>
 
-struct AnimationCase
+TEST(AnimationFlags, FollowTheStyleAndTheCorner)
 {
-    int nShowStyle;
-    int nDispPos;
-    std::uint32_t dwShow;
-    std::uint32_t dwHide;
-};
-
-class AnimationFlagsTest : public ::testing::TestWithParam<AnimationCase>
-{
-};
-
-TEST_P(AnimationFlagsTest, FollowTheStyleAndTheCorner)
-{
-    const AnimationCase& c = GetParam();
-    const AnimationFlags flags = ComputeAnimationFlags(c.nShowStyle, c.nDispPos);
-    EXPECT_EQ(c.dwShow, flags.dwShow);
-    EXPECT_EQ(c.dwHide, flags.dwHide);
+    // Show style, corner, then the flags that show and hide the panel.
+    const std::array<int, 4> cases[] = {
+        {4, 3, 0x40008, 0x50004}, // defaults: slides up, back down
+        {4, 0, 0x40004, 0x50008}, // vertical out of a top corner
+        {4, 1, 0x40004, 0x50008}, {4, 2, 0x40008, 0x50004},
+        {0, 0, 0x40001, 0x50002}, // horizontal out of a left corner
+        {0, 2, 0x40001, 0x50002}, {0, 3, 0x40002, 0x50001}, {0, 1, 0x40002, 0x50001},
+        {1, 3, 0x00002, 0x10001}, // roll: no slide
+        {5, 0, 0x00004, 0x10008},
+        {2, 3, 0x80000, 0x90000}, // fade, whatever the direction
+        {7, 0, 0x80000, 0x90000},
+        {4, 9, 0x40008, 0x50004}, // an unknown corner counts as bottom right
+    };
+    for (const auto& [nShowStyle, nDispPos, dwShow, dwHide] : cases)
+    {
+        const AnimationFlags flags = ComputeAnimationFlags(nShowStyle, nDispPos);
+        EXPECT_EQ(static_cast<std::uint32_t>(dwShow), flags.dwShow) << nShowStyle << " " << nDispPos;
+        EXPECT_EQ(static_cast<std::uint32_t>(dwHide), flags.dwHide) << nShowStyle << " " << nDispPos;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    ShowStyles, AnimationFlagsTest,
-    ::testing::Values(AnimationCase{4, 3, 0x40008, 0x50004},   // defaults: slides up, back down
-                      AnimationCase{4, 0, 0x40004, 0x50008},   // vertical out of a top corner
-                      AnimationCase{4, 1, 0x40004, 0x50008},
-                      AnimationCase{4, 2, 0x40008, 0x50004},
-                      AnimationCase{0, 0, 0x40001, 0x50002},   // horizontal out of a left corner
-                      AnimationCase{0, 2, 0x40001, 0x50002},
-                      AnimationCase{0, 3, 0x40002, 0x50001},
-                      AnimationCase{0, 1, 0x40002, 0x50001},
-                      AnimationCase{1, 3, 0x00002, 0x10001},   // roll: no slide
-                      AnimationCase{5, 0, 0x00004, 0x10008},
-                      AnimationCase{2, 3, 0x80000, 0x90000},   // fade, whatever the direction
-                      AnimationCase{7, 0, 0x80000, 0x90000},
-                      AnimationCase{4, 9, 0x40008, 0x50004})); // an unknown corner counts as bottom right
 
 TEST(HotKeyModifiers, EachFlagMapsToItsModifierAndHighBitsAreIgnored)
 {
-    EXPECT_EQ(0x0u, TranslateHotKeyModifiers(0x00));
-    EXPECT_EQ(0x4u, TranslateHotKeyModifiers(0x01));
-    EXPECT_EQ(0x2u, TranslateHotKeyModifiers(0x02));
-    EXPECT_EQ(0x1u, TranslateHotKeyModifiers(0x04));
-    EXPECT_EQ(0x8u, TranslateHotKeyModifiers(0x08));
-    EXPECT_EQ(0xFu, TranslateHotKeyModifiers(0x0F));
-    EXPECT_EQ(0x3u, TranslateHotKeyModifiers(0xFF06));
+    for (const auto& [nFlags, nModifiers] :
+         {std::pair{0x00, 0x0u}, {0x01, 0x4u}, {0x02, 0x2u}, {0x04, 0x1u}, {0x08, 0x8u}, {0xFF06, 0x3u}})
+        EXPECT_EQ(nModifiers, TranslateHotKeyModifiers(nFlags)) << nFlags;
 }
 
 TEST(StartupTask, NeedsYearMonthDayHourAndMinuteAllAny)
 {
-    TimeTask task;
-    task.m_nWeekday = 2;
-    task.m_nLeadSeconds = 10;
-    task.m_nShowSeconds = 5;
+    const TimeTask task{0, -1, -1, -1, 2, -1, -1, 10, 5, -1, -1, "", "", ""};
     EXPECT_TRUE(IsStartupTask(task));
-    int TimeTask::*fields[] = {&TimeTask::m_nYear, &TimeTask::m_nMonth, &TimeTask::m_nDay, &TimeTask::m_nHour,
-                               &TimeTask::m_nMinute};
-    for (int TimeTask::*field : fields)
+    using T = TimeTask;
+    for (int T::*field : {&T::m_nYear, &T::m_nMonth, &T::m_nDay, &T::m_nHour, &T::m_nMinute})
     {
         TimeTask set = task;
         set.*field = 0;

@@ -1,18 +1,15 @@
 #include "calendar/CalendarGrid.h"
+#include "calendar/CalendarPaging.h"
 
 #include <gtest/gtest.h>
 
-TEST(CalendarDate, ValidOnlyForRealDatesOfTheYears100To9999)
+TEST(CalendarDate, EveryDayFromYear99To10000FollowsTheOneBeforeOnTheRightWeekday)
 {
     for (CalendarDate date : {CalendarDate{100, 1, 1}, {9999, 12, 31}, {2024, 2, 29}, {2000, 2, 29}})
         EXPECT_TRUE(date.IsValid()) << date.m_nYear << "-" << date.m_nMonth;
-    for (CalendarDate date :
-         {CalendarDate{99, 12, 31}, {10000, 1, 1}, {1900, 2, 29}, {2026, 4, 31}, {2026, 13, 1}})
+    for (CalendarDate date : {CalendarDate{99, 12, 31}, {10000, 1, 1}, {1900, 2, 29}, {2026, 4, 31},
+                              {2026, 13, 1}})
         EXPECT_FALSE(date.IsValid()) << date.m_nYear << "-" << date.m_nMonth;
-}
-
-TEST(CalendarDate, EveryDayFromYear99To10000FollowsTheOneBeforeOnTheRightWeekday)
-{
     // 1 January 99 was a Thursday (5); each serial is the next day of the month, the 1st after the
     // month's last day, or 1 January after 31 December, one weekday later.
     CalendarDate previous{99, 1, 1};
@@ -25,32 +22,37 @@ TEST(CalendarDate, EveryDayFromYear99To10000FollowsTheOneBeforeOnTheRightWeekday
         if (expected.m_nDay > DaysInMonth(previous.m_nYear, previous.m_nMonth))
             expected = previous.m_nMonth == 12 ? CalendarDate{previous.m_nYear + 1, 1, 1}
                                                : CalendarDate{previous.m_nYear, previous.m_nMonth + 1, 1};
-        ASSERT_EQ(expected, date) << "serial " << nSerial;
-        ASSERT_EQ(nSerial, date.ToSerial());
-        ASSERT_EQ(previous.Weekday() % 7 + 1, date.Weekday()) << "serial " << nSerial;
-        ASSERT_LT(previous, date);
+        if (expected != date || nSerial != date.ToSerial() || previous.Weekday() % 7 + 1 != date.Weekday() ||
+            !(previous < date))
+            FAIL() << nSerial << ": " << date.m_nYear << "-" << date.m_nMonth << "-" << date.m_nDay;
         previous = date;
     }
-    EXPECT_EQ(7, (CalendarDate{2000, 1, 1}.Weekday()));
     EXPECT_EQ((CalendarDate{2023, 12, 31}), (CalendarDate{2024, 1, 1}.AddDays(-1)));
 }
 
-TEST(CalendarGrid, TheMonthSitsInItsWeeksWithItsNeighboursAround)
+TEST(CalendarGrid, TheMonthSitsInItsWeeksFromTheWeekStartWithItsNeighboursAround)
 {
-    // February 2026: Sunday the 1st opens the grid; four whole weeks, then two rows of March.
+    // Grid, cell, date: February 2026 opens on Sunday the 1st, four whole weeks, then March;
+    // August 2026 has six days of July before Saturday the 1st; a Monday grid of February starts
+    // in January, a Saturday grid of August on the 1st. 1 January 100 and 31 December 9999 are
+    // Fridays, with cells outside the calendar's years around them.
     const CalendarGridDates february = BuildCalendarGrid(2, 2026, 1);
-    EXPECT_EQ((CalendarDate{2026, 2, 1}), february[0]);
-    EXPECT_EQ((CalendarDate{2026, 3, 1}), february[28]);
-    // August 2026: Saturday the 1st after six days of July; five days of September close the grid.
     const CalendarGridDates august = BuildCalendarGrid(8, 2026, 1);
-    EXPECT_EQ((CalendarDate{2026, 7, 26}), august[0]);
-    EXPECT_EQ((CalendarDate{2026, 8, 1}), august[6]);
-    EXPECT_EQ((CalendarDate{2026, 8, 31}), august[36]);
-    EXPECT_EQ((CalendarDate{2026, 9, 1}), august[37]);
-}
-
-TEST(CalendarGrid, ColumnsAndTitlesFollowTheWeekStart)
-{
+    const CalendarGridDates first = BuildCalendarGrid(1, 100, 1);
+    const CalendarGridDates last = BuildCalendarGrid(12, 9999, 1);
+    const std::tuple<const CalendarGridDates&, int, CalendarDate, bool> cells[] = {
+        {february, 0, {2026, 2, 1}, true},   {february, 28, {2026, 3, 1}, true},
+        {august, 0, {2026, 7, 26}, true},    {august, 6, {2026, 8, 1}, true},
+        {august, 36, {2026, 8, 31}, true},   {august, 37, {2026, 9, 1}, true},
+        {first, 0, {99, 12, 27}, false},     {first, 4, {99, 12, 31}, false},
+        {first, 5, {100, 1, 1}, true},       {last, 33, {9999, 12, 31}, true},
+        {last, 34, {10000, 1, 1}, false},    {last, 41, {10000, 1, 8}, false},
+    };
+    for (const auto& [grid, nCell, date, bValid] : cells)
+    {
+        EXPECT_EQ(date, grid[nCell]) << date.m_nYear << "-" << date.m_nMonth << "-" << date.m_nDay;
+        EXPECT_EQ(bValid, grid[nCell].IsValid()) << date.m_nYear << "-" << date.m_nMonth;
+    }
     EXPECT_EQ((CalendarDate{2026, 1, 26}), GridStart(2, 2026, 2)) << "the Monday before Sunday the 1st";
     EXPECT_EQ((CalendarDate{2026, 8, 1}), GridStart(8, 2026, 7)) << "a Saturday 1st opens a Saturday grid";
     EXPECT_EQ((std::array{2, 1, 7, 6}), (std::array{WeekdayOfColumn(2, 0), WeekdayOfColumn(2, 6),
@@ -63,18 +65,43 @@ TEST(CalendarGrid, ColumnsAndTitlesFollowTheWeekStart)
     }
 }
 
-TEST(CalendarGrid, TheFirstAndLastMonthsBuildWithTheirOutsideDaysInvalid)
+TEST(CalendarPaging, StepsAcrossYearEndsAndStopsAtTheRangeEnds)
 {
-    // 1 January 100 is a Friday, 31 December 9999 too.
-    const CalendarGridDates first = BuildCalendarGrid(1, 100, 1);
-    EXPECT_EQ((CalendarDate{99, 12, 27}), first[0]);
-    EXPECT_FALSE(first[4].IsValid());
-    EXPECT_EQ((CalendarDate{100, 1, 1}), first[5]);
-    EXPECT_TRUE(first[5].IsValid());
+    // Start, step forward or back, whether it moved, where it is.
+    const std::tuple<CalendarMonth, bool, bool, CalendarMonth> steps[] = {
+        {{1, 2026}, false, true, {12, 2025}}, {{12, 2025}, true, true, {1, 2026}},
+        {{2, 100}, false, true, {1, 100}},    {{1, 100}, false, false, {1, 100}},
+        {{11, 9999}, true, true, {12, 9999}}, {{12, 9999}, true, false, {12, 9999}},
+    };
+    for (auto [month, bForward, bMoved, expected] : steps)
+    {
+        EXPECT_EQ(bMoved, bForward ? StepMonthForward(month) : StepMonthBack(month)) << expected.m_nYear;
+        EXPECT_EQ(expected, month);
+    }
+    // Each bad value of a shown month is ignored on its own.
+    CalendarMonth month{5, 2026};
+    using M = CalendarMonth;
+    for (const auto& [nMonth, nYear, expected] : {std::tuple{13, 2030, M{5, 2030}}, {12, 10000, M{12, 2030}},
+                                                  {1, 99, M{1, 2030}}, {0, 100, M{1, 100}}})
+    {
+        ShowMonth(month, nMonth, nYear);
+        EXPECT_EQ(expected, month) << nMonth << " " << nYear;
+    }
+}
 
-    const CalendarGridDates last = BuildCalendarGrid(12, 9999, 1);
-    EXPECT_EQ((CalendarDate{9999, 12, 31}), last[33]);
-    EXPECT_TRUE(last[33].IsValid());
-    EXPECT_EQ((CalendarDate{10000, 1, 8}), last[41]);
-    EXPECT_FALSE(last[34].IsValid());
+TEST(CalendarPaging, FontSpecsWeekStartsAndWeekdayTitlesFromTheLocale)
+{
+    EXPECT_TRUE(IsAcceptedFontSpec("Tahoma", 1));
+    EXPECT_TRUE(IsAcceptedFontSpec("Tahoma", 72));
+    EXPECT_FALSE(IsAcceptedFontSpec("Tahoma", 0));
+    EXPECT_FALSE(IsAcceptedFontSpec("Tahoma", 73));
+    EXPECT_FALSE(IsAcceptedFontSpec("", 10));
+    EXPECT_FALSE(IsAcceptedFontSpec(nullptr, 10));
+    // The locale counts from Monday (0).
+    for (const auto& [pszText, nWeekStart] :
+         {std::pair{"0", 2}, {"5", 7}, {"6", 1}, {"7", 1}, {"-3", 1}, {"", 1}, {"x", 1}})
+        EXPECT_EQ(nWeekStart, WeekStartFromLocaleText(pszText)) << '"' << pszText << '"';
+    EXPECT_EQ("Mo", TwoByteTitle("Monday"));
+    EXPECT_EQ("\x93\xfa", TwoByteTitle("\x93\xfa\x97\x6a\x93\xfa")) << "one Shift-JIS character";
+    EXPECT_EQ("M", TwoByteTitle("M"));
 }

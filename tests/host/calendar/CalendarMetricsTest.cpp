@@ -17,34 +17,20 @@ public:
 
     CalendarSize Measure(CalendarFontRole role, const std::string& text) override
     {
-        switch (role)
-        {
-        case CalendarFontRole::MarkedDate:
-            return {text == "31" ? 16 : 12, 13};
-        case CalendarFontRole::OtherMonth:
-            return {12, text == "01" ? 15 : 13};
-        case CalendarFontRole::Weekday:
-            return {text == "W" ? m_nWeekdayWidth : 7, text == "M" ? 12 : 10};
-        case CalendarFontRole::Title:
-            return {text == m_strWideTitle ? 250 : 60, 14};
-        default:
-            return {12, 13};
-        }
+        using R = CalendarFontRole;
+        return role == R::MarkedDate ? CalendarSize{text == "31" ? 16 : 12, 13}
+               : role == R::OtherMonth ? CalendarSize{12, text == "01" ? 15 : 13}
+               : role == R::Weekday ? CalendarSize{text == "W" ? m_nWeekdayWidth : 7, text == "M" ? 12 : 10}
+               : role == R::Title ? CalendarSize{text == m_strWideTitle ? 250 : 60, 14}
+                                  : CalendarSize{12, 13};
     }
 };
-
-int BlockWidthWithWideTitle(const std::string& strTitle, int nDisplayedYear)
-{
-    CFakeMeasurer measurer;
-    measurer.m_strWideTitle = strTitle;
-    return MeasureCalendarMetrics(measurer, kNames, nDisplayedYear).m_nBlockWidth;
-}
 
 const CalendarGeometry kGeometry = ComputeCalendarGeometry({16, 15, 12, 20, 240, 146});
 
 } // namespace
 
-TEST(CalendarMetrics, CellsFitEveryDateFontAndTheWeekdayLetters)
+TEST(CalendarMetrics, CellsFitEveryDateFontAndTheWeekdayLettersAndTheBlockTitlesOfTenYearsEitherSide)
 {
     CFakeMeasurer measurer;
     // Cell 16 (the marked font's "31") x 15 (the other-month font's "01"); narrow titles leave
@@ -53,18 +39,19 @@ TEST(CalendarMetrics, CellsFitEveryDateFontAndTheWeekdayLetters)
               MeasureCalendarMetrics(measurer, kNames, 2026));
     measurer.m_nWeekdayWidth = 21;
     EXPECT_EQ(21, MeasureCalendarMetrics(measurer, kNames, 2026).m_nCellWidth);
+    // Years below 100 are measured too.
+    const std::tuple<const char*, int, int> titles[] = {{"Dec 2016", 2026, 280}, {"Jan 2036", 2026, 280},
+                                                       {"Jun 95", 100, 280},     {"Dec 2015", 2026, 152},
+                                                       {"Jan 2037", 2026, 152}};
+    for (const auto& [pszTitle, nYear, nWidth] : titles)
+    {
+        CFakeMeasurer wide;
+        wide.m_strWideTitle = pszTitle;
+        EXPECT_EQ(nWidth, MeasureCalendarMetrics(wide, kNames, nYear).m_nBlockWidth) << pszTitle;
+    }
 }
 
-TEST(CalendarMetrics, BlockWidthFitsTheTitlesOfTenYearsEitherSide)
-{
-    EXPECT_EQ(280, BlockWidthWithWideTitle("Dec 2016", 2026));
-    EXPECT_EQ(280, BlockWidthWithWideTitle("Jan 2036", 2026));
-    EXPECT_EQ(280, BlockWidthWithWideTitle("Jun 95", 100)) << "years below 100 are measured too";
-    EXPECT_EQ(152, BlockWidthWithWideTitle("Dec 2015", 2026));
-    EXPECT_EQ(152, BlockWidthWithWideTitle("Jan 2037", 2026));
-}
-
-TEST(CalendarGeometry, TitleArrowsWeekdaysAndCellsFromTheMetrics)
+TEST(CalendarGeometry, TitleArrowsWeekdaysCellsAndTheDayUnderThePointerFromTheMetrics)
 {
     const CalendarGeometry& g = kGeometry;
     EXPECT_EQ((CalendarRect{0, 0, 239, 20}), g.m_rcTitleBand);
@@ -79,17 +66,13 @@ TEST(CalendarGeometry, TitleArrowsWeekdaysAndCellsFromTheMetrics)
     EXPECT_EQ((CalendarRect{5, 36, 26, 54}), CellFillRect(g, 0));
     EXPECT_EQ((CalendarRect{5, 36, 26, 53}), CellHitRect(g, 0));
     EXPECT_EQ((CalendarRect{128, 121, 144, 136}), CellTextRect(g, 41));
-}
-
-TEST(CalendarGeometry, HitDayInsideTheGridWithTheLeftCellWinningTheSharedColumn)
-{
+    // A day is hit inside the grid, the left cell winning the column two cells share.
     const std::pair<CalendarPoint, std::optional<int>> cases[] = {
         {{8, 36}, 0},  {{7, 40}, std::nullopt}, {{25, 40}, 0},    {{26, 40}, 1},
         {{10, 52}, 0}, {{10, 53}, 7},           {{143, 137}, 41}, {{144, 137}, std::nullopt},
     };
     for (const auto& [pt, nCell] : cases)
         EXPECT_EQ(nCell, HitDay(kGeometry, pt)) << pt.x << "," << pt.y;
-
     const CalendarGridDates first = BuildCalendarGrid(1, 100, 1);
     EXPECT_EQ(std::nullopt, SelectableDayAt(kGeometry, first, {10, 40})) << "27 December 99";
     EXPECT_EQ((CalendarDate{100, 1, 1}), SelectableDayAt(kGeometry, first, {108, 40}));

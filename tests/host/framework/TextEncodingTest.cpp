@@ -3,15 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 TEST(TextEncoding, UsesUtf8OnlyForValidUtf8WithMultiByteCharacters)
 {
-    const struct
-    {
-        const char* pszWhat;
-        std::string bytes;
-        TextEncoding expected;
-    } rows[] = {
+    const std::tuple<const char*, std::string, TextEncoding> rows[] = {
         {"UTF-8 ソフト表示ポ", "\xE3\x82\xBD\xE3\x83\x95\xE3\x83\x88\xE8\xA1\xA8\xE7\xA4\xBA\xE3\x83\x9D",
          TextEncoding::Utf8},
         {"with a byte-order mark", "\xEF\xBB\xBF[T]\r\n", TextEncoding::Utf8WithBom},
@@ -27,6 +23,6 @@ TEST(TextEncoding, UsesUtf8OnlyForValidUtf8WithMultiByteCharacters)
         {"cut off at the end", "\xE3\x82\xBD\xE3\x82", TextEncoding::ShiftJis},
         {"four bytes", "a\xF0\x9F\x98\x80", TextEncoding::Utf8},
     };
-    for (const auto& row : rows)
-        EXPECT_EQ(row.expected, DetectTextEncoding(row.bytes)) << row.pszWhat;
+    for (const auto& [what, bytes, expected] : rows)
+        EXPECT_EQ(expected, DetectTextEncoding(bytes)) << what;
 }

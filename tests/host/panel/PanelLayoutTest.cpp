@@ -14,58 +14,39 @@ const PanelRect kUnplaced{-3, -22, 154, 75};
 
 } // namespace
 
-TEST(PlaceInCorner, SitsFlushInEachCorner)
+TEST(PanelPlace, SitsFlushInEachCornerOfTheWorkAreaLeftByAnAutoHideBar)
 {
-    EXPECT_EQ((PanelRect{0, 0, 157, 97}), PlaceInCorner(kWork, 157, 97, 0, kUnplaced));
-    EXPECT_EQ((PanelRect{1123, 0, 1280, 97}), PlaceInCorner(kWork, 157, 97, 1, kUnplaced));
-    EXPECT_EQ((PanelRect{0, 897, 157, 994}), PlaceInCorner(kWork, 157, 97, 2, kUnplaced));
-    EXPECT_EQ((PanelRect{1123, 897, 1280, 994}), PlaceInCorner(kWork, 157, 97, 3, kUnplaced));
-    // A work area that does not start at the origin (a second monitor, a bar on the left).
-    const PanelRect second{1280, 40, 2560, 1024};
-    EXPECT_EQ((PanelRect{1280, 40, 1437, 137}), PlaceInCorner(second, 157, 97, 0, kUnplaced));
-    EXPECT_EQ((PanelRect{2403, 927, 2560, 1024}), PlaceInCorner(second, 157, 97, 3, kUnplaced));
-}
-
-TEST(PlaceInCorner, AWorkAreaSmallerThanThePanelPinsItToTheOrigin)
-{
-    const PanelRect tiny{0, 0, 100, 50};
-    EXPECT_EQ((PanelRect{0, 0, 100, 50}), PlaceInCorner(tiny, 157, 97, 0, kUnplaced));
-    EXPECT_EQ((PanelRect{0, 0, 100, 50}), PlaceInCorner(tiny, 157, 97, 3, kUnplaced));
-    EXPECT_EQ((PanelRect{0, 0, 100, 50}), PlaceInCorner(tiny, 157, 97, 1, kUnplaced));
-}
-
-TEST(PlaceInCorner, AnUnknownCornerKeepsTheUnplacedRectangle)
-{
-    EXPECT_EQ(kUnplaced, PlaceInCorner(kWork, 157, 97, 4, kUnplaced));
-    EXPECT_EQ(kUnplaced, PlaceInCorner(kWork, 157, 97, -1, kUnplaced));
-}
-
-TEST(AutoHideBar, CutsTheWorkAreaOnItsOwnEdgeOnly)
-{
+    const PanelRect second{1280, 40, 2560, 1024}; // a second monitor, or a bar on the left
+    const std::tuple<PanelRect, int, PanelRect> rows[] = {
+        {kWork, 0, {0, 0, 157, 97}},           {kWork, 1, {1123, 0, 1280, 97}},
+        {kWork, 2, {0, 897, 157, 994}},        {kWork, 3, {1123, 897, 1280, 994}},
+        {second, 0, {1280, 40, 1437, 137}},    {second, 3, {2403, 927, 2560, 1024}},
+        {{0, 0, 100, 50}, 3, {0, 0, 100, 50}}, {{0, 0, 100, 50}, 1, {0, 0, 100, 50}}, // smaller than a panel
+        {kWork, 4, kUnplaced},                 {kWork, -1, kUnplaced},
+    };
+    for (const auto& [work, nCorner, rc] : rows)
+        EXPECT_EQ(rc, PlaceInCorner(work, 157, 97, nCorner, kUnplaced)) << nCorner << " " << work.left;
+    // An auto-hide bar cuts the work area on its own edge only.
     const PanelRect work{0, 0, 1280, 1024};
-    EXPECT_EQ((PanelRect{0, 0, 1280, 1022}), CutByAutoHideBar(work, {0, 1022, 1280, 1064}, BarEdge::Bottom));
-    EXPECT_EQ((PanelRect{0, 2, 1280, 1024}), CutByAutoHideBar(work, {0, -40, 1280, 2}, BarEdge::Top));
-    EXPECT_EQ((PanelRect{2, 0, 1280, 1024}), CutByAutoHideBar(work, {-60, 0, 2, 1024}, BarEdge::Left));
-    EXPECT_EQ((PanelRect{0, 0, 1278, 1024}), CutByAutoHideBar(work, {1278, 0, 1340, 1024}, BarEdge::Right));
-    // A bar that does not reach into the work area changes nothing.
-    EXPECT_EQ(work, CutByAutoHideBar(work, {0, 1030, 1280, 1070}, BarEdge::Bottom));
+    const std::tuple<PanelRect, BarEdge, PanelRect> bars[] = {
+        {{0, 1022, 1280, 1064}, BarEdge::Bottom, {0, 0, 1280, 1022}},
+        {{0, -40, 1280, 2}, BarEdge::Top, {0, 2, 1280, 1024}},
+        {{-60, 0, 2, 1024}, BarEdge::Left, {2, 0, 1280, 1024}},
+        {{1278, 0, 1340, 1024}, BarEdge::Right, {0, 0, 1278, 1024}},
+        {{0, 1030, 1280, 1070}, BarEdge::Bottom, work}, // outside the work area
+    };
+    for (const auto& [bar, edge, rc] : bars)
+        EXPECT_EQ(rc, CutByAutoHideBar(work, bar, edge)) << static_cast<int>(edge);
 }
 
-TEST(LcdDigits, EveryDigitOfTheLastSecondOfTheYear)
+TEST(PanelNumbers, LcdDigitsInTwentyFourHoursAndFourYearDigitsAndTheShowPeriodAsTheTimerTakesIt)
 {
-    const LcdDigits digits = DigitsOf(2026, 12, 31, 23, 59, 59);
-    EXPECT_EQ((std::array<int, 6>{2, 3, 5, 9, 5, 9}), digits.time);
-    EXPECT_EQ((std::array<int, 8>{3, 1, 1, 2, 2, 0, 2, 6}), digits.date);
-    const LcdDigits next = DigitsOf(2027, 1, 1, 0, 0, 0);
-    EXPECT_EQ((std::array<int, 6>{0, 0, 0, 0, 0, 0}), next.time);
-    EXPECT_EQ((std::array<int, 8>{0, 1, 0, 1, 2, 0, 2, 7}), next.date);
-}
-
-TEST(LcdDigits, HoursInTwentyFourHourFormWithALeadingZero)
-{
-    const LcdDigits digits = DigitsOf(987, 7, 5, 9, 5, 3);
-    EXPECT_EQ((std::array<int, 6>{0, 9, 0, 5, 0, 3}), digits.time);
-    EXPECT_EQ((std::array<int, 8>{0, 5, 0, 7, 0, 9, 8, 7}), digits.date) << "the year has four digits";
+    EXPECT_EQ((LcdDigits{{2, 3, 5, 9, 5, 9}, {3, 1, 1, 2, 2, 0, 2, 6}}), DigitsOf(2026, 12, 31, 23, 59, 59));
+    EXPECT_EQ((LcdDigits{{0, 9, 0, 5, 0, 3}, {0, 5, 0, 7, 0, 9, 8, 7}}), DigitsOf(987, 7, 5, 9, 5, 3));
+    // The unsigned product: "*" (-1) keeps the panel for about 49 days and nothing overflows.
+    for (const auto& [nSeconds, nPeriodMs] : {std::pair{30, 30000u}, {0, 0u}, {-1, 4294966296u},
+                                              {2147484, 2147484000u}, {4294968, 704u}, {-2147483647 - 1, 0u}})
+        EXPECT_EQ(nPeriodMs, ShowPeriodMs(nSeconds)) << nSeconds;
 }
 
 namespace {
@@ -92,21 +73,22 @@ std::vector<PanelRect> ShowNotices(NoticeNeighbours around, int nCorner, size_t 
     while (shown.size() < nCount)
     {
         const PanelRect rc = PlaceNotice(around, nCorner);
-        around.newest = IsTopCorner(nCorner) ? PanelRect{rc.left, rc.top, rc.right, rc.top + nHeight}
-                                             : PanelRect{rc.left, rc.bottom + 1 - nHeight, rc.right, rc.bottom + 1};
+        around.newest = IsTopCorner(nCorner)
+                            ? PanelRect{rc.left, rc.top, rc.right, rc.top + nHeight}
+                            : PanelRect{rc.left, rc.bottom + 1 - nHeight, rc.right, rc.bottom + 1};
         shown.push_back(*around.newest);
     }
     return shown;
 }
 
-bool Inside(const PanelRect& rc)
-{
-    return rc.left >= 0 && rc.top >= 0 && rc.right <= kSmallWork.right && rc.bottom <= kSmallWork.bottom;
-}
-
 bool Overlap(const PanelRect& a, const PanelRect& b)
 {
     return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+}
+
+bool Inside(const PanelRect& rc)
+{
+    return rc.left >= 0 && rc.top >= 0 && rc.right <= kSmallWork.right && rc.bottom <= kSmallWork.bottom;
 }
 
 } // namespace
@@ -117,6 +99,8 @@ TEST(NoticePlace, TheFirstStandsOnThePanelAndCalendarOrBesideThemWithoutRoom)
     cramped.calendar->top = 49; // room for the provisional 49 rows above the calendar
     NoticeNeighbours tooCramped = cramped;
     tooCramped.calendar->top = 48;
+    NoticeNeighbours tall = Around(3, false); // a newest notice taller than the work area
+    tall.newest = PanelRect{1123, 900, 1280, 1800};
     const std::tuple<NoticeNeighbours, int, PanelRect> rows[] = {
         {Around(3, false), 3, {1123, 672, 1280, 721}}, // one pixel of air: the notice stands on 722
         {Around(3, true), 3, {1123, 450, 1280, 499}},
@@ -124,65 +108,41 @@ TEST(NoticePlace, TheFirstStandsOnThePanelAndCalendarOrBesideThemWithoutRoom)
         {Around(0, true), 0, {0, 300, 157, 349}},     // hangs from the calendar
         {cramped, 3, {1123, -1, 1280, 48}},
         {tooCramped, 3, {965, 750, 1122, 799}}, // column 1 clears the calendar, one pixel wider
+        {tall, 3, {966, 850, 1123, 899}},       // its top row shows, beside the panel
     };
     for (const auto& [around, nCorner, rc] : rows)
         EXPECT_EQ(rc, PlaceNotice(around, nCorner)) << nCorner << " " << rc.top;
 }
 
-class NoticeColumns : public ::testing::TestWithParam<std::tuple<int, bool>>
+TEST(NoticePlace, LaterNoticesStackInColumnsAwayFromTheScreensEdgeThenStartOverOnTheOldest)
 {
-};
-
-TEST_P(NoticeColumns, SixtyNoticesOfOneSecondAllStayInsideTheWorkArea)
-{
-    const auto [nCorner, bCalendar] = GetParam();
-    const NoticeNeighbours around = Around(nCorner, bCalendar);
-    constexpr int nHeight = 53; // three lines of a 9-point font, frame included
-    const std::vector<PanelRect> shown = ShowNotices(around, nCorner, 60, nHeight);
-    const bool bDown = IsTopCorner(nCorner);
-    const int nAway = nCorner == 1 || nCorner == 3 ? -1 : 1;
-    for (size_t i = 0; i < shown.size(); ++i)
+    // 53 rows: three lines of a 9-point font, frame included. Thirteen fit above the panel in a
+    // bottom corner, the next starts a column at the work area's edge, away from the screen's;
+    // in a top corner they hang from the one before.
+    const std::vector<PanelRect> up = ShowNotices(Around(3, false), 3, 16, 53);
+    EXPECT_EQ((PanelRect{1123, 669, 1280, 722}), up[0]);
+    EXPECT_EQ((PanelRect{1123, 616, 1280, 669}), up[1]);
+    EXPECT_EQ((PanelRect{1123, 86 - 53, 1280, 86}), up[12]);
+    EXPECT_EQ((PanelRect{966, 747, 1123, 800}), up[13]);
+    const std::vector<PanelRect> down = ShowNotices(Around(0, true), 0, 16, 53);
+    EXPECT_EQ((PanelRect{0, 300, 157, 353}), down[0]);
+    EXPECT_EQ((PanelRect{0, 353, 157, 406}), down[1]);
+    EXPECT_EQ((PanelRect{157, 0, 314, 53}), down[9]); // clear of the calendar
+    for (int nCorner = 0; nCorner < 4; ++nCorner)
     {
-        const PanelRect& rc = shown[i];
-        EXPECT_TRUE(Inside(rc)) << i;
-        EXPECT_FALSE(Overlap(rc, around.panel) || (around.calendar && Overlap(rc, *around.calendar))) << i;
-        for (size_t j = 0; j < i; ++j)
-            EXPECT_FALSE(Overlap(rc, shown[j])) << i << " on " << j;
-        if (i == 0)
-            continue;
-        const PanelRect& prev = shown[i - 1];
-        if (rc.left == prev.left) // newest on top in the bottom corners, lowest in the top corners
-            EXPECT_EQ(bDown ? prev.bottom : prev.top, bDown ? rc.top : rc.bottom) << i;
-        else // once a column is full, the next starts at the work area's edge, away from the screen's
-            EXPECT_TRUE((rc.left - prev.left) * nAway > 0 &&
-                        (bDown ? rc.top == 0 && prev.bottom + nHeight > 800 : rc.bottom == 800 && prev.top < nHeight))
-                << i;
+        const std::vector<PanelRect> shown = ShowNotices(Around(nCorner, false), nCorner, 14, 53);
+        EXPECT_EQ(nCorner % 2 ? shown[0].left - 157 : shown[0].right, shown[13].left) << nCorner;
     }
-}
-
-INSTANTIATE_TEST_SUITE_P(EveryCorner, NoticeColumns,
-                         ::testing::Combine(::testing::Values(0, 1, 2, 3), ::testing::Bool()));
-
-TEST(NoticePlace, WithNoRoomForAnotherColumnTheyStartOverOnTheOldest)
-{
+    for (const std::vector<PanelRect>& shown : {up, down})
+        for (size_t i = 0; i < shown.size(); ++i)
+            for (size_t j = 0; j < i; ++j)
+                EXPECT_FALSE(Overlap(shown[i], shown[j])) << i << " on " << j;
     for (int nCorner : {0, 3})
     {
-        // 300 rows: two notices by the panel, two in each of the 7 columns beside it.
+        // 300 rows: two notices by the panel, two in each of the 7 columns beside it, then over again.
         const std::vector<PanelRect> shown = ShowNotices(Around(nCorner, false), nCorner, 40, 300);
         EXPECT_TRUE(std::all_of(shown.begin(), shown.end(), Inside)) << nCorner;
         EXPECT_EQ(shown[0], shown[16]) << nCorner;
         EXPECT_EQ(shown[15], shown[31]) << nCorner;
     }
-    // Taller than the work area: its top row shows, beside the panel.
-    NoticeNeighbours around = Around(3, false);
-    around.newest = PanelRect{1123, 900, 1280, 1800};
-    EXPECT_EQ((PanelRect{966, 850, 1123, 899}), PlaceNotice(around, 3));
-}
-
-TEST(ShowPeriod, IsTheUnsignedProductTheTimerTakes)
-{
-    const std::pair<int, std::uint32_t> rows[] = {
-        {30, 30000u}, {0, 0u}, {-1, 4294966296u}, {2147484, 2147484000u}, {4294968, 704u}, {-2147483647 - 1, 0u}};
-    for (const auto& [nSeconds, nPeriodMs] : rows)
-        EXPECT_EQ(nPeriodMs, ShowPeriodMs(nSeconds)) << nSeconds;
 }

@@ -24,7 +24,7 @@ const CNtpStamp kServerReceived = At(3990000012u, 595);
 const CNtpStamp kServerSent = At(3990000012u, 600);
 const CNtpStamp kArrived = At(3990000000u, 260);
 
-// What a stratum-2 server in sync says to our request, with the 20 optional bytes when asked.
+// What a server in sync says to our request, with the 20 optional bytes when asked.
 std::vector<std::uint8_t> GoodReply(std::size_t nBytes = kSntpPacketBytes)
 {
     std::vector<std::uint8_t> reply(nBytes, 0);
@@ -36,21 +36,11 @@ std::vector<std::uint8_t> GoodReply(std::size_t nBytes = kSntpPacketBytes)
     return reply;
 }
 
-SntpReplyCheck Check(const std::vector<std::uint8_t>& reply, SntpResult& result)
-{
-    return ReadSntpReply(reply, kSent, kArrived, result);
-}
-
-struct Malformation
-{
-    const char* pszWhat;
-    std::function<void(std::vector<std::uint8_t>&)> mutate;
-    SntpReplyCheck expected;
-};
+using Mutation = std::function<void(std::vector<std::uint8_t>&)>;
 
 } // namespace
 
-TEST(SntpPacket, RequestIsAVersion3ClientPacketCarryingOnlyOurTime)
+TEST(SntpPacket, RequestCarriesOnlyOurTimeAndTheOffsetIsTheMeanOfTheTwoLegs)
 {
     const auto request = BuildSntpRequest(CNtpStamp(0x01020304u, 0x05060708u));
     std::array<std::uint8_t, kSntpPacketBytes> expected{};
@@ -58,45 +48,41 @@ TEST(SntpPacket, RequestIsAVersion3ClientPacketCarryingOnlyOurTime)
     for (int i = 0; i < 8; ++i)
         expected[40 + i] = static_cast<std::uint8_t>(i + 1);
     EXPECT_EQ(expected, request);
-}
-
-TEST(SntpPacket, OffsetIsTheMeanOfTheTwoLegs)
-{
     EXPECT_NEAR(1.450, SntpClockOffset(At(100, 0), At(101, 500), At(101, 600), At(100, 200)), 1e-9);
     // A clock ahead of the server reads negative; the asymmetric delay is half in the offset.
     EXPECT_NEAR(-0.25, SntpClockOffset(At(100, 500), At(100, 260), At(100, 260), At(100, 520)), 1e-9);
 }
 
-TEST(SntpPacket, AcceptedReplyFillsEveryFieldWithOrWithoutTheDigest)
+TEST(SntpPacket, AcceptedRepliesFillEveryFieldWithOrWithoutTheDigest)
 {
+    // Strata 1 to 15, leaps 0 to 2 (2: a leap second is announced, the time is still good), and
+    // version 4, which servers may answer with.
     for (std::size_t nBytes : {kSntpPacketBytes, kSntpReplyBufferBytes})
-    {
-        std::vector<std::uint8_t> reply = GoodReply(nBytes);
-        reply[0] = 0x9C; // leap 2: a leap second is announced, the time is still good
-        SntpResult result;
-        ASSERT_EQ(SntpReplyCheck::Accepted, Check(reply, result)) << nBytes;
-        EXPECT_EQ(2, result.leapIndicator);
-        EXPECT_EQ(2, result.stratum);
-        EXPECT_EQ(kSent, result.originateTime);
-        EXPECT_EQ(kServerReceived, result.receiveTime);
-        EXPECT_EQ(kServerSent, result.transmitTime);
-        EXPECT_EQ(kArrived, result.destinationTime);
-        EXPECT_NEAR(12.3425, result.clockOffset, 1e-6);
-    }
+        for (const auto& [nHeader, nStratum] : {std::pair{0x9C, 2}, {0x1C, 1}, {0x5C, 15}, {0x24, 15}})
+        {
+            std::vector<std::uint8_t> reply = GoodReply(nBytes);
+            reply[0] = static_cast<std::uint8_t>(nHeader);
+            reply[1] = static_cast<std::uint8_t>(nStratum);
+            SntpResult result;
+            ASSERT_EQ(SntpReplyCheck::Accepted, ReadSntpReply(reply, kSent, kArrived, result)) << nHeader;
+            EXPECT_EQ(nHeader >> 6, result.leapIndicator);
+            EXPECT_EQ(nStratum, result.stratum);
+            EXPECT_EQ(kSent, result.originateTime);
+            EXPECT_EQ(kServerReceived, result.receiveTime);
+            EXPECT_EQ(kServerSent, result.transmitTime);
+            EXPECT_EQ(kArrived, result.destinationTime);
+            EXPECT_NEAR(12.3425, result.clockOffset, 1e-6);
+        }
 }
 
 TEST(SntpPacket, RefusesRepliesThatMustNotMoveTheClock)
 {
-    const std::vector<Malformation> cases = {
+    const std::tuple<const char*, Mutation, SntpReplyCheck> cases[] = {
         {"47 bytes", [](auto& r) { r.resize(47); }, SntpReplyCheck::TooShort},
-        {"40 bytes", [](auto& r) { r.resize(40); }, SntpReplyCheck::TooShort},
         {"client mode", [](auto& r) { r[0] = 0x1B; }, SntpReplyCheck::NotFromServer},
-        {"broadcast mode", [](auto& r) { r[0] = 0x1D; }, SntpReplyCheck::NotFromServer},
-        {"symmetric mode", [](auto& r) { r[0] = 0x19; }, SntpReplyCheck::NotFromServer},
         {"leap 3", [](auto& r) { r[0] = 0xDC; }, SntpReplyCheck::Unsynchronised},
         {"kiss-o'-death", [](auto& r) { r[1] = 0; }, SntpReplyCheck::BadStratum},
         {"stratum 16", [](auto& r) { r[1] = 16; }, SntpReplyCheck::BadStratum},
-        {"stratum 255", [](auto& r) { r[1] = 255; }, SntpReplyCheck::BadStratum},
         {"zero transmit", [](auto& r) { Put(r, 40, CNtpStamp()); }, SntpReplyCheck::NoTransmitTime},
         {"zero originate", [](auto& r) { Put(r, 24, CNtpStamp()); }, SntpReplyCheck::NotOurRequest},
         {"originate one unit off", [](auto& r) { Put(r, 24, CNtpStamp(kSent.Value() + 1)); },
@@ -104,26 +90,13 @@ TEST(SntpPacket, RefusesRepliesThatMustNotMoveTheClock)
         {"originate a second off", [](auto& r) { Put(r, 24, CNtpStamp(kSent.Value() + (1ull << 32))); },
          SntpReplyCheck::NotOurRequest},
     };
-    for (const Malformation& bad : cases)
+    for (const auto& [what, mutate, expected] : cases)
     {
         std::vector<std::uint8_t> reply = GoodReply(kSntpReplyBufferBytes);
-        bad.mutate(reply);
+        mutate(reply);
         SntpResult result;
-        EXPECT_EQ(bad.expected, Check(reply, result)) << bad.pszWhat;
-        EXPECT_EQ(0.0, result.clockOffset) << bad.pszWhat << ": a refused reply fills nothing";
-        EXPECT_EQ(CNtpStamp(), result.destinationTime) << bad.pszWhat;
+        EXPECT_EQ(expected, ReadSntpReply(reply, kSent, kArrived, result)) << what;
+        EXPECT_EQ(0.0, result.clockOffset) << what << ": a refused reply fills nothing";
+        EXPECT_EQ(CNtpStamp(), result.destinationTime) << what;
     }
-}
-
-TEST(SntpPacket, StrataOneToFifteenAndLeapsZeroToTwoAreAccepted)
-{
-    for (int nStratum : {1, 15})
-        for (std::uint8_t nHeader : {0x1C, 0x5C, 0x9C, 0x24})
-        {
-            std::vector<std::uint8_t> reply = GoodReply();
-            reply[0] = nHeader; // 0x24: version 4, which servers may answer with
-            reply[1] = static_cast<std::uint8_t>(nStratum);
-            SntpResult result;
-            EXPECT_EQ(SntpReplyCheck::Accepted, Check(reply, result)) << nStratum << " " << int(nHeader);
-        }
 }

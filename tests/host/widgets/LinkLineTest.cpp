@@ -35,13 +35,7 @@ TEST(LinkLine, CopiesMoveAPixelAStepAndFollowEachOtherRoundTheLoop)
 {
     // The next item enters when the rightmost copy's right end is more than the gap (50) left
     // of the right edge; a copy goes when its right end reaches the left edge.
-    struct Case
-    {
-        std::vector<int> widths;
-        int nSteps;
-        std::vector<LinkCopy> copies;
-    };
-    const Case cases[] = {
+    const std::tuple<std::vector<int>, int, std::vector<LinkCopy>> cases[] = {
         {{30, 20}, 0, {{0, 102}}},
         {{30, 20}, 1, {{0, 101}}},
         {{30, 20}, 80, {{0, 22}}},            // 22 + 30 + 50 = 102: not yet left of the edge
@@ -51,18 +45,15 @@ TEST(LinkLine, CopiesMoveAPixelAStepAndFollowEachOtherRoundTheLoop)
         {{30, 20}, 152, {{1, 31}, {0, 102}}}, // after the last item comes item 0 again
         {{30}, 81, {{0, 21}, {0, 102}}},      // one item follows itself
     };
-    for (const Case& c : cases)
+    for (const auto& [widths, nSteps, copies] : cases)
     {
-        LinkLine line = Line(c.widths);
-        EXPECT_EQ(c.copies, Steps(line, c.nSteps)) << c.widths.size() << " items, " << c.nSteps << " steps";
+        LinkLine line = Line(widths);
+        EXPECT_EQ(copies, Steps(line, nSteps)) << widths.size() << " items, " << nSteps << " steps";
     }
     EXPECT_FALSE(LinkLine().Restart()) << "nothing to scroll";
-}
-
-TEST(LinkLine, ALineNarrowerThanTheGapNeverRunsEmpty)
-{
+    // A line narrower than the gap never runs empty: item 0 leaves after 40 steps, before the gap
+    // behind it could open.
     LinkLine line = Line({10, 10}, LinkArea{2, 2, 32, 22});
-    // Item 0 leaves after 40 steps, before the gap behind it could open.
     EXPECT_EQ((std::vector<LinkCopy>{{1, 32}}), Steps(line, 40));
     EXPECT_EQ((std::vector<LinkCopy>{{0, 32}}), Steps(line, 40));
 }
@@ -73,25 +64,15 @@ TEST(LinkLine, TheHoverBandIsTheCopyWithinTheTextAreaAndItsTextHigh)
     // runs from (20 - 14) / 2 = 3 to 16 measured from the control's top.
     LinkLine line = Line({30, 20});
     Steps(line, 129);
-    struct Case
-    {
-        int x;
-        int y;
-        std::optional<LinkCopy> hit;
+    const std::tuple<int, int, std::optional<LinkCopy>> cases[] = {
+        {2, 8, LinkCopy{0, -27}}, // the visible end of the copy that started off the area
+        {1, 8, std::nullopt},     // left of the text area
+        {3, 8, std::nullopt},     // its right end is outside
+        {54, 8, LinkCopy{1, 54}}, {74, 8, std::nullopt},     {40, 8, std::nullopt}, // in the gap
+        {60, 2, std::nullopt},    {60, 16, LinkCopy{1, 54}}, {60, 17, std::nullopt},
     };
-    const Case cases[] = {
-        {2, 8, LinkCopy{0, -27}},   // the visible end of the copy that started off the area
-        {1, 8, std::nullopt},       // left of the text area
-        {3, 8, std::nullopt},       // its right end is outside
-        {54, 8, LinkCopy{1, 54}},
-        {74, 8, std::nullopt},
-        {40, 8, std::nullopt},      // in the gap
-        {60, 2, std::nullopt},
-        {60, 16, LinkCopy{1, 54}},
-        {60, 17, std::nullopt},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(c.hit, line.HitTest(c.x, c.y)) << c.x << "," << c.y;
+    for (const auto& [x, y, hit] : cases)
+        EXPECT_EQ(hit, line.HitTest(x, y)) << x << "," << y;
 
     LinkLine edge = Line({30});
     Steps(edge, 10); // at 92, running 30 pixels past the right edge at 102
