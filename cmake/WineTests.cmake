@@ -68,7 +68,6 @@ tempiva_wine_test(wine_notice_tests
     tests/wine/support/WindowPicture.cpp)
 tempiva_wine_test(wine_timesync_tests
     tests/wine/timesync/SntpClientTest.cpp
-    tests/wine/timesync/NetSocketTest.cpp
     tests/wine/timesync/CTestNtpServer.cpp)
 
 # Our SNTP exchange against a real NTP server (chronyd, -x, on loopback), beside ntpdig's.

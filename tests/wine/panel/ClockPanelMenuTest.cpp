@@ -22,19 +22,13 @@ public:
     LRESULT OnInitMenuPopup(WPARAM wParam, LPARAM)
     {
         HMENU hMenu = reinterpret_cast<HMENU>(wParam);
-        for (int i = 0; i < ::GetMenuItemCount(hMenu); ++i)
+        for (UINT i = 0; i < static_cast<UINT>(::GetMenuItemCount(hMenu)); ++i)
         {
             char szText[64] = {};
-            MENUITEMINFOA mii{};
-            mii.cbSize = sizeof mii;
-            mii.fMask = MIIM_ID | MIIM_STATE | MIIM_FTYPE | MIIM_STRING;
-            mii.dwTypeData = szText;
-            mii.cch = sizeof szText;
-            ::GetMenuItemInfoA(hMenu, static_cast<UINT>(i), TRUE, &mii);
-            if (mii.fType & MFT_SEPARATOR)
-                m_items.push_back("-");
-            else
-                m_items.push_back(std::string(szText) + ((mii.fState & MFS_GRAYED) ? " (grey)" : ""));
+            ::GetMenuStringA(hMenu, i, szText, sizeof szText, MF_BYPOSITION);
+            const UINT nState = ::GetMenuState(hMenu, i, MF_BYPOSITION);
+            const std::string strGrey = (nState & MF_GRAYED) ? " (grey)" : "";
+            m_items.push_back((nState & MF_SEPARATOR) ? "-" : szText + strGrey);
         }
         SetTimer(1, 50);
         return 0;
