@@ -253,10 +253,11 @@ TEST_F(SetTimeFromServer, TheReportStandsOnThePanel)
     const std::vector<CTaskNoticeWnd*> notices = ThreadWindowsOf<CTaskNoticeWnd>();
     ASSERT_EQ(1u, notices.size());
     const HWND hNotice = notices[0]->m_hWnd;
-    PumpMessages(2500); // the text scrolls in and comes to rest
+    const HWND hPanel = m_dlg.Panel()->m_hWnd;
+    PumpMessages(2500, [&] { return ::IsWindowVisible(hPanel) && ::IsWindowVisible(hNotice); });
     RECT rcPanel{};
     RECT rcNotice{};
-    ::GetWindowRect(m_dlg.Panel()->m_hWnd, &rcPanel);
+    ::GetWindowRect(hPanel, &rcPanel);
     ::GetWindowRect(hNotice, &rcNotice);
     EXPECT_EQ(rcPanel.top, rcNotice.bottom);
     RECT rcAll = rcPanel;
