@@ -140,32 +140,28 @@ protected:
 
 TEST_F(MainDlg, StartUpTasksTakeTheirRoads)
 {
-    WriteTimeTable(AnyTimeTask("reserved 0") + AnyTimeTask("reserved 1"), AnyTimeTask("third") + Task("timed"));
+    // A third reserved line is an ordinary task, and moves to the time table on save.
+    const std::string strReserve = AnyTimeTask("reserved 0") + AnyTimeTask("reserved 1");
+    WriteTimeTable(strReserve + Task("r2"), AnyTimeTask("third") + Task("timed"));
     ASSERT_TRUE(m_dlg.Create(IDD_MAIN));
     EXPECT_EQ((std::vector<std::string>{"reserved 0", "third"}), m_dlg.m_shown);
     EXPECT_EQ(1, m_dlg.m_nTimeSettings) << "reserved task 1 sets the clock instead of showing";
-    ASSERT_EQ(4u, m_dlg.m_tasks.size());
+    ASSERT_EQ(5u, m_dlg.m_tasks.size());
     EXPECT_EQ(1, m_dlg.m_tasks[0]->m_bProtected);
     EXPECT_EQ(1, m_dlg.m_tasks[1]->m_bProtected);
     EXPECT_EQ(0, m_dlg.m_tasks[2]->m_bProtected);
+    EXPECT_EQ(0, m_dlg.m_tasks[3]->m_bProtected);
     EXPECT_FALSE(m_dlg.GetStyle() & WS_VISIBLE);
     EXPECT_TRUE(m_box.m_texts.empty());
+    m_dlg.SaveTimeTable();
+    EXPECT_EQ("[TIMETABLE_RESERVE]\r\n" + strReserve + "[TIMETABLE]\r\n" + Task("r2") + AnyTimeTask("third") +
+                  Task("timed"),
+              m_folder.Read("TimeTable.ini").value());
 
     m_dlg.SendMessage(WM_COMMAND, IDOK);
     EXPECT_TRUE(m_dlg.IsWindow()) << "Enter never closes the resident dialog";
     m_dlg.SendMessage(WM_COMMAND, ID_APP_EXIT);
     EXPECT_FALSE(m_dlg.IsWindow());
-}
-
-TEST_F(MainDlg, AThirdReservedLineMovesToTheTimeTableOnSave)
-{
-    WriteTimeTable(Task("r0") + Task("r1") + Task("r2"), Task("t"));
-    ASSERT_TRUE(m_dlg.Create(IDD_MAIN));
-    ASSERT_EQ(4u, m_dlg.m_tasks.size());
-    EXPECT_EQ(0, m_dlg.m_tasks[2]->m_bProtected);
-    m_dlg.SaveTimeTable();
-    EXPECT_EQ("[TIMETABLE_RESERVE]\r\n" + Task("r0") + Task("r1") + "[TIMETABLE]\r\n" + Task("r2") + Task("t"),
-              m_folder.Read("TimeTable.ini").value());
 }
 
 TEST_F(MainDlg, ABadHolidayFileEndsTheStart)
