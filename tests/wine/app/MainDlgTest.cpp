@@ -164,8 +164,21 @@ TEST_F(MainDlg, StartUpTasksTakeTheirRoads)
     EXPECT_FALSE(m_dlg.IsWindow());
 }
 
-TEST_F(MainDlg, ABadHolidayFileEndsTheStart)
+TEST_F(MainDlg, TooFewReservedTasksOrABadHolidayFileEndTheStart)
 {
+    for (const std::string& strReserve : {std::string(), Task("only one")})
+    {
+        m_box.m_texts.clear();
+        CTestMainDlg dlg(m_folder.Path());
+        WriteTimeTable(strReserve);
+        EXPECT_FALSE(dlg.Create(IDD_MAIN));
+        EXPECT_FALSE(dlg.IsWindow());
+        EXPECT_EQ(std::vector<std::string>{"ERROR: Time Table Format error\nファイル：" +
+                                           m_folder.PathOf("TimeTable.ini") +
+                                           "\nセクション：[TIMETABLE_RESERVE]\n理由：予約タスクが2つ必要です"},
+                  m_box.m_texts);
+    }
+    m_box.m_texts.clear();
     WriteTimeTable(Task("r0") + Task("r1"));
     m_folder.Write("Holiday.ini", "[HOLIDAY]\r\n   *  1  1\r\n");
     EXPECT_FALSE(m_dlg.Create(IDD_MAIN));
@@ -205,6 +218,20 @@ TEST_F(MainDlg, ExitDuringTheModalConfigDialogCancelsItAndFreesItAfterItsLoop)
     EXPECT_FALSE(m_dlg.m_bConfigAlive);
     EXPECT_FALSE(m_dlg.IsWindow());
     EXPECT_TRUE(m_box.m_texts.empty()) << "no hot key re-registration after EXIT";
+}
+
+TEST_F(MainDlg, AHotKeyTakenElsewhereShowsBothMessagesInOrder)
+{
+    WriteTimeTable(Task("r0") + Task("r1"));
+    CDialog other(IDD_MAIN);
+    ASSERT_TRUE(other.Create(IDD_MAIN));
+    ASSERT_TRUE(::RegisterHotKey(other.m_hWnd, 1, 0, kTestVirtualKey));
+    EXPECT_FALSE(m_dlg.Create(IDD_MAIN));
+    ASSERT_LE(2u, m_box.m_texts.size());
+    EXPECT_EQ("ホットキーの設定に失敗しました。\n既に別のアプリケーションで使用している可能性があります\n", m_box.m_texts[0]);
+    EXPECT_EQ("ホットキーの設定をして下さい。", m_box.m_texts[1]);
+    EXPECT_EQ(0, TheSettings().HOTKEY);
+    ::UnregisterHotKey(other.m_hWnd, 1);
 }
 
 TEST_F(MainDlg, AKeyTakenWhileConfigRunsEndsTheProgramButTheFileKeepsTheUsersKey)

@@ -102,6 +102,18 @@ TEST_F(Saving, AReadErrorPartWayWritesNothing)
     EXPECT_EQ(strOld, Read("Tempiva.ini"));
 }
 
+TEST_F(Saving, AnUnwritableSettingsFileIsReportedOnceWithItsPath)
+{
+    // A folder where the file should be: the profile functions read nothing (a first run),
+    // and the save cannot replace it.
+    ASSERT_TRUE(::CreateDirectoryA(m_folder.PathOf("Tempiva.ini").c_str(), nullptr));
+    LoadSettingsFrom(m_folder.PathOf("Tempiva.ini"));
+    ASSERT_EQ(2u, m_box.m_texts.size()) << "the first-run greeting, then the failure";
+    EXPECT_EQ(0u, m_box.m_texts[1].find(m_folder.PathOf("Tempiva.ini") + " を保存できませんでした。\n"))
+        << m_box.m_texts[1];
+    ::RemoveDirectoryA(m_folder.PathOf("Tempiva.ini").c_str());
+}
+
 // OK in the real time table and configuration dialogs, then a save whose move fails.
 TEST_F(Saving, AFailedSaveAfterADialogsOkIsReportedOnceWithItsPath)
 {

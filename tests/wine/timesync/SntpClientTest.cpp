@@ -105,6 +105,20 @@ TEST_F(SntpClient, MeasuresTheServersOffsetWithinFiveMilliseconds)
     }
 }
 
+TEST_F(SntpClient, SilenceGivesUpAfterFiveSecondsWithTimedOut)
+{
+    CTestNtpServer server({0.0, 0, true, 48, nullptr, {}});
+    SntpResult result;
+    DWORD nError = 0;
+    const ULONGLONG nStartMs = ::GetTickCount64();
+    EXPECT_FALSE(Ask("127.0.0.1", server.Port(), result, nError));
+    const double dSeconds = SecondsSince(nStartMs);
+    EXPECT_EQ(static_cast<DWORD>(WSAETIMEDOUT), nError);
+    EXPECT_GE(dSeconds, 4.95);
+    EXPECT_LT(dSeconds, 6.0);
+    EXPECT_EQ(1u, server.Requests().size()) << "no second try";
+}
+
 TEST_F(SntpClient, RefusesRepliesThatCannotBeTrusted)
 {
     // Which replies the checks refuse is proven on the packets themselves; here, that a refused
