@@ -1,24 +1,15 @@
 #include "config/ConfigRules.h"
 
-#include <gtest/gtest.h>
+#include "tests/host/HostData.h"
 
 TEST(ColourSchemeChoice, DefaultWinsOverUserAndAnUnmatchedSetBecomesUser)
 {
     ColourSchemeTable schemes = ColourSchemes();
-    // Back, on and off colours, then the row chosen, in turn on the same table.
-    const std::array<std::uint32_t, 4> cases[] = {
-        {0x8BB7B3, 0x000000, 0x6CA49E, 1}, // the defaults
-        {0x000000, 0xFFB53F, 0x492200, 2}, // "Blue"
-        {0xC0C0C0, 0x000000, 0xA2A2A2, 8}, // "XP-SILVER"
-        {0x010203, 0x040506, 0x070809, 0}, // no row: "USER" takes them
-        {0x010203, 0x040506, 0x070809, 0}, // now "USER" matches them
-        {0x8BB7B3, 0x000000, 0x6CA49E, 1},
-        {0x8BB7B3, 0x000000, 0x6CA49F, 0}, // one colour off by one is no match
-    };
-    for (const auto& [crBack, crOn, crOff, nExpected] : cases)
+    for (const DataRow& r : DataRows("colour-schemes.txt"))
     {
-        EXPECT_EQ(nExpected, SelectScheme(schemes, crBack, crOn, crOff)) << std::hex << crBack;
-        EXPECT_EQ(crOff, schemes[nExpected].crOff);
+        const auto crOff = Num<std::uint32_t>(r[2]);
+        EXPECT_EQ(Num(r[3]), SelectScheme(schemes, Num<std::uint32_t>(r[0]), Num<std::uint32_t>(r[1]), crOff)) << r[0];
+        EXPECT_EQ(crOff, schemes[Num(r[3])].crOff);
     }
     EXPECT_STREQ("USER", schemes[0].pszName);
     EXPECT_EQ(0x6CA49Eu, schemes[1].crOff) << "only row 0 is ever overwritten";

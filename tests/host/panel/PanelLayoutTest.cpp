@@ -1,7 +1,7 @@
 #include "panel/LcdDigits.h"
 #include "panel/PanelLayout.h"
 
-#include <gtest/gtest.h>
+#include "tests/host/HostData.h"
 
 #include <algorithm>
 #include <tuple>
@@ -16,27 +16,13 @@ const PanelRect kUnplaced{-3, -22, 154, 75};
 
 TEST(PanelPlace, SitsFlushInEachCornerOfTheWorkAreaLeftByAnAutoHideBar)
 {
-    const PanelRect second{1280, 40, 2560, 1024}; // a second monitor, or a bar on the left
-    const std::tuple<PanelRect, int, PanelRect> rows[] = {
-        {kWork, 0, {0, 0, 157, 97}},           {kWork, 1, {1123, 0, 1280, 97}},
-        {kWork, 2, {0, 897, 157, 994}},        {kWork, 3, {1123, 897, 1280, 994}},
-        {second, 0, {1280, 40, 1437, 137}},    {second, 3, {2403, 927, 2560, 1024}},
-        {{0, 0, 100, 50}, 3, {0, 0, 100, 50}}, {{0, 0, 100, 50}, 1, {0, 0, 100, 50}}, // smaller than a panel
-        {kWork, 4, kUnplaced},                 {kWork, -1, kUnplaced},
-    };
-    for (const auto& [work, nCorner, rc] : rows)
-        EXPECT_EQ(rc, PlaceInCorner(work, 157, 97, nCorner, kUnplaced)) << nCorner << " " << work.left;
-    // An auto-hide bar cuts the work area on its own edge only.
-    const PanelRect work{0, 0, 1280, 1024};
-    const std::tuple<PanelRect, BarEdge, PanelRect> bars[] = {
-        {{0, 1022, 1280, 1064}, BarEdge::Bottom, {0, 0, 1280, 1022}},
-        {{0, -40, 1280, 2}, BarEdge::Top, {0, 2, 1280, 1024}},
-        {{-60, 0, 2, 1024}, BarEdge::Left, {2, 0, 1280, 1024}},
-        {{1278, 0, 1340, 1024}, BarEdge::Right, {0, 0, 1278, 1024}},
-        {{0, 1030, 1280, 1070}, BarEdge::Bottom, work}, // outside the work area
-    };
-    for (const auto& [bar, edge, rc] : bars)
-        EXPECT_EQ(rc, CutByAutoHideBar(work, bar, edge)) << static_cast<int>(edge);
+    for (const DataRow& r : DataRows("panel-corners.txt"))
+    {
+        const bool bBar = r[0] == "bar";
+        EXPECT_EQ(RectAt<PanelRect>(r, bBar ? 6 : 5),
+                  bBar ? CutByAutoHideBar({0, 0, 1280, 1024}, RectAt<PanelRect>(r, 1), static_cast<BarEdge>(Num(r[5])))
+                       : PlaceInCorner(RectAt<PanelRect>(r, 0), 157, 97, Num(r[4]), kUnplaced)) << r[4] << " " << r[5];
+    }
 }
 
 TEST(PanelNumbers, LcdDigitsInTwentyFourHoursAndFourYearDigitsAndTheShowPeriodAsTheTimerTakesIt)
