@@ -5,12 +5,38 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <iterator>
-#include <sstream>
+#include <algorithm>
 #include <string>
 #include <vector>
 
 using DataRow = std::vector<std::string>;
+
+// The words of a line; a word in double quotes may hold spaces and C escapes (\r \n \t \\ \" \xHH).
+inline DataRow DataWords(const std::string& line)
+{
+    DataRow words;
+    for (std::size_t i = line.find_first_not_of(' '); i != std::string::npos; i = line.find_first_not_of(' ', i))
+    {
+        if (line[i] != '"')
+        {
+            const std::size_t nEnd = std::min(line.find(' ', i), line.size());
+            words.push_back(line.substr(i, nEnd - i));
+            i = nEnd;
+            continue;
+        }
+        std::string word;
+        for (++i; i < line.size() && line[i] != '"'; ++i)
+        {
+            const char c = line[i] == '\\' ? line[++i] : '\0';
+            word += c == 'x' ? static_cast<char>(std::stoi(line.substr(i + 1, 2), nullptr, 16)) : c == 'r' ? '\r'
+                    : c == 'n' ? '\n' : c == 't' ? '\t' : c ? c : line[i];
+            i += c == 'x' ? 2 : 0;
+        }
+        words.push_back(word);
+        ++i;
+    }
+    return words;
+}
 
 inline std::vector<DataRow> DataRows(const std::string& name)
 {
@@ -18,8 +44,8 @@ inline std::vector<DataRow> DataRows(const std::string& name)
     std::ifstream file(here.substr(0, here.rfind('/')) + "/../data/host/" + name);
     std::vector<DataRow> rows;
     for (std::string line; std::getline(file, line);)
-        if (std::istringstream words(line); !line.empty() && line[0] != '#')
-            rows.emplace_back(std::istream_iterator<std::string>(words), std::istream_iterator<std::string>());
+        if (!line.empty() && line[0] != '#')
+            rows.push_back(DataWords(line));
     EXPECT_FALSE(rows.empty()) << name;
     return rows;
 }

@@ -1,5 +1,4 @@
 #include "framework/ColourText.h"
-#include "framework/NumberText.h"
 
 #include <gtest/gtest.h>
 
@@ -18,13 +17,4 @@ TEST(ColourText, ReadsRedFirstInAnyCaseAndSpillsOutOfRangeCharactersAsTheFileFor
     EXPECT_EQ("B3B78B", FormatColourText(0x8BB7B3u));
     EXPECT_EQ("0000FF", FormatColourText(0xFF0000u));
     EXPECT_EQ("FE0102", FormatColourText(0x0201FEu));
-}
-
-TEST(NumberText, TwoDigitsPadsButNeverCuts)
-{
-    EXPECT_EQ("05", FormatTwoDigits(5));
-    EXPECT_EQ("00", FormatTwoDigits(0));
-    EXPECT_EQ("2004", FormatTwoDigits(2004));
-    EXPECT_EQ("-1", FormatTwoDigits(-1));
-    EXPECT_EQ("-2147483648", FormatDecimal(-2147483647 - 1));
 }
