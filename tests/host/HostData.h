@@ -2,6 +2,8 @@
 // '#' lines are notes. Numbers may be decimal or 0x hex.
 #pragma once
 
+#include "timetable/TimeTask.h"
+
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -61,4 +63,11 @@ template <typename Rect>
 Rect RectAt(const DataRow& row, std::size_t i)
 {
     return {Num(row[i]), Num(row[i + 1]), Num(row[i + 2]), Num(row[i + 3])};
+}
+
+// A task from fourteen words of a row, from word i on, in the order of its fields.
+inline TimeTask TaskAt(const DataRow& r, std::size_t i)
+{
+    return {Num(r[i]),     Num(r[i + 1]), Num(r[i + 2]), Num(r[i + 3]), Num(r[i + 4]), Num(r[i + 5]), Num(r[i + 6]),
+            Num(r[i + 7]), Num(r[i + 8]), Num(r[i + 9]), Num(r[i + 10]), r[i + 11],   r[i + 12],     r[i + 13]};
 }

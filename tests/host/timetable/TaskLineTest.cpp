@@ -11,13 +11,6 @@ TimeTask Strings(const std::string& text, const std::string& sound = "", const s
 {
     return {0, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, text, sound, extra};
 }
-
-TimeTask TaskAt(const DataRow& r, std::size_t i)
-{
-    return {Num(r[i]),     Num(r[i + 1]), Num(r[i + 2]), Num(r[i + 3]), Num(r[i + 4]), Num(r[i + 5]), Num(r[i + 6]),
-            Num(r[i + 7]), Num(r[i + 8]), Num(r[i + 9]), Num(r[i + 10]), r[i + 11],   r[i + 12],     r[i + 13]};
-}
-
 } // namespace
 
 TEST(TaskLine, WritesReadsAndRefusesLinesAsTheOldFormatDid)
