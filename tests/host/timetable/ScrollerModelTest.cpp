@@ -1,6 +1,6 @@
 #include "timetable/ScrollerModel.h"
 
-#include <gtest/gtest.h>
+#include "tests/host/HostData.h"
 
 namespace {
 
@@ -53,18 +53,9 @@ TEST(ScrollerModel, RisesUntilTheLastLineHasLeftRestingWhereAPageEndsAndReenters
 
 TEST(NoticePages, EmptyPiecesAreDroppedAndThePagesComeRoundAgain)
 {
-    // "\x83\x7c" is a katakana po; its trail byte is the code of "|" and breaks no page.
-    const std::pair<const char*, std::vector<std::string>> cases[] = {
-        {"A|B|C", {"A", "B", "C"}},
-        {"|A||", {"A"}},
-        {" |B\nC|", {" ", "B\nC"}},
-        {"", {}},
-        {"||", {}},
-        {"\x83\x7c\x83\x43\x83\x93\x83\x67|B", {"\x83\x7c\x83\x43\x83\x93\x83\x67", "B"}},
-        {"A|\x83\x7c", {"A", "\x83\x7c"}},
-    };
-    for (const auto& [text, pages] : cases)
-        EXPECT_EQ(pages, SplitPages(text)) << text;
+    for (const DataRow& r : DataRows("shift-jis.txt"))
+        if (r[0] == "pages")
+            EXPECT_EQ(DataRow(r.begin() + 2, r.end()), SplitPages(r[1])) << r[1];
     std::size_t nNext = 1; // page 0 is shown first
     std::vector<std::size_t> turned;
     for (int i = 0; i < 3; ++i)
