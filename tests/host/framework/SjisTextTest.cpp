@@ -4,9 +4,8 @@
 
 TEST(SjisText, CutKeepsWholeDoubleByteCharacters)
 {
-    for (const DataRow& r : DataRows("shift-jis.txt"))
-        if (r[0] == "cut")
-            EXPECT_EQ(r[3], CutAtCharBoundary(r[1], Num<std::size_t>(r[2]))) << r[1] << " " << r[2];
+    for (const DataRow& r : DataRows("shift-jis-cuts.txt"))
+        EXPECT_EQ(r[2], CutAtCharBoundary(r[0], Num<std::size_t>(r[1]))) << r[0] << " " << r[1];
     for (const auto& [nByte, bLead] :
          {std::pair{0x80, false}, {0x81, true}, {0xA1, false}, {0xFC, true}, {0xFD, false}})
         EXPECT_EQ(bLead, IsSjisLeadByte(static_cast<unsigned char>(nByte))) << nByte;
