@@ -17,7 +17,7 @@ using DataRow = std::vector<std::string>;
 inline DataRow DataWords(const std::string& line)
 {
     DataRow words;
-    for (std::size_t i = line.find_first_not_of(' '); i != std::string::npos; i = line.find_first_not_of(' ', i))
+    for (auto i = line.find_first_not_of(' '); i != std::string::npos; i = line.find_first_not_of(' ', i))
     {
         if (line[i] != '"')
         {
@@ -30,8 +30,8 @@ inline DataRow DataWords(const std::string& line)
         for (++i; i < line.size() && line[i] != '"'; ++i)
         {
             const char c = line[i] == '\\' ? line[++i] : '\0';
-            word += c == 'x' ? static_cast<char>(std::stoi(line.substr(i + 1, 2), nullptr, 16)) : c == 'r' ? '\r'
-                    : c == 'n' ? '\n' : c == 't' ? '\t' : c ? c : line[i];
+            word += c == 'x' ? static_cast<char>(std::stoi(line.substr(i + 1, 2), nullptr, 16))
+                    : c == 'r' ? '\r' : c == 'n' ? '\n' : c == 't' ? '\t' : c ? c : line[i];
             i += c == 'x' ? 2 : 0;
         }
         words.push_back(word);
@@ -68,6 +68,7 @@ Rect RectAt(const DataRow& row, std::size_t i)
 // A task from fourteen words of a row, from word i on, in the order of its fields.
 inline TimeTask TaskAt(const DataRow& r, std::size_t i)
 {
-    return {Num(r[i]),     Num(r[i + 1]), Num(r[i + 2]), Num(r[i + 3]), Num(r[i + 4]), Num(r[i + 5]), Num(r[i + 6]),
-            Num(r[i + 7]), Num(r[i + 8]), Num(r[i + 9]), Num(r[i + 10]), r[i + 11],   r[i + 12],     r[i + 13]};
+    const auto w = r.begin() + static_cast<std::ptrdiff_t>(i);
+    const auto n = [w](int k) { return Num(w[k]); };
+    return {n(0), n(1), n(2), n(3), n(4), n(5), n(6), n(7), n(8), n(9), n(10), w[11], w[12], w[13]};
 }

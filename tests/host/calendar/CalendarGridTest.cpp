@@ -35,7 +35,7 @@ TEST(CalendarGrid, TheMonthSitsInItsWeeksFromTheWeekStartWithItsNeighboursAround
     for (const DataRow& r : DataRows("calendar-grid.txt"))
     {
         const CalendarDate date = BuildCalendarGrid(Num(r[0]), Num(r[1]), 1)[Num(r[2])];
-        EXPECT_EQ((CalendarDate{Num(r[3]), Num(r[4]), Num(r[5])}), date) << r[0] << " " << r[1] << " " << r[2];
+        EXPECT_EQ((CalendarDate{Num(r[3]), Num(r[4]), Num(r[5])}), date) << r[1] << "-" << r[0];
         EXPECT_EQ(r[6] == "1", date.IsValid()) << r[3] << " " << r[4];
     }
     EXPECT_EQ((CalendarDate{2026, 1, 26}), GridStart(2, 2026, 2)) << "the Monday before Sunday the 1st";

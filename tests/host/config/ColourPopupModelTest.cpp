@@ -12,7 +12,8 @@ int Cell(const std::string& w)
     return w == "D" ? kDefaultCell : w == "C" ? kCustomCell : w == "N" ? kNoCell : Num(w);
 }
 
-const std::map<std::string, PopupBoxes> kBoxes = {{"both", {true, true}}, {"none", {false, false}}, {"custom", {false, true}}};
+const std::map<std::string, PopupBoxes> kBoxes = {
+    {"both", {true, true}}, {"none", {false, false}}, {"custom", {false, true}}};
 
 } // namespace
 
@@ -24,15 +25,16 @@ TEST(ColourPopupModel, LayoutCellsPointerOpeningColourAndPlaceOnTheMonitor)
     for (const DataRow& r : DataRows("colour-popup.txt"))
     {
         SCOPED_TRACE(r[0] + " " + r[1] + " " + r[2] + " " + r[3]);
+        const auto rect = [&r](std::size_t i) { return RectAt<PopupRect>(r, i); };
         const PopupBoxes boxes = kBoxes.count(r[1]) ? kBoxes.at(r[1]) : kBoxes.at("both");
         const PopupLayout layout = LayoutPopup(100, 200, 2, r[0] == "layout" ? Num(r[2]) : 60, 13, boxes);
         if (r[0] == "layout")
-            EXPECT_EQ((std::array{RectAt<PopupRect>(r, 3), RectAt<PopupRect>(r, 7), RectAt<PopupRect>(r, 11)}),
+            EXPECT_EQ((std::array{rect(3), rect(7), rect(11)}),
                       (std::array{layout.rcWindow, layout.rcDefault, layout.rcCustom}));
         else if (r[0] == "cell")
-            EXPECT_EQ(RectAt<PopupRect>(r, 3), CellRect(layout, Cell(r[2])));
+            EXPECT_EQ(rect(3), CellRect(layout, Cell(r[2])));
         else if (r[0] == "fit")
-            EXPECT_EQ(RectAt<PopupRect>(r, 9), FitPopupToArea(RectAt<PopupRect>(r, 1), RectAt<PopupRect>(r, 5), 20));
+            EXPECT_EQ(rect(9), FitPopupToArea(rect(1), rect(5), 20));
         else if (r[0] == "index")
         {
             const int nIndex = CellIndex(boxes, Cell(r[2]), Cell(r[3]));
@@ -55,5 +57,5 @@ TEST(ColourPopupKeys, FollowTheArrowKeyTable)
     const std::map<std::string, PopupKey> keys = {
         {"Down", PopupKey::Down}, {"Up", PopupKey::Up}, {"Right", PopupKey::Right}, {"Left", PopupKey::Left}};
     for (const DataRow& r : DataRows("popup-keys.txt"))
-        EXPECT_EQ(Cell(r[3]), CellAfterKey(kBoxes.at(r[0]), Cell(r[1]), keys.at(r[2]))) << r[0] << r[1] << r[2];
+        EXPECT_EQ(Cell(r[3]), CellAfterKey(kBoxes.at(r[0]), Cell(r[1]), keys.at(r[2]))) << r[0] << r[1];
 }

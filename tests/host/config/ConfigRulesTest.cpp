@@ -7,9 +7,9 @@ TEST(ColourSchemeChoice, DefaultWinsOverUserAndAnUnmatchedSetBecomesUser)
     ColourSchemeTable schemes = ColourSchemes();
     for (const DataRow& r : DataRows("colour-schemes.txt"))
     {
-        const auto crOff = Num<std::uint32_t>(r[2]);
-        EXPECT_EQ(Num(r[3]), SelectScheme(schemes, Num<std::uint32_t>(r[0]), Num<std::uint32_t>(r[1]), crOff)) << r[0];
-        EXPECT_EQ(crOff, schemes[Num(r[3])].crOff);
+        const auto cr = [&r](std::size_t i) { return Num<std::uint32_t>(r[i]); };
+        EXPECT_EQ(Num(r[3]), SelectScheme(schemes, cr(0), cr(1), cr(2))) << r[0];
+        EXPECT_EQ(cr(2), schemes[Num(r[3])].crOff);
     }
     EXPECT_STREQ("USER", schemes[0].pszName);
     EXPECT_EQ(0x6CA49Eu, schemes[1].crOff) << "only row 0 is ever overwritten";

@@ -46,9 +46,10 @@ TEST(PanelPlace, SitsFlushInEachCornerOfTheWorkAreaLeftByAnAutoHideBar)
     for (const DataRow& r : DataRows("panel-corners.txt"))
     {
         const bool bBar = r[0] == "bar";
-        EXPECT_EQ(RectAt<PanelRect>(r, bBar ? 6 : 5),
-                  bBar ? CutByAutoHideBar({0, 0, 1280, 1024}, RectAt<PanelRect>(r, 1), static_cast<BarEdge>(Num(r[5])))
-                       : PlaceInCorner(RectAt<PanelRect>(r, 0), 157, 97, Num(r[4]), kUnplaced)) << r[4] << " " << r[5];
+        const auto rect = [&r](std::size_t i) { return RectAt<PanelRect>(r, i); };
+        const PanelRect rc = bBar ? CutByAutoHideBar({0, 0, 1280, 1024}, rect(1), Num<BarEdge>(r[5]))
+                                  : PlaceInCorner(rect(0), 157, 97, Num(r[4]), kUnplaced);
+        EXPECT_EQ(rect(bBar ? 6 : 5), rc) << r[4] << " " << r[5];
     }
 }
 

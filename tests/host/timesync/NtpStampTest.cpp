@@ -14,13 +14,18 @@ UtcTime Utc(int nYear, int nMonth, int nDay, int nHour, int nMinute, int nSecond
     return {w(nYear), w(nMonth), w(nWeekday), w(nDay), w(nHour), w(nMinute), w(nSecond), w(nMs)};
 }
 
+CNtpStamp StampAt(const DataRow& r, std::size_t i)
+{
+    return CNtpStamp(Num<std::uint32_t>(r[i]), Num<std::uint32_t>(r[i + 1]));
+}
+
 } // namespace
 
 TEST(NtpStamp, ReadsAndWritesTheWorkedTimesAcrossTheErasAndTheWireInNetworkOrder)
 {
     for (const DataRow& r : DataRows("ntp-stamps.txt"))
     {
-        const CNtpStamp stamp(Num<std::uint32_t>(r[1]), Num<std::uint32_t>(r[2]));
+        const CNtpStamp stamp = StampAt(r, 1);
         const UtcTime st =
             Utc(Num(r[3]), Num(r[4]), Num(r[5]), Num(r[6]), Num(r[7]), Num(r[8]), Num(r[9]), Num(r[10]));
         EXPECT_EQ(stamp, r[0] == "read" ? stamp : CNtpStamp::FromSystemTime(st)) << r[3] << "-" << r[4];
@@ -68,11 +73,10 @@ TEST(NtpStamp, DifferencesAndSumsReadEachStampInItsEra)
 {
     for (const DataRow& r : DataRows("ntp-sums.txt"))
     {
-        const CNtpStamp a(Num<std::uint32_t>(r[1]), Num<std::uint32_t>(r[2]));
-        const auto stampAt = [&r](std::size_t i) { return CNtpStamp(Num<std::uint32_t>(r[i]), Num<std::uint32_t>(r[i + 1])); };
+        const CNtpStamp a = StampAt(r, 1);
         if (r[0] == "diff")
-            EXPECT_DOUBLE_EQ(std::stod(r[5]), a.DiffSeconds(stampAt(3))) << r[1] << " - " << r[3];
+            EXPECT_DOUBLE_EQ(std::stod(r[5]), a.DiffSeconds(StampAt(r, 3))) << r[1] << " - " << r[3];
         else
-            EXPECT_EQ(stampAt(4), a.AddSeconds(std::stod(r[3]))) << r[1] << " + " << r[3];
+            EXPECT_EQ(StampAt(r, 4), a.AddSeconds(std::stod(r[3]))) << r[1] << " + " << r[3];
     }
 }

@@ -21,21 +21,23 @@ TEST(TaskLine, WritesReadsAndRefusesLinesAsTheOldFormatDid)
     for (const DataRow& r : DataRows("task-lines.txt"))
     {
         SCOPED_TRACE(r[0] + ": " + r[1]);
+        const auto n = [&r](std::size_t i) { return Num(r[i]); };
         LineFault fault = LineFault::None;
         const std::optional<TimeTask> read = ParseTaskLine(r[1], &fault);
         if (r[0] == "read")
             EXPECT_EQ(TaskAt(r, 2), read);
         else if (r[0] == "both")
-            EXPECT_EQ(std::pair(r[1], std::optional(TaskAt(r, 2))), std::pair(FormatTaskLine(TaskAt(r, 2)), read));
+            EXPECT_EQ(std::pair(r[1], std::optional(TaskAt(r, 2))),
+                      std::pair(FormatTaskLine(TaskAt(r, 2)), read));
         else if (r[0] == "bad")
             EXPECT_EQ(std::pair(false, faults.at(r[2])), std::pair(read.has_value(), fault));
         else if (r[0] == "text")
             EXPECT_EQ((std::array{r[2], r[3]}), (std::array{read.value().m_strText, read->m_strSound}));
         else if (r[0] == "trip")
-            EXPECT_EQ(Strings(r[1], "C:\\a b\\c.wav"), ParseTaskLine(FormatTaskLine(Strings(r[1], "C:\\a b\\c.wav"))));
+            EXPECT_EQ(Strings(r[1], "C:\\a b\\c.wav"),
+                      ParseTaskLine(FormatTaskLine(Strings(r[1], "C:\\a b\\c.wav"))));
         else
-            EXPECT_EQ(r.size() > 2 ? std::optional(HolidayEntry{Num(r[2]), Num(r[3]), Num(r[4]), Num(r[5]), r[6]})
-                                   : std::nullopt,
+            EXPECT_EQ(r.size() > 2 ? std::optional(HolidayEntry{n(2), n(3), n(4), n(5), r[6]}) : std::nullopt,
                       ParseHolidayLine(r[1]));
     }
     // The writer leaves out an empty sound, so a lone extra string reads back as the sound.

@@ -63,7 +63,7 @@ TickDecision ReferenceTick(const LocalTimeFields& now, const TaskList& tasks, in
         if (tDue < 0 || tDue > 32535244799 || !inYears(due))
             continue;
         const std::time_t nLead = t.m_nLeadSeconds > 0 ? t.m_nLeadSeconds : 0;
-        bNearClockChange = bNearClockChange || Tm(tDue - 2 * 86400 - nLead).tm_gmtoff != Tm(tDue + 2 * 86400).tm_gmtoff;
+        bNearClockChange |= Tm(tDue - 2 * 86400 - nLead).tm_gmtoff != Tm(tDue + 2 * 86400).tm_gmtoff;
         std::tm notice = due;
         const std::time_t tNotice = tDue - nLead;
         if (tNotice < 0 || !::localtime_r(&tNotice, &notice) || !inYears(notice))

@@ -14,7 +14,9 @@ TEST(FileEditText, NamesFoldersShortcutsAndWhereTheBrowseButtonOpens)
         std::string strKey = strPath;
         if (strKey.size() > 2 && strKey.back() == '\\' && strKey != kanji)
             strKey.pop_back();
-        return folders.count(strKey) ? PathKind::Folder : files.count(strKey) ? PathKind::File : PathKind::Missing;
+        return folders.count(strKey) ? PathKind::Folder
+               : files.count(strKey) ? PathKind::File
+                                     : PathKind::Missing;
     };
     for (const DataRow& r : DataRows("file-edit.txt"))
     {

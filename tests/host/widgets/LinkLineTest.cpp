@@ -51,8 +51,8 @@ TEST(LinkLine, CopiesMoveAPixelAStepFollowEachOtherRoundTheLoopAndAreHitWithinTh
             EXPECT_EQ(copies, Steps(line, Num(r[1]))) << r[1] << " steps";
         }
         else
-            EXPECT_EQ(copies.empty() ? std::nullopt : std::optional(copies[0]), hover.HitTest(Num(r[1]), Num(r[2])))
-                << r[1] << "," << r[2];
+            EXPECT_EQ(hover.HitTest(Num(r[1]), Num(r[2])),
+                      copies.empty() ? std::nullopt : std::optional(copies[0])) << r[1] << "," << r[2];
     }
     EXPECT_FALSE(LinkLine().Restart()) << "nothing to scroll";
     // A line narrower than the gap never runs empty: item 0 leaves after 40 steps, before the gap
