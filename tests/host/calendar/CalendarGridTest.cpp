@@ -52,25 +52,18 @@ TEST(CalendarGrid, TheMonthSitsInItsWeeksFromTheWeekStartWithItsNeighboursAround
 
 TEST(CalendarPaging, StepsAcrossYearEndsAndStopsAtTheRangeEnds)
 {
-    // Start, step forward or back, whether it moved, where it is.
-    const std::tuple<CalendarMonth, bool, bool, CalendarMonth> steps[] = {
-        {{1, 2026}, false, true, {12, 2025}}, {{12, 2025}, true, true, {1, 2026}},
-        {{2, 100}, false, true, {1, 100}},    {{1, 100}, false, false, {1, 100}},
-        {{11, 9999}, true, true, {12, 9999}}, {{12, 9999}, true, false, {12, 9999}},
-    };
-    for (auto [month, bForward, bMoved, expected] : steps)
+    CalendarMonth shown{5, 2026};
+    for (const DataRow& r : DataRows("calendar-paging.txt"))
     {
-        EXPECT_EQ(bMoved, bForward ? StepMonthForward(month) : StepMonthBack(month)) << expected.m_nYear;
-        EXPECT_EQ(expected, month);
-    }
-    // Each bad value of a shown month is ignored on its own.
-    CalendarMonth month{5, 2026};
-    using M = CalendarMonth;
-    for (const auto& [nMonth, nYear, expected] : {std::tuple{13, 2030, M{5, 2030}}, {12, 10000, M{12, 2030}},
-                                                  {1, 99, M{1, 2030}}, {0, 100, M{1, 100}}})
-    {
-        ShowMonth(month, nMonth, nYear);
-        EXPECT_EQ(expected, month) << nMonth << " " << nYear;
+        CalendarMonth month{Num(r[1]), Num(r[2])};
+        if (r[0] == "show")
+        {
+            ShowMonth(shown, month.m_nMonth, month.m_nYear);
+            month = shown;
+        }
+        else
+            EXPECT_EQ(r[3] == "1", r[0] == "forward" ? StepMonthForward(month) : StepMonthBack(month));
+        EXPECT_EQ((CalendarMonth{Num(r.end()[-2]), Num(r.end()[-1])}), month) << r[1] << " " << r[2];
     }
 }
 
