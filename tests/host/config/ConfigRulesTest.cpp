@@ -35,25 +35,16 @@ TEST(ShowStyleAndHotKey, PackAndUnpackTheirFields)
 
 TEST(ServerList, TheConfirmedServerComesFirstOnceAndTenAreKept)
 {
-    using List = std::vector<std::string>;
-    const List ten = {"s1", "s2", "s3", "s4", "s5", "s6", "s7", "s8", "s9", "s10"};
     std::string strLong;
     for (int i = 0; i < 150; ++i)
         strLong += "\x82\xA0"; // a double-byte character, 300 bytes in all
-    const std::tuple<List, std::string, List> cases[] = {
-        {{"a", "b", "c"}, "b", {"b", "a", "c"}},
-        {{"ntp.example"}, "NTP.Example", {"NTP.Example"}},   // the typed form wins
-        {{"a", "A", "b"}, "a", {"a", "b"}},                  // every equal entry goes
-        {{"a", "b"}, "", {"", "a", "b"}},                    // an empty server is kept first
-        {ten, "new", {"new", "s1", "s2", "s3", "s4", "s5", "s6", "s7", "s8", "s9"}},
-        {ten, "s10", {"s10", "s1", "s2", "s3", "s4", "s5", "s6", "s7", "s8", "s9"}},
-        {{"\x83\x41"}, "\x83\x61", {"\x83\x61", "\x83\x41"}}, // trail bytes are not letters
-        {{"a"}, strLong, {strLong.substr(0, 258), "a"}},      // 259 bytes would split a character
-    };
-    for (const auto& [listed, strTyped, expected] : cases)
+    std::vector<DataRow> rows = DataRows("server-list.txt");
+    rows.push_back({"a", "=", strLong, "=", strLong.substr(0, 258), "a"}); // 259 would split a character
+    for (const DataRow& r : rows)
     {
+        const auto typed = std::find(r.begin(), r.end(), "=") + 1;
         std::array<std::string, kServerCount> servers;
-        std::copy(expected.begin(), expected.end(), servers.begin());
-        EXPECT_EQ(servers, ServersAfterChoice(listed, strTyped)) << strTyped.substr(0, 20);
+        std::copy(typed + 2, r.end(), servers.begin());
+        EXPECT_EQ(servers, ServersAfterChoice({r.begin(), typed - 1}, *typed)) << typed->substr(0, 20);
     }
 }
