@@ -11,16 +11,13 @@ TEST(MonthPicker, RowsAroundTheCentreAndTheRowLevelWithThePointer)
     EXPECT_TRUE(IsAcceptedRowCount(3));
     EXPECT_FALSE(IsAcceptedRowCount(1));
     EXPECT_FALSE(IsAcceptedRowCount(8));
-    // Seven rows of 16 pixels in a client area of 114 (PlacePicker's 2 x ((7 x 16 + 3) / 2)); the
-    // first row also takes the pointer above the list, the last below the client area.
+    // Seven rows of 16 pixels in a client area of 114: PlacePicker's 2 x ((7 x 16 + 3) / 2).
     EXPECT_EQ((CalendarRect{440, 343, 560, 457}), PlacePicker({500, 400}, 101, 16, 7));
-    const std::tuple<int, int, bool> cases[] = {{0, -1, true},   {1, -1, false},  {2, 32, true},
-                                                {2, 47, true},   {3, 48, true},   {2, 48, false},
-                                                {6, 112, false}, {6, 114, false}, {6, 115, true}};
-    for (const auto& [nRow, y, bUnder] : cases)
+    for (const DataRow& r : DataRows("picker-rows.txt"))
     {
+        const int nRow = Num(r[0]);
         const CalendarRect rc = PickerRowRect(nRow, 300, 16);
-        EXPECT_EQ(bUnder, IsRowUnderCursor(nRow, 7, rc.top, rc.bottom, y, 114)) << nRow << " at " << y;
+        EXPECT_EQ(r[2] == "1", IsRowUnderCursor(nRow, 7, rc.top, rc.bottom, Num(r[1]), 114)) << nRow << " at " << r[1];
     }
 }
 

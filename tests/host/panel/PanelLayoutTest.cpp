@@ -57,10 +57,8 @@ TEST(PanelNumbers, LcdDigitsInTwentyFourHoursAndFourYearDigitsAndTheShowPeriodAs
 {
     EXPECT_EQ((LcdDigits{{2, 3, 5, 9, 5, 9}, {3, 1, 1, 2, 2, 0, 2, 6}}), DigitsOf(2026, 12, 31, 23, 59, 59));
     EXPECT_EQ((LcdDigits{{0, 9, 0, 5, 0, 3}, {0, 5, 0, 7, 0, 9, 8, 7}}), DigitsOf(987, 7, 5, 9, 5, 3));
-    // The unsigned product: "*" (-1) keeps the panel for about 49 days and nothing overflows.
-    for (const auto& [nSeconds, nPeriodMs] : {std::pair{30, 30000u}, {0, 0u}, {-1, 4294966296u},
-                                              {2147484, 2147484000u}, {4294968, 704u}, {-2147483647 - 1, 0u}})
-        EXPECT_EQ(nPeriodMs, ShowPeriodMs(nSeconds)) << nSeconds;
+    for (const DataRow& r : DataRows("show-periods.txt"))
+        EXPECT_EQ(Num<std::uint32_t>(r[1]), ShowPeriodMs(Num(r[0]))) << r[0];
 }
 
 TEST(NoticePlace, TheFirstStandsOnThePanelAndCalendarOrBesideThemWithoutRoom)
