@@ -8,7 +8,6 @@ string(REGEX REPLACE "^#define TEMPIVA_VERSION +" "" TEMPIVA_PRODUCT_VERSION "${
 tempiva_wine_test(wine_app_tests
     tests/wine/app/SettingsStoreTest.cpp
     tests/wine/support/ScratchFolder.cpp)
-target_compile_definitions(wine_app_tests PRIVATE TEMPIVA_TEST_DATA="Z:${CMAKE_SOURCE_DIR}/tests/data")
 tempiva_wine_test(wine_framework_tests
     tests/wine/framework/WindowFrameworkTest.cpp
     tests/wine/framework/FrameworkTest.rc)
@@ -17,8 +16,6 @@ tempiva_wine_test(wine_timetable_tests
     tests/wine/timetable/TimeTableDlgTest.cpp
     tests/wine/support/ScratchFolder.cpp
     tests/wine/support/WindowPicture.cpp
-    tests/wine/support/Dib32.cpp
-    tests/wine/support/PngWriter.cpp
     res/Tempiva.rc)
 tempiva_wine_test(wine_maindlg_tests
     tests/wine/app/MainDlgTest.cpp
@@ -30,15 +27,11 @@ tempiva_wine_test(wine_e2e_tests
     tests/wine/e2e/PanelTest.cpp
     tests/wine/e2e/NoticeTest.cpp
     tests/wine/e2e/ClockSetTest.cpp
-    tests/wine/e2e/CalendarTest.cpp
-    tests/wine/e2e/ResidenceTest.cpp
     tests/wine/e2e/ConfigTest.cpp
     tests/wine/e2e/AboutTest.cpp
     tests/wine/e2e/TimeTableTest.cpp
     tests/wine/timesync/CTestNtpServer.cpp
-    tests/wine/support/PngWriter.cpp
-    tests/wine/support/Screenshot.cpp
-    tests/wine/support/Dib32.cpp
+    tests/wine/support/WindowPicture.cpp
     tests/wine/driver/CProgramUnderTest.cpp
     tests/wine/support/ScratchFolder.cpp)
 add_dependencies(wine_e2e_tests Tempiva)
@@ -58,8 +51,6 @@ tempiva_wine_test(wine_panel_tests
     tests/wine/panel/ClockSTTest.cpp
     tests/wine/panel/ClockPanelMenuTest.cpp
     tests/wine/support/WindowPicture.cpp
-    tests/wine/support/Dib32.cpp
-    tests/wine/support/PngWriter.cpp
     tests/wine/driver/CProgramUnderTest.cpp
     res/Tempiva.rc)
 
@@ -72,12 +63,9 @@ target_link_libraries(panel_timing PRIVATE tempiva_core)
 target_link_options(panel_timing PRIVATE -static)
 tempiva_wine_test(wine_notice_tests
     tests/wine/timetable/TaskNoticeTest.cpp
-    tests/wine/support/WindowPicture.cpp
-    tests/wine/support/Dib32.cpp
-    tests/wine/support/PngWriter.cpp)
+    tests/wine/support/WindowPicture.cpp)
 tempiva_wine_test(wine_timesync_tests
     tests/wine/timesync/SntpClientTest.cpp
-    tests/wine/timesync/NetSocketTest.cpp
     tests/wine/timesync/CTestNtpServer.cpp)
 
 # Our SNTP exchange against a real NTP server (chronyd, -x, on loopback), beside ntpdig's.
@@ -92,9 +80,7 @@ tempiva_wine_test(wine_clockset_tests
     tests/wine/timesync/SetTimeFromServerTest.cpp
     tests/wine/timesync/CTestNtpServer.cpp
     tests/wine/support/ScratchFolder.cpp
-    tests/wine/support/Screenshot.cpp
-    tests/wine/support/PngWriter.cpp
-    tests/wine/support/Dib32.cpp
+    tests/wine/support/WindowPicture.cpp
     tests/wine/driver/CProgramUnderTest.cpp
     res/Tempiva.rc)
 # The calendar control on a host window of its own, and the calendar window on the real
@@ -103,9 +89,6 @@ tempiva_wine_test(wine_calendar_tests
     tests/wine/calendar/CalendarCtrlTest.cpp
     tests/wine/calendar/CalendarWndTest.cpp
     tests/wine/support/WindowPicture.cpp
-    tests/wine/support/Dib32.cpp
-    tests/wine/support/PngWriter.cpp
-    tests/wine/support/Screenshot.cpp
     tests/wine/driver/CProgramUnderTest.cpp
     tests/wine/support/ScratchFolder.cpp
     res/Tempiva.rc)
@@ -152,8 +135,6 @@ tempiva_wine_test(wine_config_tests
     tests/wine/config/ConfigDlgTest.cpp
     tests/wine/support/ScratchFolder.cpp
     tests/wine/support/WindowPicture.cpp
-    tests/wine/support/Dib32.cpp
-    tests/wine/support/PngWriter.cpp
     res/Tempiva.rc)
 
 # The About box with its version field and link line, in-process.
@@ -161,8 +142,6 @@ tempiva_wine_test(wine_widgets_tests
     tests/wine/widgets/AboutDlgTest.cpp
     tests/wine/widgets/FileEditCtrlTest.cpp
     tests/wine/support/WindowPicture.cpp
-    tests/wine/support/Dib32.cpp
-    tests/wine/support/PngWriter.cpp
     tests/wine/support/ScratchFolder.cpp
     res/Tempiva.rc)
 target_compile_definitions(wine_widgets_tests PRIVATE TEMPIVA_PRODUCT_VERSION="${TEMPIVA_PRODUCT_VERSION}")

@@ -7,9 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
-
 namespace {
 
 class SettingsStore : public ::testing::Test
@@ -25,26 +22,6 @@ protected:
 };
 
 } // namespace
-
-TEST_F(SettingsStore, FirstStartGreetsOnceAndWritesTheDefaultsInOrder)
-{
-    TheSettings() = AppSettings{};
-    Load();
-    ASSERT_EQ(1u, m_box.m_texts.size());
-    EXPECT_EQ("ホットキーを \"CapsLock\" に割り当てます。\nホットキーで時計が出ます。\n設定は時計パネル上で右クリック！",
-              m_box.m_texts[0]);
-    EXPECT_EQ(static_cast<UINT>(MB_OK), m_box.m_types[0]);
-    std::ostringstream expected;
-    expected << std::ifstream(TEMPIVA_TEST_DATA "/app/FirstStart.ini", std::ios::binary).rdbuf();
-    EXPECT_EQ(expected.str(), File());
-
-    Load();
-    EXPECT_EQ(1u, m_box.m_texts.size()) << "the second start must not greet again";
-    EXPECT_EQ(15728640, TheSettings().HOTKEY);
-    EXPECT_EQ(0x8BB7B3u, TheSettings().RGB_BACK);
-    EXPECT_EQ(0x6CA49Eu, TheSettings().RGB_OFF);
-    EXPECT_EQ("ntp.nict.jp", TheSettings().SERVER[0]);
-}
 
 TEST_F(SettingsStore, AnExistingFileIsReadAsWrittenAndSavedBack)
 {

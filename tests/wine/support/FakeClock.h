@@ -18,12 +18,5 @@ private:
 
 inline SYSTEMTIME LocalTime(WORD wYear, WORD wMonth, WORD wDay, WORD wHour, WORD wMinute, WORD wSecond)
 {
-    SYSTEMTIME st{};
-    st.wYear = wYear;
-    st.wMonth = wMonth;
-    st.wDay = wDay;
-    st.wHour = wHour;
-    st.wMinute = wMinute;
-    st.wSecond = wSecond;
-    return st;
+    return SYSTEMTIME{wYear, wMonth, 0, wDay, wHour, wMinute, wSecond, 0};
 }

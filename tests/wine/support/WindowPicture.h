@@ -19,6 +19,8 @@ class CWindowPicture
 {
 public:
     CWindowPicture(HWND hWnd, PictureSource source);
+    // What the screen shows in a rectangle.
+    explicit CWindowPicture(const RECT& rcScreen);
 
     COLORREF At(int x, int y) const
     {
@@ -27,10 +29,16 @@ public:
     }
     // Pixels of the colour in the rectangle (right and bottom excluded), cut to the picture.
     int Count(COLORREF cr, const RECT& rc) const;
-    // As a PNG in the screenshots folder beside the tests.
+    // As a PNG in the screenshots folder beside the tests, so a reader can look at what a test saw.
     void Save(const std::string& strName) const;
 
     int nWidth = 0;
     int nHeight = 0;
     std::vector<std::uint32_t> pixels;
+
+private:
+    void Take(HWND hWnd, PictureSource source, const RECT& rc);
 };
+
+// What the screen shows in a rectangle, saved as a PNG.
+std::vector<std::uint32_t> Screenshot(const RECT& rc, const std::string& strName);

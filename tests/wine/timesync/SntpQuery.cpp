@@ -13,15 +13,12 @@
 
 namespace {
 
-constexpr double kFileTimeTicksPerSecond = 1e7;
-
 // The real UTC time moved back by a fixed amount, truncated to the millisecond as
 // GetSystemTime is.
 class CLaggingClock : public IClock
 {
 public:
-    explicit CLaggingClock(double dBehindSeconds)
-        : m_nBehindTicks(static_cast<LONGLONG>(dBehindSeconds * kFileTimeTicksPerSecond))
+    explicit CLaggingClock(double dBehindSeconds) : m_nBehindTicks(static_cast<LONGLONG>(dBehindSeconds * 1e7))
     {
     }
     SYSTEMTIME GetLocalTime() override { return GetUtcTime(); }
@@ -29,12 +26,8 @@ public:
     {
         FILETIME ft;
         ::GetSystemTimeAsFileTime(&ft);
-        ULARGE_INTEGER ticks;
-        ticks.LowPart = ft.dwLowDateTime;
-        ticks.HighPart = ft.dwHighDateTime;
-        ticks.QuadPart -= m_nBehindTicks;
-        ft.dwLowDateTime = ticks.LowPart;
-        ft.dwHighDateTime = ticks.HighPart;
+        const ULONGLONG nTicks = (ULONGLONG{ft.dwHighDateTime} << 32 | ft.dwLowDateTime) - m_nBehindTicks;
+        ft = {static_cast<DWORD>(nTicks), static_cast<DWORD>(nTicks >> 32)};
         SYSTEMTIME st;
         ::FileTimeToSystemTime(&ft, &st);
         return st;
