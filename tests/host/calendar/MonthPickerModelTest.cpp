@@ -15,9 +15,9 @@ TEST(MonthPicker, RowsAroundTheCentreAndTheRowLevelWithThePointer)
     EXPECT_EQ((CalendarRect{440, 343, 560, 457}), PlacePicker({500, 400}, 101, 16, 7));
     for (const DataRow& r : DataRows("picker-rows.txt"))
     {
-        const int nRow = Num(r[0]);
-        const CalendarRect rc = PickerRowRect(nRow, 300, 16);
-        EXPECT_EQ(r[2] == "1", IsRowUnderCursor(nRow, 7, rc.top, rc.bottom, Num(r[1]), 114)) << nRow << " at " << r[1];
+        const CalendarRect rc = PickerRowRect(Num(r[0]), 300, 16);
+        EXPECT_EQ(r[2] == "1", IsRowUnderCursor(Num(r[0]), 7, rc.top, rc.bottom, Num(r[1]), 114))
+            << r[0] << " at " << r[1];
     }
 }
 
