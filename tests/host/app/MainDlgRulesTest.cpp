@@ -3,28 +3,15 @@
 #include "timetable/TaskScheduler.h"
 #include "timetable/TimeTask.h"
 
-#include <gtest/gtest.h>
+#include "tests/host/HostData.h"
 
 TEST(AnimationFlags, FollowTheStyleAndTheCorner)
 {
-    // Show style, corner, then the flags that show and hide the panel.
-    const std::array<int, 4> cases[] = {
-        {4, 3, 0x40008, 0x50004}, // defaults: slides up, back down
-        {4, 0, 0x40004, 0x50008}, // vertical out of a top corner
-        {4, 1, 0x40004, 0x50008}, {4, 2, 0x40008, 0x50004},
-        {0, 0, 0x40001, 0x50002}, // horizontal out of a left corner
-        {0, 2, 0x40001, 0x50002}, {0, 3, 0x40002, 0x50001}, {0, 1, 0x40002, 0x50001},
-        {1, 3, 0x00002, 0x10001}, // roll: no slide
-        {5, 0, 0x00004, 0x10008},
-        {2, 3, 0x80000, 0x90000}, // fade, whatever the direction
-        {7, 0, 0x80000, 0x90000},
-        {4, 9, 0x40008, 0x50004}, // an unknown corner counts as bottom right
-    };
-    for (const auto& [nShowStyle, nDispPos, dwShow, dwHide] : cases)
+    for (const DataRow& r : DataRows("animation-flags.txt"))
     {
-        const AnimationFlags flags = ComputeAnimationFlags(nShowStyle, nDispPos);
-        EXPECT_EQ(static_cast<std::uint32_t>(dwShow), flags.dwShow) << nShowStyle << " " << nDispPos;
-        EXPECT_EQ(static_cast<std::uint32_t>(dwHide), flags.dwHide) << nShowStyle << " " << nDispPos;
+        const AnimationFlags flags = ComputeAnimationFlags(Num(r[0]), Num(r[1]));
+        EXPECT_EQ(Num<std::uint32_t>(r[2]), flags.dwShow) << r[0] << " " << r[1];
+        EXPECT_EQ(Num<std::uint32_t>(r[3]), flags.dwHide) << r[0] << " " << r[1];
     }
 }
 

@@ -1,7 +1,7 @@
 #include "calendar/CalendarCellStyle.h"
 #include "calendar/HolidayLookup.h"
 
-#include <gtest/gtest.h>
+#include "tests/host/HostData.h"
 
 TEST(CalendarCellStyle, SelectionMarkTodayAndMonthCombine)
 {
@@ -37,19 +37,16 @@ TEST(CalendarCellStyle, SelectionMarkTodayAndMonthCombine)
 TEST(HolidayLookup, AnyFieldMatchesEveryValueAndTheFirstMatchWins)
 {
     HolidayList holidays;
-    using H = HolidayEntry;
-    for (const H& entry : {H{-1, 1, 1, 0x0000FF, "New Year"}, H{2026, 5, -1, 0x00FF00, "May"},
-                           H{2026, 5, 5, 0x000080, "Kids"}, H{2026, 3, 20, -1, "Equinox"}})
-        holidays.push_back(std::make_unique<HolidayEntry>(entry));
-    const std::tuple<int, int, int, bool, int> cases[] = {
-        {2026, 1, 1, true, 0x0000FF}, {2023, 1, 1, true, 0x0000FF}, {2026, 5, 31, true, 0x00FF00},
-        {2026, 5, 5, true, 0x00FF00}, {2026, 3, 20, true, -1},      {2027, 5, 31, false, 7},
-        {2026, 1, 2, false, 7},
-    };
-    for (const auto& [nYear, nMonth, nDay, bFound, crExpected] : cases)
+    for (const DataRow& r : DataRows("holiday-lookup.txt"))
     {
+        if (r[0] == "holiday")
+        {
+            holidays.push_back(std::make_unique<HolidayEntry>());
+            *holidays.back() = {Num(r[1]), Num(r[2]), Num(r[3]), Num(r[4]), r[5]};
+            continue;
+        }
         int crColour = 7;
-        EXPECT_EQ(bFound, FindHolidayColour(holidays, nYear, nMonth, nDay, crColour)) << nYear << nMonth;
-        EXPECT_EQ(crExpected, crColour) << nYear << "-" << nMonth << "-" << nDay;
+        EXPECT_EQ(r[4] == "1", FindHolidayColour(holidays, Num(r[1]), Num(r[2]), Num(r[3]), crColour));
+        EXPECT_EQ(Num(r[5]), crColour) << r[1] << "-" << r[2] << "-" << r[3];
     }
 }

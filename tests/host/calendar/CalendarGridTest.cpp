@@ -1,7 +1,7 @@
 #include "calendar/CalendarGrid.h"
 #include "calendar/CalendarPaging.h"
 
-#include <gtest/gtest.h>
+#include "tests/host/HostData.h"
 
 TEST(CalendarDate, EveryDayFromYear99To10000FollowsTheOneBeforeOnTheRightWeekday)
 {
@@ -32,26 +32,11 @@ TEST(CalendarDate, EveryDayFromYear99To10000FollowsTheOneBeforeOnTheRightWeekday
 
 TEST(CalendarGrid, TheMonthSitsInItsWeeksFromTheWeekStartWithItsNeighboursAround)
 {
-    // Grid, cell, date: February 2026 opens on Sunday the 1st, four whole weeks, then March;
-    // August 2026 has six days of July before Saturday the 1st; a Monday grid of February starts
-    // in January, a Saturday grid of August on the 1st. 1 January 100 and 31 December 9999 are
-    // Fridays, with cells outside the calendar's years around them.
-    const CalendarGridDates february = BuildCalendarGrid(2, 2026, 1);
-    const CalendarGridDates august = BuildCalendarGrid(8, 2026, 1);
-    const CalendarGridDates first = BuildCalendarGrid(1, 100, 1);
-    const CalendarGridDates last = BuildCalendarGrid(12, 9999, 1);
-    const std::tuple<const CalendarGridDates&, int, CalendarDate, bool> cells[] = {
-        {february, 0, {2026, 2, 1}, true},   {february, 28, {2026, 3, 1}, true},
-        {august, 0, {2026, 7, 26}, true},    {august, 6, {2026, 8, 1}, true},
-        {august, 36, {2026, 8, 31}, true},   {august, 37, {2026, 9, 1}, true},
-        {first, 0, {99, 12, 27}, false},     {first, 4, {99, 12, 31}, false},
-        {first, 5, {100, 1, 1}, true},       {last, 33, {9999, 12, 31}, true},
-        {last, 34, {10000, 1, 1}, false},    {last, 41, {10000, 1, 8}, false},
-    };
-    for (const auto& [grid, nCell, date, bValid] : cells)
+    for (const DataRow& r : DataRows("calendar-grid.txt"))
     {
-        EXPECT_EQ(date, grid[nCell]) << date.m_nYear << "-" << date.m_nMonth << "-" << date.m_nDay;
-        EXPECT_EQ(bValid, grid[nCell].IsValid()) << date.m_nYear << "-" << date.m_nMonth;
+        const CalendarDate date = BuildCalendarGrid(Num(r[0]), Num(r[1]), 1)[Num(r[2])];
+        EXPECT_EQ((CalendarDate{Num(r[3]), Num(r[4]), Num(r[5])}), date) << r[1] << "-" << r[0];
+        EXPECT_EQ(r[6] == "1", date.IsValid()) << r[3] << " " << r[4];
     }
     EXPECT_EQ((CalendarDate{2026, 1, 26}), GridStart(2, 2026, 2)) << "the Monday before Sunday the 1st";
     EXPECT_EQ((CalendarDate{2026, 8, 1}), GridStart(8, 2026, 7)) << "a Saturday 1st opens a Saturday grid";
@@ -67,25 +52,18 @@ TEST(CalendarGrid, TheMonthSitsInItsWeeksFromTheWeekStartWithItsNeighboursAround
 
 TEST(CalendarPaging, StepsAcrossYearEndsAndStopsAtTheRangeEnds)
 {
-    // Start, step forward or back, whether it moved, where it is.
-    const std::tuple<CalendarMonth, bool, bool, CalendarMonth> steps[] = {
-        {{1, 2026}, false, true, {12, 2025}}, {{12, 2025}, true, true, {1, 2026}},
-        {{2, 100}, false, true, {1, 100}},    {{1, 100}, false, false, {1, 100}},
-        {{11, 9999}, true, true, {12, 9999}}, {{12, 9999}, true, false, {12, 9999}},
-    };
-    for (auto [month, bForward, bMoved, expected] : steps)
+    CalendarMonth shown{5, 2026};
+    for (const DataRow& r : DataRows("calendar-paging.txt"))
     {
-        EXPECT_EQ(bMoved, bForward ? StepMonthForward(month) : StepMonthBack(month)) << expected.m_nYear;
-        EXPECT_EQ(expected, month);
-    }
-    // Each bad value of a shown month is ignored on its own.
-    CalendarMonth month{5, 2026};
-    using M = CalendarMonth;
-    for (const auto& [nMonth, nYear, expected] : {std::tuple{13, 2030, M{5, 2030}}, {12, 10000, M{12, 2030}},
-                                                  {1, 99, M{1, 2030}}, {0, 100, M{1, 100}}})
-    {
-        ShowMonth(month, nMonth, nYear);
-        EXPECT_EQ(expected, month) << nMonth << " " << nYear;
+        CalendarMonth month{Num(r[1]), Num(r[2])};
+        if (r[0] == "show")
+        {
+            ShowMonth(shown, month.m_nMonth, month.m_nYear);
+            month = shown;
+        }
+        else
+            EXPECT_EQ(r[3] == "1", r[0] == "forward" ? StepMonthForward(month) : StepMonthBack(month));
+        EXPECT_EQ((CalendarMonth{Num(r.end()[-2]), Num(r.end()[-1])}), month) << r[1] << " " << r[2];
     }
 }
 

@@ -1,7 +1,7 @@
 #include "calendar/CalendarGeometry.h"
 #include "calendar/CalendarMetrics.h"
 
-#include <gtest/gtest.h>
+#include "tests/host/HostData.h"
 
 namespace {
 
@@ -39,15 +39,11 @@ TEST(CalendarMetrics, CellsFitEveryDateFontAndTheWeekdayLettersAndTheBlockTitles
               MeasureCalendarMetrics(measurer, kNames, 2026));
     measurer.m_nWeekdayWidth = 21;
     EXPECT_EQ(21, MeasureCalendarMetrics(measurer, kNames, 2026).m_nCellWidth);
-    // Years below 100 are measured too.
-    const std::tuple<const char*, int, int> titles[] = {{"Dec 2016", 2026, 280}, {"Jan 2036", 2026, 280},
-                                                       {"Jun 95", 100, 280},     {"Dec 2015", 2026, 152},
-                                                       {"Jan 2037", 2026, 152}};
-    for (const auto& [pszTitle, nYear, nWidth] : titles)
+    for (const DataRow& r : DataRows("calendar-titles.txt"))
     {
         CFakeMeasurer wide;
-        wide.m_strWideTitle = pszTitle;
-        EXPECT_EQ(nWidth, MeasureCalendarMetrics(wide, kNames, nYear).m_nBlockWidth) << pszTitle;
+        wide.m_strWideTitle = r[0];
+        EXPECT_EQ(Num(r[2]), MeasureCalendarMetrics(wide, kNames, Num(r[1])).m_nBlockWidth) << r[0];
     }
 }
 

@@ -1,6 +1,6 @@
 #include "calendar/MonthPickerModel.h"
 
-#include <gtest/gtest.h>
+#include "tests/host/HostData.h"
 
 TEST(MonthPicker, RowsAroundTheCentreAndTheRowLevelWithThePointer)
 {
@@ -11,45 +11,29 @@ TEST(MonthPicker, RowsAroundTheCentreAndTheRowLevelWithThePointer)
     EXPECT_TRUE(IsAcceptedRowCount(3));
     EXPECT_FALSE(IsAcceptedRowCount(1));
     EXPECT_FALSE(IsAcceptedRowCount(8));
-    // Seven rows of 16 pixels in a client area of 114 (PlacePicker's 2 x ((7 x 16 + 3) / 2)); the
-    // first row also takes the pointer above the list, the last below the client area.
+    // Seven rows of 16 pixels in a client area of 114: PlacePicker's 2 x ((7 x 16 + 3) / 2).
     EXPECT_EQ((CalendarRect{440, 343, 560, 457}), PlacePicker({500, 400}, 101, 16, 7));
-    const std::tuple<int, int, bool> cases[] = {{0, -1, true},   {1, -1, false},  {2, 32, true},
-                                                {2, 47, true},   {3, 48, true},   {2, 48, false},
-                                                {6, 112, false}, {6, 114, false}, {6, 115, true}};
-    for (const auto& [nRow, y, bUnder] : cases)
+    for (const DataRow& r : DataRows("picker-rows.txt"))
     {
-        const CalendarRect rc = PickerRowRect(nRow, 300, 16);
-        EXPECT_EQ(bUnder, IsRowUnderCursor(nRow, 7, rc.top, rc.bottom, y, 114)) << nRow << " at " << y;
+        const CalendarRect rc = PickerRowRect(Num(r[0]), 300, 16);
+        EXPECT_EQ(r[2] == "1", IsRowUnderCursor(Num(r[0]), 7, rc.top, rc.bottom, Num(r[1]), 114))
+            << r[0] << " at " << r[1];
     }
 }
 
 TEST(MonthPickerScroll, OneMonthEveryTenthTickNearTheEdgeTwoEveryFifthFartherOutWithinTheYears)
 {
-    constexpr int kTop = 300;
-    constexpr int kBottom = 414;
-    // Ticks with the pointer held still at y, then the centre: coming back inside, or turning the
-    // other way, starts the count again; no earlier move from year 100 nor later from 9999.
-    const std::vector<std::tuple<CalendarMonth, std::vector<std::tuple<int, int, CalendarMonth>>>> runs = {
-        {{2, 2027},
-         {{kTop - 10, 9, {2, 2027}},    {kTop - 10, 1, {1, 2027}},    {kTop - 15, 10, {12, 2026}},
-          {kTop - 20, 4, {12, 2026}},   {kTop - 20, 1, {10, 2026}},   {kBottom + 16, 5, {12, 2026}},
-          {kBottom + 10, 10, {1, 2027}}, {kTop - 10, 9, {1, 2027}},   {kTop, 1, {1, 2027}},
-          {kTop - 10, 9, {1, 2027}},    {kBottom + 10, 1, {1, 2027}}, {kTop - 10, 9, {1, 2027}},
-          {kTop - 10, 1, {12, 2026}}}},
-        {{2, 101}, {{kTop - 20, 5, {12, 100}}, {kTop - 20, 30, {12, 100}}}},
-        {{11, 9998},
-         {{kBottom + 20, 5, {1, 9999}}, {kBottom + 20, 30, {1, 9999}}, {kTop - 20, 5, {11, 9998}}}},
-    };
-    for (const auto& [centre, ticks] : runs)
+    MonthPickerScroll scroll;
+    for (const DataRow& r : DataRows("month-picker-scroll.txt"))
     {
-        MonthPickerScroll scroll;
-        scroll.SetCentre(centre.m_nMonth, centre.m_nYear);
-        for (const auto& [y, nTicks, expected] : ticks)
+        if (r[0] == "centre")
         {
-            for (int i = 0; i < nTicks; ++i)
-                scroll.TrackY(y, kTop, kBottom);
-            EXPECT_EQ(expected, scroll.m_centre) << centre.m_nYear << ": " << nTicks << " at " << y;
+            scroll = MonthPickerScroll();
+            scroll.SetCentre(Num(r[1]), Num(r[2]));
+            continue;
         }
+        for (int i = 0; i < Num(r[1]); ++i)
+            scroll.TrackY(Num(r[0]), 300, 414);
+        EXPECT_EQ((CalendarMonth{Num(r[2]), Num(r[3])}), scroll.m_centre) << r[1] << " ticks at " << r[0];
     }
 }

@@ -1,24 +1,15 @@
 #include "config/ConfigRules.h"
 
-#include <gtest/gtest.h>
+#include "tests/host/HostData.h"
 
 TEST(ColourSchemeChoice, DefaultWinsOverUserAndAnUnmatchedSetBecomesUser)
 {
     ColourSchemeTable schemes = ColourSchemes();
-    // Back, on and off colours, then the row chosen, in turn on the same table.
-    const std::array<std::uint32_t, 4> cases[] = {
-        {0x8BB7B3, 0x000000, 0x6CA49E, 1}, // the defaults
-        {0x000000, 0xFFB53F, 0x492200, 2}, // "Blue"
-        {0xC0C0C0, 0x000000, 0xA2A2A2, 8}, // "XP-SILVER"
-        {0x010203, 0x040506, 0x070809, 0}, // no row: "USER" takes them
-        {0x010203, 0x040506, 0x070809, 0}, // now "USER" matches them
-        {0x8BB7B3, 0x000000, 0x6CA49E, 1},
-        {0x8BB7B3, 0x000000, 0x6CA49F, 0}, // one colour off by one is no match
-    };
-    for (const auto& [crBack, crOn, crOff, nExpected] : cases)
+    for (const DataRow& r : DataRows("colour-schemes.txt"))
     {
-        EXPECT_EQ(nExpected, SelectScheme(schemes, crBack, crOn, crOff)) << std::hex << crBack;
-        EXPECT_EQ(crOff, schemes[nExpected].crOff);
+        const auto cr = [&r](std::size_t i) { return Num<std::uint32_t>(r[i]); };
+        EXPECT_EQ(Num(r[3]), SelectScheme(schemes, cr(0), cr(1), cr(2))) << r[0];
+        EXPECT_EQ(cr(2), schemes[Num(r[3])].crOff);
     }
     EXPECT_STREQ("USER", schemes[0].pszName);
     EXPECT_EQ(0x6CA49Eu, schemes[1].crOff) << "only row 0 is ever overwritten";
@@ -44,25 +35,16 @@ TEST(ShowStyleAndHotKey, PackAndUnpackTheirFields)
 
 TEST(ServerList, TheConfirmedServerComesFirstOnceAndTenAreKept)
 {
-    using List = std::vector<std::string>;
-    const List ten = {"s1", "s2", "s3", "s4", "s5", "s6", "s7", "s8", "s9", "s10"};
     std::string strLong;
     for (int i = 0; i < 150; ++i)
         strLong += "\x82\xA0"; // a double-byte character, 300 bytes in all
-    const std::tuple<List, std::string, List> cases[] = {
-        {{"a", "b", "c"}, "b", {"b", "a", "c"}},
-        {{"ntp.example"}, "NTP.Example", {"NTP.Example"}},   // the typed form wins
-        {{"a", "A", "b"}, "a", {"a", "b"}},                  // every equal entry goes
-        {{"a", "b"}, "", {"", "a", "b"}},                    // an empty server is kept first
-        {ten, "new", {"new", "s1", "s2", "s3", "s4", "s5", "s6", "s7", "s8", "s9"}},
-        {ten, "s10", {"s10", "s1", "s2", "s3", "s4", "s5", "s6", "s7", "s8", "s9"}},
-        {{"\x83\x41"}, "\x83\x61", {"\x83\x61", "\x83\x41"}}, // trail bytes are not letters
-        {{"a"}, strLong, {strLong.substr(0, 258), "a"}},      // 259 bytes would split a character
-    };
-    for (const auto& [listed, strTyped, expected] : cases)
+    std::vector<DataRow> rows = DataRows("server-list.txt");
+    rows.push_back({"a", "=", strLong, "=", strLong.substr(0, 258), "a"}); // 259 would split a character
+    for (const DataRow& r : rows)
     {
+        const auto typed = std::find(r.begin(), r.end(), "=") + 1;
         std::array<std::string, kServerCount> servers;
-        std::copy(expected.begin(), expected.end(), servers.begin());
-        EXPECT_EQ(servers, ServersAfterChoice(listed, strTyped)) << strTyped.substr(0, 20);
+        std::copy(typed + 2, r.end(), servers.begin());
+        EXPECT_EQ(servers, ServersAfterChoice({r.begin(), typed - 1}, *typed)) << typed->substr(0, 20);
     }
 }

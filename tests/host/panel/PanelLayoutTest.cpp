@@ -1,56 +1,14 @@
 #include "panel/LcdDigits.h"
 #include "panel/PanelLayout.h"
 
-#include <gtest/gtest.h>
+#include "tests/host/HostData.h"
 
-#include <algorithm>
 #include <tuple>
 #include <vector>
 
 namespace {
 
-const PanelRect kWork{0, 0, 1280, 994};
 const PanelRect kUnplaced{-3, -22, 154, 75};
-
-} // namespace
-
-TEST(PanelPlace, SitsFlushInEachCornerOfTheWorkAreaLeftByAnAutoHideBar)
-{
-    const PanelRect second{1280, 40, 2560, 1024}; // a second monitor, or a bar on the left
-    const std::tuple<PanelRect, int, PanelRect> rows[] = {
-        {kWork, 0, {0, 0, 157, 97}},           {kWork, 1, {1123, 0, 1280, 97}},
-        {kWork, 2, {0, 897, 157, 994}},        {kWork, 3, {1123, 897, 1280, 994}},
-        {second, 0, {1280, 40, 1437, 137}},    {second, 3, {2403, 927, 2560, 1024}},
-        {{0, 0, 100, 50}, 3, {0, 0, 100, 50}}, {{0, 0, 100, 50}, 1, {0, 0, 100, 50}}, // smaller than a panel
-        {kWork, 4, kUnplaced},                 {kWork, -1, kUnplaced},
-    };
-    for (const auto& [work, nCorner, rc] : rows)
-        EXPECT_EQ(rc, PlaceInCorner(work, 157, 97, nCorner, kUnplaced)) << nCorner << " " << work.left;
-    // An auto-hide bar cuts the work area on its own edge only.
-    const PanelRect work{0, 0, 1280, 1024};
-    const std::tuple<PanelRect, BarEdge, PanelRect> bars[] = {
-        {{0, 1022, 1280, 1064}, BarEdge::Bottom, {0, 0, 1280, 1022}},
-        {{0, -40, 1280, 2}, BarEdge::Top, {0, 2, 1280, 1024}},
-        {{-60, 0, 2, 1024}, BarEdge::Left, {2, 0, 1280, 1024}},
-        {{1278, 0, 1340, 1024}, BarEdge::Right, {0, 0, 1278, 1024}},
-        {{0, 1030, 1280, 1070}, BarEdge::Bottom, work}, // outside the work area
-    };
-    for (const auto& [bar, edge, rc] : bars)
-        EXPECT_EQ(rc, CutByAutoHideBar(work, bar, edge)) << static_cast<int>(edge);
-}
-
-TEST(PanelNumbers, LcdDigitsInTwentyFourHoursAndFourYearDigitsAndTheShowPeriodAsTheTimerTakesIt)
-{
-    EXPECT_EQ((LcdDigits{{2, 3, 5, 9, 5, 9}, {3, 1, 1, 2, 2, 0, 2, 6}}), DigitsOf(2026, 12, 31, 23, 59, 59));
-    EXPECT_EQ((LcdDigits{{0, 9, 0, 5, 0, 3}, {0, 5, 0, 7, 0, 9, 8, 7}}), DigitsOf(987, 7, 5, 9, 5, 3));
-    // The unsigned product: "*" (-1) keeps the panel for about 49 days and nothing overflows.
-    for (const auto& [nSeconds, nPeriodMs] : {std::pair{30, 30000u}, {0, 0u}, {-1, 4294966296u},
-                                              {2147484, 2147484000u}, {4294968, 704u}, {-2147483647 - 1, 0u}})
-        EXPECT_EQ(nPeriodMs, ShowPeriodMs(nSeconds)) << nSeconds;
-}
-
-namespace {
-
 const PanelRect kSmallWork{0, 0, 1280, 800};
 
 // The panel (157 x 78) and the calendar (158 x 222) as the program places them in a corner:
@@ -81,17 +39,27 @@ std::vector<PanelRect> ShowNotices(NoticeNeighbours around, int nCorner, size_t 
     return shown;
 }
 
-bool Overlap(const PanelRect& a, const PanelRect& b)
-{
-    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
-}
-
-bool Inside(const PanelRect& rc)
-{
-    return rc.left >= 0 && rc.top >= 0 && rc.right <= kSmallWork.right && rc.bottom <= kSmallWork.bottom;
-}
-
 } // namespace
+
+TEST(PanelPlace, SitsFlushInEachCornerOfTheWorkAreaLeftByAnAutoHideBar)
+{
+    for (const DataRow& r : DataRows("panel-corners.txt"))
+    {
+        const bool bBar = r[0] == "bar";
+        const auto rect = [&r](std::size_t i) { return RectAt<PanelRect>(r, i); };
+        const PanelRect rc = bBar ? CutByAutoHideBar({0, 0, 1280, 1024}, rect(1), Num<BarEdge>(r[5]))
+                                  : PlaceInCorner(rect(0), 157, 97, Num(r[4]), kUnplaced);
+        EXPECT_EQ(rect(bBar ? 6 : 5), rc) << r[4] << " " << r[5];
+    }
+}
+
+TEST(PanelNumbers, LcdDigitsInTwentyFourHoursAndFourYearDigitsAndTheShowPeriodAsTheTimerTakesIt)
+{
+    EXPECT_EQ((LcdDigits{{2, 3, 5, 9, 5, 9}, {3, 1, 1, 2, 2, 0, 2, 6}}), DigitsOf(2026, 12, 31, 23, 59, 59));
+    EXPECT_EQ((LcdDigits{{0, 9, 0, 5, 0, 3}, {0, 5, 0, 7, 0, 9, 8, 7}}), DigitsOf(987, 7, 5, 9, 5, 3));
+    for (const DataRow& r : DataRows("show-periods.txt"))
+        EXPECT_EQ(Num<std::uint32_t>(r[1]), ShowPeriodMs(Num(r[0]))) << r[0];
+}
 
 TEST(NoticePlace, TheFirstStandsOnThePanelAndCalendarOrBesideThemWithoutRoom)
 {
@@ -133,15 +101,19 @@ TEST(NoticePlace, LaterNoticesStackInColumnsAwayFromTheScreensEdgeThenStartOverO
         const std::vector<PanelRect> shown = ShowNotices(Around(nCorner, false), nCorner, 14, 53);
         EXPECT_EQ(nCorner % 2 ? shown[0].left - 157 : shown[0].right, shown[13].left) << nCorner;
     }
+    const auto overlap = [](const PanelRect& a, const PanelRect& b) {
+        return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+    };
     for (const std::vector<PanelRect>& shown : {up, down})
         for (size_t i = 0; i < shown.size(); ++i)
             for (size_t j = 0; j < i; ++j)
-                EXPECT_FALSE(Overlap(shown[i], shown[j])) << i << " on " << j;
+                EXPECT_FALSE(overlap(shown[i], shown[j])) << i << " on " << j;
     for (int nCorner : {0, 3})
     {
         // 300 rows: two notices by the panel, two in each of the 7 columns beside it, then over again.
         const std::vector<PanelRect> shown = ShowNotices(Around(nCorner, false), nCorner, 40, 300);
-        EXPECT_TRUE(std::all_of(shown.begin(), shown.end(), Inside)) << nCorner;
+        for (const PanelRect& rc : shown)
+            EXPECT_TRUE(rc.left >= 0 && rc.top >= 0 && rc.right <= 1280 && rc.bottom <= 800) << nCorner;
         EXPECT_EQ(shown[0], shown[16]) << nCorner;
         EXPECT_EQ(shown[15], shown[31]) << nCorner;
     }

@@ -1,6 +1,6 @@
 #include "timetable/ScrollerModel.h"
 
-#include <gtest/gtest.h>
+#include "tests/host/HostData.h"
 
 namespace {
 
@@ -26,18 +26,9 @@ std::tuple<int, int, bool> StepUntilRestOrOut(int nOffset, int nTextHeight, bool
 
 TEST(ScrollerModel, RisesUntilTheLastLineHasLeftRestingWhereAPageEndsAndReentersFromBelow)
 {
-    // One line leaves after kLine + 1 steps: at -kLine its last row is still just gone. From below
-    // it passes "last line at the bottom" (offset 32) without a rest: it is short. Wrapping, it
-    // starts again at the top, where it rests. Five lines rest with their last lines at the bottom.
-    const std::tuple<int, int, bool, std::tuple<int, int, bool>> cases[] = {
-        {0, kLine, false, {kLine + 1, kHeight, true}},
-        {kHeight, kLine, false, {kHeight, 0, false}},
-        {0, kLine, true, {kLine + 1, 0, true}},
-        {0, 5 * kLine, false, {2 * kLine, kHeight - 5 * kLine, false}},
-        {kHeight - 5 * kLine, 5 * kLine, false, {kHeight + 1, kHeight, true}},
-    };
-    for (const auto& [nOffset, nTextHeight, bWrap, expected] : cases)
-        EXPECT_EQ(expected, StepUntilRestOrOut(nOffset, nTextHeight, bWrap)) << nOffset << " " << nTextHeight;
+    for (const DataRow& r : DataRows("scroller.txt"))
+        EXPECT_EQ(std::tuple(Num(r[3]), Num(r[4]), r[5] == "1"),
+                  StepUntilRestOrOut(Num(r[0]), Num(r[1]), r[2] == "1")) << r[0] << " " << r[1];
     // It rests at the top only when the rest outlasts a step.
     EXPECT_TRUE(RestsAt(0, kLine, kHeight, 81, 80));
     EXPECT_FALSE(RestsAt(0, kLine, kHeight, 80, 80));
@@ -53,18 +44,8 @@ TEST(ScrollerModel, RisesUntilTheLastLineHasLeftRestingWhereAPageEndsAndReenters
 
 TEST(NoticePages, EmptyPiecesAreDroppedAndThePagesComeRoundAgain)
 {
-    // "\x83\x7c" is a katakana po; its trail byte is the code of "|" and breaks no page.
-    const std::pair<const char*, std::vector<std::string>> cases[] = {
-        {"A|B|C", {"A", "B", "C"}},
-        {"|A||", {"A"}},
-        {" |B\nC|", {" ", "B\nC"}},
-        {"", {}},
-        {"||", {}},
-        {"\x83\x7c\x83\x43\x83\x93\x83\x67|B", {"\x83\x7c\x83\x43\x83\x93\x83\x67", "B"}},
-        {"A|\x83\x7c", {"A", "\x83\x7c"}},
-    };
-    for (const auto& [text, pages] : cases)
-        EXPECT_EQ(pages, SplitPages(text)) << text;
+    for (const DataRow& r : DataRows("notice-pages.txt"))
+        EXPECT_EQ(DataRow(r.begin() + 1, r.end()), SplitPages(r[0])) << r[0];
     std::size_t nNext = 1; // page 0 is shown first
     std::vector<std::size_t> turned;
     for (int i = 0; i < 3; ++i)

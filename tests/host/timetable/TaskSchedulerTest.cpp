@@ -17,23 +17,19 @@ const char* const kNewYork = "EST5EDT,M3.2.0,M11.1.0";
 
 struct ZoneScope
 {
-    explicit ZoneScope(const char* zone) : m_old(std::getenv("TZ") ? std::getenv("TZ") : "")
-    {
-        ::setenv("TZ", zone, 1);
-        ::tzset();
-    }
-    ~ZoneScope()
-    {
-        m_old.empty() ? ::unsetenv("TZ") : ::setenv("TZ", m_old.c_str(), 1);
-        ::tzset();
-    }
-    std::string m_old;
+    explicit ZoneScope(const char* zone) { ::setenv("TZ", zone, 1); ::tzset(); }
+    ~ZoneScope() { ::unsetenv("TZ"); ::tzset(); }
 };
+
+std::tm Tm(std::time_t tAt)
+{
+    std::tm tm{};
+    return *::localtime_r(&tAt, &tm);
+}
 
 LocalTimeFields Fields(std::time_t tAt)
 {
-    std::tm tm{};
-    ::localtime_r(&tAt, &tm);
+    const std::tm tm = Tm(tAt);
     return {tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday, tm.tm_hour, tm.tm_min, tm.tm_sec, tm.tm_wday + 1};
 }
 
@@ -42,13 +38,6 @@ std::time_t Local(int nYear, int nMonth, int nDay, int nHour, int nMinute, int n
 {
     std::tm tm{nSecond, nMinute, nHour, nDay, nMonth - 1, nYear - 1900, 0, 0, -1, 0, nullptr};
     return std::mktime(&tm);
-}
-
-long Offset(std::time_t tAt)
-{
-    std::tm tm{};
-    ::localtime_r(&tAt, &tm);
-    return tm.tm_gmtoff;
 }
 
 // Per task: the due moment from its fields (the tick's where it has none), the notice its lead
@@ -74,7 +63,7 @@ TickDecision ReferenceTick(const LocalTimeFields& now, const TaskList& tasks, in
         if (tDue < 0 || tDue > 32535244799 || !inYears(due))
             continue;
         const std::time_t nLead = t.m_nLeadSeconds > 0 ? t.m_nLeadSeconds : 0;
-        bNearClockChange = bNearClockChange || Offset(tDue - 2 * 86400 - nLead) != Offset(tDue + 2 * 86400);
+        bNearClockChange |= Tm(tDue - 2 * 86400 - nLead).tm_gmtoff != Tm(tDue + 2 * 86400).tm_gmtoff;
         std::tm notice = due;
         const std::time_t tNotice = tDue - nLead;
         if (tNotice < 0 || !::localtime_r(&tNotice, &notice) || !inYears(notice))

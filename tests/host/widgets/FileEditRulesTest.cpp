@@ -1,68 +1,43 @@
 #include "widgets/FileEditRules.h"
 
-#include <gtest/gtest.h>
+#include "tests/host/HostData.h"
 
 #include <set>
 
-namespace {
-
-// A folder whose name, a kanji, ends in the byte of a backslash.
-const std::string kKanji = "C:\\\x95\x5c";
-
-} // namespace
-
-TEST(FileEditText, TheFirstNameCountsWithTheFolderItLiesInUnlessItIsAbsolute)
+TEST(FileEditText, NamesFoldersShortcutsAndWhereTheBrowseButtonOpens)
 {
-    const std::tuple<std::string, std::string, std::vector<std::string>> cases[] = {
-        {"C:\\sounds\\chime.wav", "C:\\sounds\\", {"chime.wav"}}, {"C:\\sounds\\", "C:\\sounds\\", {""}},
-        {" ;; C:\\x\\a.wav  ;b", "C:\\x\\", {"a.wav"}}, {"sounds/a.wav", "sounds/", {"a.wav"}},
-        {"D:a.wav", "D:", {"a.wav"}}, {kKanji + "\\a.wav", kKanji + "\\", {"a.wav"}},
-        {kKanji, "C:\\", {kKanji.substr(3)}}, {" ; ", "", {}},
-    };
-    for (const auto& [text, strFolder, names] : cases)
-    {
-        const FileEditText parsed = ParseFileEditText(text);
-        EXPECT_EQ(strFolder, parsed.strFolder) << text;
-        EXPECT_EQ(names, parsed.names) << text;
-    }
-    // A one-letter name keeps its folder too.
-    const std::tuple<std::string, std::string, std::string> paths[] = {
-        {"C:\\x\\", "a.wav", "C:\\x\\a.wav"}, {"C:\\x\\", "a", "C:\\x\\a"}, {"C:\\x\\", "", "C:\\x\\"},
-        {"", "a.wav", "a.wav"}, {"C:\\x\\", "D:\\y.wav", "D:\\y.wav"}, {"C:\\x\\", "\\y.wav", "\\y.wav"},
-    };
-    for (const auto& [strFolder, strName, strPath] : paths)
-        EXPECT_EQ(strPath, PathInFolder(strFolder, strName)) << strFolder << "|" << strName;
-    EXPECT_EQ("t.wav", NameInFolder("C:\\x\\", "C:\\x\\t.wav"));
-    EXPECT_EQ("D:\\t.wav", NameInFolder("C:\\x\\", "D:\\t.wav"));
-    for (const char* pszName : {"a.lnk", "A.LNK", "x.Pif"})
-        EXPECT_TRUE(IsShortcutName(pszName)) << pszName;
-    for (const char* pszName : {"lnk", "a.lnkx", "a.wav", ".ln"})
-        EXPECT_FALSE(IsShortcutName(pszName)) << pszName;
-}
-
-TEST(BrowseButton, OpensInTheDeepestExistingFolderWithAnExistingFilesName)
-{
-    // A few folders and files; a final backslash names the same folder.
-    const auto probe = [](const std::string& strPath) {
-        const std::set<std::string> folders = {"C:", "C:\\sounds", kKanji};
-        const std::set<std::string> files = {"C:\\sounds\\chime.wav", kKanji + "\\a.wav"};
+    // A final backslash names the same folder.
+    const std::string kanji = "C:\\\x95\x5c";
+    const auto probe = [&kanji](const std::string& strPath) {
+        const std::set<std::string> folders = {"C:", "C:\\sounds", kanji};
+        const std::set<std::string> files = {"C:\\sounds\\chime.wav", kanji + "\\a.wav"};
         std::string strKey = strPath;
-        if (strKey.size() > 2 && strKey.back() == '\\' && strKey != kKanji)
+        if (strKey.size() > 2 && strKey.back() == '\\' && strKey != kanji)
             strKey.pop_back();
         return folders.count(strKey) ? PathKind::Folder
                : files.count(strKey) ? PathKind::File
                                      : PathKind::Missing;
     };
-    const std::tuple<std::string, std::string, std::string> cases[] = {
-        {"C:\\sounds\\chime.wav", "C:\\sounds\\", "chime.wav"}, {"C:\\sounds\\no\\x.wav", "C:\\sounds\\", ""},
-        {"C:\\sounds", "C:\\sounds\\", ""}, {"C:\\sounds\\", "C:\\sounds\\", ""}, {"\\x.wav", "", ""},
-        {kKanji + "\\a.wav", kKanji + "\\", "a.wav"}, {"C:\\no\\x.wav", "C:\\", ""}, {"Q:\\x.wav", "", ""},
-    };
-    for (const auto& [strPath, strFolder, strName] : cases)
+    for (const DataRow& r : DataRows("file-edit.txt"))
     {
-        const BrowseStart start = DecideBrowseStart(strPath, probe);
-        EXPECT_EQ(strFolder, start.strFolder) << strPath;
-        EXPECT_EQ(strName, start.strName) << strPath;
+        SCOPED_TRACE(r[0] + " " + r[1]);
+        if (r[0] == "parse")
+        {
+            const FileEditText parsed = ParseFileEditText(r[1]);
+            EXPECT_EQ(r[2], parsed.strFolder);
+            EXPECT_EQ(DataRow(r.begin() + 3, r.end()), parsed.names);
+        }
+        else if (r[0] == "path")
+            EXPECT_EQ(r[3], PathInFolder(r[1], r[2]));
+        else if (r[0] == "name")
+            EXPECT_EQ(r[3], NameInFolder(r[1], r[2]));
+        else if (r[0] == "shortcut")
+            EXPECT_EQ(r[2] == "1", IsShortcutName(r[1].c_str()));
+        else
+        {
+            const BrowseStart start = DecideBrowseStart(r[1], probe);
+            EXPECT_EQ((std::pair{r[2], r[3]}), (std::pair{start.strFolder, start.strName}));
+        }
     }
     // The browse button's width, by default 8/10 of the client height.
     EXPECT_EQ(16, BrowseButtonWidth(-1, 20));

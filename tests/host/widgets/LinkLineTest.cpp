@@ -1,6 +1,6 @@
 #include "widgets/LinkLine.h"
 
-#include <gtest/gtest.h>
+#include "tests/host/HostData.h"
 
 #include <vector>
 
@@ -31,24 +31,28 @@ std::vector<LinkCopy> Steps(LinkLine& line, int nSteps)
 
 } // namespace
 
-TEST(LinkLine, CopiesMoveAPixelAStepAndFollowEachOtherRoundTheLoop)
+TEST(LinkLine, CopiesMoveAPixelAStepFollowEachOtherRoundTheLoopAndAreHitWithinTheirBand)
 {
-    // The next item enters when the rightmost copy's right end is more than the gap (50) left
-    // of the right edge; a copy goes when its right end reaches the left edge.
-    const std::tuple<std::vector<int>, int, std::vector<LinkCopy>> cases[] = {
-        {{30, 20}, 0, {{0, 102}}},
-        {{30, 20}, 1, {{0, 101}}},
-        {{30, 20}, 80, {{0, 22}}},            // 22 + 30 + 50 = 102: not yet left of the edge
-        {{30, 20}, 81, {{0, 21}, {1, 102}}},  // item 1 enters 51 pixels behind item 0's end
-        {{30, 20}, 129, {{0, -27}, {1, 54}}}, // item 0 ends at 3, still over the text area
-        {{30, 20}, 130, {{1, 53}}},           // ... and at 2 it has gone
-        {{30, 20}, 152, {{1, 31}, {0, 102}}}, // after the last item comes item 0 again
-        {{30}, 81, {{0, 21}, {0, 102}}},      // one item follows itself
-    };
-    for (const auto& [widths, nSteps, copies] : cases)
+    LinkLine hover = Line({30, 20});
+    Steps(hover, 129);
+    for (const DataRow& r : DataRows("link-line.txt"))
     {
-        LinkLine line = Line(widths);
-        EXPECT_EQ(copies, Steps(line, nSteps)) << widths.size() << " items, " << nSteps << " steps";
+        const bool bSteps = r[0] == "steps";
+        const auto equals = bSteps ? std::find(r.begin(), r.end(), "=") : r.begin() + 2;
+        const auto isNumber = [](const std::string& w) { return std::isdigit(w.back()) != 0; };
+        std::vector<LinkCopy> copies;
+        for (auto it = equals + 1; it + 1 < r.end() && isNumber(it[0]) && isNumber(it[1]); it += 2)
+            copies.push_back({Num<std::size_t>(it[0]), Num(it[1])});
+        if (bSteps)
+        {
+            std::vector<int> widths;
+            std::transform(r.begin() + 2, equals, std::back_inserter(widths), Num<int>);
+            LinkLine line = Line(widths);
+            EXPECT_EQ(copies, Steps(line, Num(r[1]))) << r[1] << " steps";
+        }
+        else
+            EXPECT_EQ(hover.HitTest(Num(r[1]), Num(r[2])),
+                      copies.empty() ? std::nullopt : std::optional(copies[0])) << r[1] << "," << r[2];
     }
     EXPECT_FALSE(LinkLine().Restart()) << "nothing to scroll";
     // A line narrower than the gap never runs empty: item 0 leaves after 40 steps, before the gap
@@ -56,24 +60,6 @@ TEST(LinkLine, CopiesMoveAPixelAStepAndFollowEachOtherRoundTheLoop)
     LinkLine line = Line({10, 10}, LinkArea{2, 2, 32, 22});
     EXPECT_EQ((std::vector<LinkCopy>{{1, 32}}), Steps(line, 40));
     EXPECT_EQ((std::vector<LinkCopy>{{0, 32}}), Steps(line, 40));
-}
-
-TEST(LinkLine, TheHoverBandIsTheCopyWithinTheTextAreaAndItsTextHigh)
-{
-    // Copies of item 0 at -27 (30 wide) and item 1 at 54 (20 wide); texts 14 high, so the band
-    // runs from (20 - 14) / 2 = 3 to 16 measured from the control's top.
-    LinkLine line = Line({30, 20});
-    Steps(line, 129);
-    const std::tuple<int, int, std::optional<LinkCopy>> cases[] = {
-        {2, 8, LinkCopy{0, -27}}, // the visible end of the copy that started off the area
-        {1, 8, std::nullopt},     // left of the text area
-        {3, 8, std::nullopt},     // its right end is outside
-        {54, 8, LinkCopy{1, 54}}, {74, 8, std::nullopt},     {40, 8, std::nullopt}, // in the gap
-        {60, 2, std::nullopt},    {60, 16, LinkCopy{1, 54}}, {60, 17, std::nullopt},
-    };
-    for (const auto& [x, y, hit] : cases)
-        EXPECT_EQ(hit, line.HitTest(x, y)) << x << "," << y;
-
     LinkLine edge = Line({30});
     Steps(edge, 10); // at 92, running 30 pixels past the right edge at 102
     EXPECT_TRUE(edge.HitTest(101, 8));
