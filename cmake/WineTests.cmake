@@ -8,6 +8,7 @@ string(REGEX REPLACE "^#define TEMPIVA_VERSION +" "" TEMPIVA_PRODUCT_VERSION "${
 tempiva_wine_test(wine_app_tests
     tests/wine/app/SettingsStoreTest.cpp
     tests/wine/support/ScratchFolder.cpp)
+target_compile_definitions(wine_app_tests PRIVATE TEMPIVA_TEST_DATA="Z:${CMAKE_SOURCE_DIR}/tests/data")
 tempiva_wine_test(wine_framework_tests
     tests/wine/framework/WindowFrameworkTest.cpp
     tests/wine/framework/FrameworkTest.rc)
@@ -57,7 +58,9 @@ set_tests_properties(run_script_test PROPERTIES TIMEOUT 300)
 tempiva_wine_test(wine_panel_tests
     tests/wine/panel/ClockSTTest.cpp
     tests/wine/panel/ClockPanelMenuTest.cpp
+    tests/wine/support/WindowPicture.cpp
     tests/wine/support/Dib32.cpp
+    tests/wine/support/PngWriter.cpp
     tests/wine/driver/CProgramUnderTest.cpp
     res/Tempiva.rc)
 

@@ -26,7 +26,8 @@ done
 cd "$rundir"
 if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
     tempiva_wine_env "$build"
-    "${TEMPIVA_NO_CLOCK[@]}" bash -c '. "$1/wine-env.sh"; tempiva_wine_boot' _ "$here"
+    "${TEMPIVA_NO_CLOCK[@]}" bash -c '. "$1/wine-env.sh"; tempiva_wine_boot
+        [ -n "${TEMPIVA_WINE_SESSION:-}" ] || tempiva_wine_managed Y' _ "$here"
     # Setting the clock is left to the host: Wine would change the machine's clock for all.
     exec "${TEMPIVA_NO_CLOCK[@]}" "${TEMPIVA_WINE[@]}" "$exe"
 fi

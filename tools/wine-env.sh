@@ -24,6 +24,18 @@ tempiva_wine_boot()
     fi
 }
 
+# Whether the X server's window manager manages Wine's windows (Y, Wine's default, for a real
+# desktop) or Wine does (N). A private Xvfb has no window manager: Wine would then wait two
+# seconds for one at every window it hides. The last value set is kept beside the prefix,
+# so the registry is written only when it changes.
+tempiva_wine_managed()
+{
+    local marker="$WINEPREFIX/.tempiva-managed"
+    [ "$(cat "$marker" 2>/dev/null)" = "$1" ] && return 0
+    env LC_ALL=ja_JP.UTF-8 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d "$1" /f >/dev/null 2>&1 &&
+        echo "$1" >"$marker"
+}
+
 # The clock must never move because of a test: drop CAP_SYS_TIME for good.
 TEMPIVA_NO_CLOCK=(setpriv --bounding-set -sys_time --inh-caps -sys_time)
 

@@ -51,6 +51,8 @@ export DISPLAY="$display"
     echo "wine-session: wineboot failed" >&2; exit 1; }
 "${TEMPIVA_NO_CLOCK[@]}" wineserver -f -p &
 server_pid=$!
+"${TEMPIVA_NO_CLOCK[@]}" bash -c '. "$1/wine-env.sh"; tempiva_wine_managed N' _ "$here" || {
+    echo "wine-session: could not set up the prefix for a display without a window manager" >&2; exit 1; }
 
 export TEMPIVA_WINE_SESSION=1
 "${TEMPIVA_NO_CLOCK[@]}" "$@"

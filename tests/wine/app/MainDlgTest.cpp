@@ -12,26 +12,20 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
-
 #include <mmsystem.h>
+
+#include <functional>
+#include <tuple>
 
 namespace {
 
-const char* const kAnyTask = "   *  *  *  *  *  *  *  *      *      *  \"%s\"\r\n";
 constexpr UINT kTestVirtualKey = VK_F13;
 
-std::string AnyTask(const std::string& strText)
+std::string Task(const std::string& strText, const char* pszWhen = "   *  *  *  * 12 00")
 {
-    std::string line = kAnyTask;
-    line.replace(line.find("%s"), 2, strText);
-    return line;
+    return std::string(pszWhen) + "  *  *      *      *  \"" + strText + "\"\r\n";
 }
-
-std::string TimedTask(const std::string& strText)
-{
-    return "   *  *  *  * 12 00  *  *      *      *  \"" + strText + "\"\r\n";
-}
+std::string AnyTimeTask(const std::string& strText) { return Task(strText, "   *  *  *  *  *  *"); }
 
 // A dialog that runs a step once it is up, for the commands that come while it is modal.
 class CScriptedDialog : public CDialog
@@ -76,11 +70,8 @@ public:
         m_shown.push_back(pTask != nullptr ? pTask->m_strText : std::string("<hot key>"));
         return TRUE;
     }
-    BOOL SetTimeFromServer() override
-    {
-        ++m_nTimeSettings;
-        return TRUE;
-    }
+    BOOL SetTimeFromServer() override { return ++m_nTimeSettings; }
+    void RealTick() { CMainDlg::RunTaskTick(); }
 
     std::vector<std::string> m_shown;
     int m_nTimeSettings = 0;
@@ -89,14 +80,10 @@ public:
     std::function<void(CScriptedDialog&)> m_configStep;
     int m_nConfigDialogsMade = 0;
     bool m_bConfigAlive = false;
-    bool m_bRealTick = false;
-    void Tick() { RunTaskTick(); }
 
 protected:
     BOOL RunTaskTick() override
     {
-        if (m_bRealTick)
-            return CMainDlg::RunTaskTick();
         m_ticks.push_back(::GetTickCount64());
         if (m_ticks.size() == m_nTicksWanted)
             ::PostQuitMessage(0);
@@ -153,10 +140,9 @@ protected:
 
 TEST_F(MainDlg, StartUpTasksTakeTheirRoads)
 {
-    WriteTimeTable(AnyTask("reserved 0") + AnyTask("reserved 1"), AnyTask("third") + TimedTask("timed"));
+    WriteTimeTable(AnyTimeTask("reserved 0") + AnyTimeTask("reserved 1"), AnyTimeTask("third") + Task("timed"));
     ASSERT_TRUE(m_dlg.Create(IDD_MAIN));
-    const std::vector<std::string> expected = {"reserved 0", "third"};
-    EXPECT_EQ(expected, m_dlg.m_shown);
+    EXPECT_EQ((std::vector<std::string>{"reserved 0", "third"}), m_dlg.m_shown);
     EXPECT_EQ(1, m_dlg.m_nTimeSettings) << "reserved task 1 sets the clock instead of showing";
     ASSERT_EQ(4u, m_dlg.m_tasks.size());
     EXPECT_EQ(1, m_dlg.m_tasks[0]->m_bProtected);
@@ -165,46 +151,39 @@ TEST_F(MainDlg, StartUpTasksTakeTheirRoads)
     EXPECT_FALSE(m_dlg.GetStyle() & WS_VISIBLE);
     EXPECT_TRUE(m_box.m_texts.empty());
 
-    // Enter never closes the resident dialog.
     m_dlg.SendMessage(WM_COMMAND, IDOK);
-    EXPECT_TRUE(m_dlg.IsWindow());
+    EXPECT_TRUE(m_dlg.IsWindow()) << "Enter never closes the resident dialog";
     m_dlg.SendMessage(WM_COMMAND, ID_APP_EXIT);
     EXPECT_FALSE(m_dlg.IsWindow());
 }
 
 TEST_F(MainDlg, AThirdReservedLineMovesToTheTimeTableOnSave)
 {
-    WriteTimeTable(TimedTask("r0") + TimedTask("r1") + TimedTask("r2"), TimedTask("t"));
+    WriteTimeTable(Task("r0") + Task("r1") + Task("r2"), Task("t"));
     ASSERT_TRUE(m_dlg.Create(IDD_MAIN));
     ASSERT_EQ(4u, m_dlg.m_tasks.size());
     EXPECT_EQ(0, m_dlg.m_tasks[2]->m_bProtected);
     m_dlg.SaveTimeTable();
-    const std::string strFile = m_folder.Read("TimeTable.ini").value();
-    EXPECT_EQ("[TIMETABLE_RESERVE]\r\n" + TimedTask("r0") + TimedTask("r1") + "[TIMETABLE]\r\n" + TimedTask("r2") +
-                  TimedTask("t"),
-              strFile);
-    m_dlg.SendMessage(WM_COMMAND, ID_APP_EXIT);
+    EXPECT_EQ("[TIMETABLE_RESERVE]\r\n" + Task("r0") + Task("r1") + "[TIMETABLE]\r\n" + Task("r2") + Task("t"),
+              m_folder.Read("TimeTable.ini").value());
 }
 
-TEST_F(MainDlg, TooFewReservedTasksEndTheStart)
+TEST_F(MainDlg, TooFewReservedTasksOrABadHolidayFileEndTheStart)
 {
-    for (const std::string& strReserve : {std::string(), TimedTask("only one")})
+    for (const std::string& strReserve : {std::string(), Task("only one")})
     {
         m_box.m_texts.clear();
         CTestMainDlg dlg(m_folder.Path());
         WriteTimeTable(strReserve);
         EXPECT_FALSE(dlg.Create(IDD_MAIN));
         EXPECT_FALSE(dlg.IsWindow());
-        const std::vector<std::string> expected = {"ERROR: Time Table Format error\nファイル：" +
-                                                   m_folder.PathOf("TimeTable.ini") +
-                                                   "\nセクション：[TIMETABLE_RESERVE]\n理由：予約タスクが2つ必要です"};
-        EXPECT_EQ(expected, m_box.m_texts);
+        EXPECT_EQ(std::vector<std::string>{"ERROR: Time Table Format error\nファイル：" +
+                                           m_folder.PathOf("TimeTable.ini") +
+                                           "\nセクション：[TIMETABLE_RESERVE]\n理由：予約タスクが2つ必要です"},
+                  m_box.m_texts);
     }
-}
-
-TEST_F(MainDlg, AMalformedHolidayFileEndsTheStartButAMissingOneDoesNot)
-{
-    WriteTimeTable(TimedTask("r0") + TimedTask("r1"));
+    m_box.m_texts.clear();
+    WriteTimeTable(Task("r0") + Task("r1"));
     m_folder.Write("Holiday.ini", "[HOLIDAY]\r\n   *  1  1\r\n");
     EXPECT_FALSE(m_dlg.Create(IDD_MAIN));
     EXPECT_EQ(1u, m_box.m_texts.size());
@@ -212,7 +191,7 @@ TEST_F(MainDlg, AMalformedHolidayFileEndsTheStartButAMissingOneDoesNot)
 
 TEST_F(MainDlg, TheTickRunsWithPeriodDelay)
 {
-    WriteTimeTable(TimedTask("r0") + TimedTask("r1"));
+    WriteTimeTable(Task("r0") + Task("r1"));
     TheSettings().DELAY = 50;
     m_dlg.m_nTicksWanted = 11;
     ASSERT_TRUE(m_dlg.Create(IDD_MAIN));
@@ -222,12 +201,11 @@ TEST_F(MainDlg, TheTickRunsWithPeriodDelay)
     // Ten periods, each re-armed after the tick: never shorter, and not wildly longer.
     EXPECT_GE(nElapsedMs, 10u * 50u - 20u);
     EXPECT_LE(nElapsedMs, 10u * 50u * 4u);
-    m_dlg.SendMessage(WM_COMMAND, ID_APP_EXIT);
 }
 
 TEST_F(MainDlg, ExitDuringTheModalConfigDialogCancelsItAndFreesItAfterItsLoop)
 {
-    WriteTimeTable(TimedTask("r0") + TimedTask("r1"));
+    WriteTimeTable(Task("r0") + Task("r1"));
     ASSERT_TRUE(m_dlg.Create(IDD_MAIN));
     CTestMainDlg* pMain = &m_dlg;
     m_dlg.m_configStep = [pMain](CScriptedDialog& config) {
@@ -247,7 +225,7 @@ TEST_F(MainDlg, ExitDuringTheModalConfigDialogCancelsItAndFreesItAfterItsLoop)
 
 TEST_F(MainDlg, AHotKeyTakenElsewhereShowsBothMessagesInOrder)
 {
-    WriteTimeTable(TimedTask("r0") + TimedTask("r1"));
+    WriteTimeTable(Task("r0") + Task("r1"));
     CDialog other(IDD_MAIN);
     ASSERT_TRUE(other.Create(IDD_MAIN));
     ASSERT_TRUE(::RegisterHotKey(other.m_hWnd, 1, 0, kTestVirtualKey));
@@ -261,7 +239,7 @@ TEST_F(MainDlg, AHotKeyTakenElsewhereShowsBothMessagesInOrder)
 
 TEST_F(MainDlg, AKeyTakenWhileConfigRunsEndsTheProgramButTheFileKeepsTheUsersKey)
 {
-    WriteTimeTable(TimedTask("r0") + TimedTask("r1"));
+    WriteTimeTable(Task("r0") + Task("r1"));
     const std::string strHotKeyLine = "HOTKEY=" + std::to_string(kTestVirtualKey << 16) + "\r\n";
     m_folder.Write("Tempiva.ini", "[TEMPIVA]\r\n" + strHotKeyLine);
     ASSERT_TRUE(LoadSettingsFrom(m_folder.PathOf("Tempiva.ini")));
@@ -290,23 +268,15 @@ TEST_F(MainDlg, AKeyTakenWhileConfigRunsEndsTheProgramButTheFileKeepsTheUsersKey
 
 namespace {
 
-struct CSoundCall
-{
-    std::string strSound;
-    HMODULE hModule;
-    DWORD dwFlags;
-    bool operator==(const CSoundCall&) const = default;
-};
-
 class CRecordingSoundPlayer : public ISoundPlayer
 {
 public:
     BOOL Play(const char* pszSound, HMODULE hModule, DWORD dwFlags) override
     {
-        m_calls.push_back({pszSound, hModule, dwFlags});
+        m_calls.emplace_back(pszSound, hModule, dwFlags);
         return FALSE; // as for a file that is not there
     }
-    std::vector<CSoundCall> m_calls;
+    std::vector<std::tuple<std::string, HMODULE, DWORD>> m_calls;
 };
 
 } // namespace
@@ -316,22 +286,20 @@ TEST_F(MainDlg, TheTickShowsAtTheLeadAndAsksForTheSoundOnceWithItsFlags)
     CFakeClock clock(LocalTime(2026, 12, 7, 11, 59, 58));
     CRecordingSoundPlayer player;
     CSoundPlayerScope sound(player);
-    const std::string strPast = "2020  1  1  *  0  0  *  *      *      *  \"\"\r\n";
-    WriteTimeTable(strPast + strPast,
-                   "   *  *  *  * 12 00 01  *      *      *  \"lunch\" \"C:\\missing\\gone.wav\"\r\n");
-    m_dlg.m_bRealTick = true;
+    const std::string strPast = Task("", "2020  1  1  *  0  0");
+    WriteTimeTable(strPast + strPast, "   *  *  *  * 12 00 01  *      *      *  \"lunch\" \"C:\\missing\\gone.wav\"\r\n");
     ASSERT_TRUE(m_dlg.Create(IDD_MAIN));
     m_dlg.m_shown.clear();
     // Four ticks a second from 11:59:58 to 12:00:01, as with DELAY 250.
     for (WORD wSecond : {58, 59, 0, 1})
     {
-        clock.m_stLocal = wSecond >= 58 ? LocalTime(2026, 12, 7, 11, 59, wSecond) : LocalTime(2026, 12, 7, 12, 0, wSecond);
+        clock.m_stLocal = LocalTime(2026, 12, 7, wSecond >= 58 ? 11 : 12, wSecond >= 58 ? 59 : 0, wSecond);
         clock.m_stLocal.wDayOfWeek = 1;
         for (int i = 0; i < 4; ++i)
-            m_dlg.Tick();
+            m_dlg.RealTick();
     }
     EXPECT_EQ(std::vector<std::string>(4, "lunch"), m_dlg.m_shown) << "shown on every tick of 11:59:59";
-    const std::vector<CSoundCall> expected = {{"C:\\missing\\gone.wav", nullptr, SND_FILENAME | SND_ASYNC}};
+    const std::vector<std::tuple<std::string, HMODULE, DWORD>> expected = {
+        {"C:\\missing\\gone.wav", nullptr, SND_FILENAME | SND_ASYNC}};
     EXPECT_EQ(expected, player.m_calls);
-    m_dlg.SendMessage(WM_COMMAND, ID_APP_EXIT);
 }

@@ -19,6 +19,7 @@
 namespace {
 
 const std::string kTask = "   *  *  *  * 12 00  *  *      *      *  \"noon\"\r\n";
+const std::string kTimeTable = "[TIMETABLE_RESERVE]\r\n" + kTask + kTask + "[TIMETABLE]\r\n";
 // More than one write's worth, so that a save takes several writes.
 const std::string kForeignSection = "[MINE]\r\n; " + std::string(150 * 1024, 'x') + "\r\nKEEP=1\r\n";
 
@@ -33,7 +34,6 @@ protected:
     }
 
     std::string Read(const char* pszName) const { return m_folder.Read(pszName).value_or("<missing>"); }
-    bool SiblingLeft(const char* pszName) const { return m_folder.Read(std::string(pszName) + ".new").has_value(); }
 
     // Fails each write step of the save in turn, from the first until the save gets through:
     // every failed one must leave the old file whole, the one that succeeds the new one.
@@ -47,16 +47,14 @@ protected:
             CFailingFileSystem disk(nStep, 0);
             const BOOL bSaved = save();
             const DWORD dwError = ::GetLastError();
-            EXPECT_FALSE(SiblingLeft(pszName));
-            if (!bSaved)
+            EXPECT_FALSE(m_folder.Read(std::string(pszName) + ".new").has_value());
+            if (bSaved)
             {
-                EXPECT_EQ(ERROR_DISK_FULL, dwError);
-                ASSERT_EQ(strOld, Read(pszName)) << "a failed save must leave the old file";
-                continue;
+                EXPECT_GE(nStep, 5) << "open, two writes or more, flush and move: each can fail";
+                return;
             }
-            EXPECT_GE(nStep, 5) << "open, two writes or more, flush and move: each can fail";
-            EXPECT_NE(strOld, Read(pszName));
-            return;
+            EXPECT_EQ(ERROR_DISK_FULL, dwError);
+            ASSERT_EQ(strOld, Read(pszName)) << "a failed save must leave the old file";
         }
     }
 
@@ -67,7 +65,7 @@ protected:
 
 } // namespace
 
-TEST_F(Saving, SettingsCutShortAtAnyStepLeaveTheOldFileWhole)
+TEST_F(Saving, CutShortAtAnyStepLeavesTheOldFileWhole)
 {
     TheSettings().DRAW_SEC = 777;
     CutShortAtEveryStep("Tempiva.ini", "[TEMPIVA]\r\nDRAW_SEC=1\r\n" + kForeignSection, [] { return SaveSettings(); });
@@ -75,10 +73,7 @@ TEST_F(Saving, SettingsCutShortAtAnyStepLeaveTheOldFileWhole)
     EXPECT_NE(std::string::npos, strFile.find("DRAW_SEC=777\r\n"));
     EXPECT_EQ(std::string::npos, strFile.find("DRAW_SEC=1\r\n"));
     EXPECT_NE(std::string::npos, strFile.find(kForeignSection)) << "what is not ours stays";
-}
 
-TEST_F(Saving, TheTimeTableCutShortAtAnyStepLeavesTheOldFileWhole)
-{
     const std::string strPath = m_folder.PathOf("TimeTable.ini");
     TaskList tasks;
     m_folder.Write("TimeTable.ini", "[TIMETABLE]\r\n" + kTask);
@@ -99,9 +94,7 @@ TEST_F(Saving, AReadErrorPartWayWritesNothing)
     {
         CFailingFileSystem disk(0, 2);
         EXPECT_FALSE(SaveTaskSection(m_folder.PathOf("TimeTable.ini"), {tasks[0].get()}, "TIMETABLE"));
-    }
-    {
-        CFailingFileSystem disk(0, 2);
+        disk.m_nReads = disk.m_nWriteSteps = 0;
         EXPECT_FALSE(SaveSettings());
         EXPECT_EQ(0, disk.m_nWriteSteps);
     }
@@ -122,68 +115,33 @@ TEST_F(Saving, AnUnwritableSettingsFileIsReportedOnceWithItsPath)
     ::RemoveDirectoryA(m_folder.PathOf("Tempiva.ini").c_str());
 }
 
-namespace {
-
-// A time table dialog that is confirmed at once.
-class CConfirmedDialog : public CDialog
+// OK in the real time table and configuration dialogs, then a save whose move fails.
+TEST_F(Saving, AFailedSaveAfterADialogsOkIsReportedOnceWithItsPath)
 {
-public:
-    CConfirmedDialog() : CDialog(IDD_MAIN) {}
-
-protected:
-    BOOL OnInitDialog() override
-    {
-        ::PostMessageA(m_hWnd, WM_COMMAND, IDOK, 0);
-        return TRUE;
-    }
-};
-
-class CSavingMainDlg : public CMainDlg
-{
-public:
-    using CMainDlg::CMainDlg;
-
-protected:
-    std::unique_ptr<CDialog> MakeTimeTableDialog() override { return std::make_unique<CConfirmedDialog>(); }
-};
-
-} // namespace
-
-TEST_F(Saving, AFailedTimeTableSaveAfterOkIsReportedOnceWithItsPath)
-{
-    m_folder.Write("TimeTable.ini", "[TIMETABLE_RESERVE]\r\n" + kTask + kTask + "[TIMETABLE]\r\n");
-    CSavingMainDlg dlg(m_folder.Path());
-    ASSERT_TRUE(dlg.Create(IDD_MAIN));
-    {
-        CFailingFileSystem disk(4, 0); // the move
-        dlg.SendMessage(WM_COMMAND, ID_TIMETABLE);
-    }
-    ASSERT_EQ(1u, m_box.m_texts.size());
-    EXPECT_EQ(0u, m_box.m_texts[0].find(m_folder.PathOf("TimeTable.ini") + " を保存できませんでした。\n"));
-    dlg.SendMessage(WM_COMMAND, ID_APP_EXIT);
-}
-
-TEST_F(Saving, AFailedSettingsSaveAfterConfigsOkIsReportedOnceWithItsPath)
-{
-    INITCOMMONCONTROLSEX icc{sizeof icc, ICC_HOTKEY_CLASS};
+    INITCOMMONCONTROLSEX icc{sizeof icc, ICC_HOTKEY_CLASS | ICC_LISTVIEW_CLASSES};
     ::InitCommonControlsEx(&icc);
-    m_folder.Write("TimeTable.ini", "[TIMETABLE_RESERVE]\r\n" + kTask + kTask + "[TIMETABLE]\r\n");
-    CMainDlg dlg(m_folder.Path()); // with the real configuration dialog
-    ASSERT_TRUE(dlg.Create(IDD_MAIN));
+    for (const auto& [nCommand, pszFile] : {std::pair{ID_TIMETABLE, "TimeTable.ini"}, {ID_CONFIG, "Tempiva.ini"}})
     {
-        CFailingFileSystem disk(4, 0); // the move
-        CTimerSteps confirm({AnswerDialog(IDOK)});
-        dlg.SendMessage(WM_COMMAND, ID_CONFIG);
+        SCOPED_TRACE(pszFile);
+        m_box.m_texts.clear();
+        m_folder.Write("TimeTable.ini", kTimeTable);
+        CMainDlg dlg(m_folder.Path());
+        ASSERT_TRUE(dlg.Create(IDD_MAIN));
+        {
+            CFailingFileSystem disk(4, 0); // the move
+            CTimerSteps confirm({AnswerDialog(IDOK)});
+            dlg.SendMessage(WM_COMMAND, nCommand);
+        }
+        ASSERT_EQ(1u, m_box.m_texts.size());
+        EXPECT_EQ(0u, m_box.m_texts[0].find(m_folder.PathOf(pszFile) + " を保存できませんでした。\n"));
+        EXPECT_TRUE(dlg.IsWindow()) << "the program goes on";
+        dlg.SendMessage(WM_COMMAND, ID_APP_EXIT);
     }
-    ASSERT_EQ(1u, m_box.m_texts.size());
-    EXPECT_EQ(0u, m_box.m_texts[0].find(m_folder.PathOf("Tempiva.ini") + " を保存できませんでした。\n"));
-    EXPECT_TRUE(dlg.IsWindow()) << "the program goes on";
-    dlg.SendMessage(WM_COMMAND, ID_APP_EXIT);
 }
 
 TEST_F(Saving, TheEndOfTheSessionSavesTheSettingsAsExitWould)
 {
-    m_folder.Write("TimeTable.ini", "[TIMETABLE_RESERVE]\r\n" + kTask + kTask + "[TIMETABLE]\r\n");
+    m_folder.Write("TimeTable.ini", kTimeTable);
     {
         CMainDlg dlg(m_folder.Path());
         ASSERT_TRUE(dlg.Create(IDD_MAIN));

@@ -86,18 +86,16 @@ protected:
 
 TEST_F(ClockPanelMenu, ListsTheFiveCommandsWithSetTimeGreyWithoutTimeSync)
 {
-    OpenMenu();
-    const std::vector<std::string> expected = {"ABOUT...", "-", "SET TIME (grey)", "-", "TIME TABLE...",
-                                               "CONFIG...", "-", "&EXIT"};
-    EXPECT_EQ(expected, m_owner.m_items);
-}
-
-TEST_F(ClockPanelMenu, SetTimeIsEnabledWithTimeSyncAndAServer)
-{
-    TheSettings().USE_NTP = 1;
-    OpenMenu();
-    ASSERT_EQ(8u, m_owner.m_items.size());
-    EXPECT_EQ("SET TIME", m_owner.m_items[2]);
+    for (const int nUseNtp : {0, 1})
+    {
+        TheSettings().USE_NTP = nUseNtp;
+        m_owner.m_items.clear();
+        OpenMenu();
+        EXPECT_EQ((std::vector<std::string>{"ABOUT...", "-", nUseNtp ? "SET TIME" : "SET TIME (grey)", "-",
+                                            "TIME TABLE...", "CONFIG...", "-", "&EXIT"}),
+                  m_owner.m_items);
+        m_panel.DestroyWindow();
+    }
 }
 
 TEST_F(ClockPanelMenu, TheChosenCommandGoesToTheOwner)

@@ -1,15 +1,11 @@
-// The LCD clock in a real window, read back pixel for pixel through WM_PRINTCLIENT.
-#include "framework/Gdi.h"
-#include "framework/WndClass.h"
+// The LCD clock in a real window, read back pixel for pixel through WM_PRINTCLIENT; it takes
+// the face's size whatever it was created with.
 #include "panel/CClockST.h"
 #include "res/resource.h"
 #include "tests/wine/support/FakeClock.h"
-
-#include "tests/wine/support/Dib32.h"
+#include "tests/wine/support/WindowPicture.h"
 
 #include <gtest/gtest.h>
-
-#include <cstdint>
 
 namespace {
 
@@ -17,31 +13,6 @@ constexpr COLORREF kBack = RGB(179, 183, 139);
 constexpr COLORREF kOn = RGB(0, 0, 0);
 constexpr COLORREF kOff = RGB(158, 164, 108);
 constexpr COLORREF kWhite = RGB(255, 255, 255);
-
-// A 32-bit picture of the control, as an animation would ask for it.
-class CCapture
-{
-public:
-    explicit CCapture(HWND hWnd)
-    {
-        void* pBits = nullptr;
-        m_bitmap.Attach(CreateDib32(kLcdFaceWidth, kLcdFaceHeight, &pBits));
-        m_pPixels = static_cast<const std::uint32_t*>(pBits);
-        CMemoryDC dc(nullptr);
-        CSelectObject keep(dc, m_bitmap);
-        ::SendMessageA(hWnd, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(static_cast<HDC>(dc)), PRF_CLIENT);
-        ::GdiFlush();
-    }
-    COLORREF At(int x, int y) const
-    {
-        const std::uint32_t v = m_pPixels[y * kLcdFaceWidth + x];
-        return RGB((v >> 16) & 0xFF, (v >> 8) & 0xFF, v & 0xFF);
-    }
-
-private:
-    CBitmap m_bitmap;
-    const std::uint32_t* m_pPixels = nullptr;
-};
 
 class ClockST : public ::testing::Test
 {
@@ -52,6 +23,14 @@ protected:
                                      nullptr));
     }
     void StartDefault() { m_clock.Start(IDB_LCD_FACE, IDB_LCD_LARGE, IDB_LCD_SMALL); }
+    // Drawn afresh, as an animation asks for it; always the face's size.
+    CWindowPicture Picture()
+    {
+        CWindowPicture picture(m_clock.m_hWnd, PictureSource::PrintClient);
+        EXPECT_EQ(kLcdFaceWidth, picture.nWidth);
+        EXPECT_EQ(kLcdFaceHeight, picture.nHeight);
+        return picture;
+    }
 
     // 23:59:58 on 31 December 2026: "31-12-2026", "23:59:58".
     CFakeClock m_time{LocalTime(2026, 12, 31, 23, 59, 58)};
@@ -87,7 +66,7 @@ const SegmentProbe kProbes[] = {
     {"year units 6, lower left bar", 47 + 1, 5 + 12, true},
 };
 
-void ExpectPicture(const CCapture& picture, COLORREF crBack, COLORREF crOn, COLORREF crOff)
+void ExpectPicture(const CWindowPicture& picture, COLORREF crBack, COLORREF crOn, COLORREF crOff)
 {
     for (const SegmentProbe& probe : kProbes)
         EXPECT_EQ(probe.bLit ? crOn : crOff, picture.At(probe.x, probe.y)) << probe.what;
@@ -105,15 +84,7 @@ void ExpectPicture(const CCapture& picture, COLORREF crBack, COLORREF crOn, COLO
 TEST_F(ClockST, ShowsTheTimeInTheDefaultColours)
 {
     StartDefault();
-    ExpectPicture(CCapture(m_clock.m_hWnd), kBack, kOn, kOff);
-}
-
-TEST_F(ClockST, TakesTheFaceSizeWhateverItWasCreatedWith)
-{
-    StartDefault();
-    const RECT rc = m_clock.GetClientRect();
-    EXPECT_EQ(151, rc.right - rc.left);
-    EXPECT_EQ(72, rc.bottom - rc.top);
+    ExpectPicture(Picture(), kBack, kOn, kOff);
 }
 
 TEST_F(ClockST, NewColoursShowOnlyAfterResetAndStart)
@@ -123,19 +94,19 @@ TEST_F(ClockST, NewColoursShowOnlyAfterResetAndStart)
     const COLORREF crOn = RGB(255, 255, 0);
     const COLORREF crOff = RGB(0, 64, 64);
     m_clock.SetColours(crBack, crOn, crOff);
-    ExpectPicture(CCapture(m_clock.m_hWnd), kBack, kOn, kOff);
+    ExpectPicture(Picture(), kBack, kOn, kOff);
     m_clock.Start(IDB_LCD_FACE, IDB_LCD_LARGE, IDB_LCD_SMALL);
-    ExpectPicture(CCapture(m_clock.m_hWnd), kBack, kOn, kOff);
+    ExpectPicture(Picture(), kBack, kOn, kOff);
     m_clock.Reset();
     m_clock.Start(IDB_LCD_FACE, IDB_LCD_LARGE, IDB_LCD_SMALL);
-    ExpectPicture(CCapture(m_clock.m_hWnd), crBack, crOn, crOff);
+    ExpectPicture(Picture(), crBack, crOn, crOff);
 }
 
 TEST_F(ClockST, APrintedPictureShowsTheCurrentSecond)
 {
     StartDefault();
     m_time.m_stLocal = LocalTime(2027, 1, 1, 0, 0, 0);
-    const CCapture picture(m_clock.m_hWnd);
+    const CWindowPicture picture = Picture();
     EXPECT_EQ(kOn, picture.At(5 + 2, 33 + 8)) << "hour tens 0 has its upper left bar";
     EXPECT_EQ(kOff, picture.At(5 + 12, 33 + 16)) << "hour tens 0 has no middle bar";
     EXPECT_EQ(kOff, picture.At(119 + 1, 5 + 4)) << "day units 1";
@@ -144,8 +115,6 @@ TEST_F(ClockST, APrintedPictureShowsTheCurrentSecond)
 TEST_F(ClockST, MissingBitmapsLeaveAPlainFace)
 {
     m_clock.Start(999, 998, 997);
-    const CCapture picture(m_clock.m_hWnd);
+    const CWindowPicture picture = Picture();
     EXPECT_EQ(kBack, picture.At(5 + 12, 33 + 2));
-    const RECT rc = m_clock.GetClientRect();
-    EXPECT_EQ(151, rc.right - rc.left);
 }

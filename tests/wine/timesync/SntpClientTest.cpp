@@ -1,6 +1,5 @@
 // The SNTP exchange over real UDP on loopback, against a server the test runs itself.
 #include "tests/wine/support/CClockSetterRecorder.h"
-#include "tests/wine/support/Stopwatch.h"
 #include "tests/wine/support/SocketsEnvironment.h"
 #include "tests/wine/timesync/CTestNtpServer.h"
 #include "timesync/CSntpClient.h"
@@ -14,10 +13,10 @@
 
 namespace {
 
-void Put(std::vector<std::uint8_t>& packet, std::size_t nOffset, const CNtpStamp& stamp)
+// Wall time since a start, in seconds.
+double SecondsSince(ULONGLONG nStartMs)
 {
-    const std::array<std::uint8_t, 8> wire = stamp.ToNetwork();
-    std::copy(wire.begin(), wire.end(), packet.begin() + static_cast<std::ptrdiff_t>(nOffset));
+    return static_cast<double>(::GetTickCount64() - nStartMs) / 1000.0;
 }
 
 // Nothing here may set the clock; the recorder proves that nothing tried.
@@ -111,9 +110,9 @@ TEST_F(SntpClient, SilenceGivesUpAfterFiveSecondsWithTimedOut)
     CTestNtpServer server({0.0, 0, true, 48, nullptr, {}});
     SntpResult result;
     DWORD nError = 0;
-    const CStopwatch watch;
+    const ULONGLONG nStartMs = ::GetTickCount64();
     EXPECT_FALSE(Ask("127.0.0.1", server.Port(), result, nError));
-    const double dSeconds = watch.Seconds();
+    const double dSeconds = SecondsSince(nStartMs);
     EXPECT_EQ(static_cast<DWORD>(WSAETIMEDOUT), nError);
     EXPECT_GE(dSeconds, 4.95);
     EXPECT_LT(dSeconds, 6.0);
@@ -122,17 +121,11 @@ TEST_F(SntpClient, SilenceGivesUpAfterFiveSecondsWithTimedOut)
 
 TEST_F(SntpClient, RefusesRepliesThatCannotBeTrusted)
 {
+    // Which replies the checks refuse is proven on the packets themselves; here, that a refused
+    // one fails the exchange, and the datagrams only a socket can bring.
     const BadReply cases[] = {
-        {"40 bytes", [](auto& r) { r.resize(40); }, ERROR_INVALID_DATA},
-        {"empty datagram", [](auto& r) { r.clear(); }, ERROR_INVALID_DATA},
         {"client mode", [](auto& r) { r[0] = 0x1B; }, ERROR_INVALID_DATA},
-        {"leap 3", [](auto& r) { r[0] = 0xDC; }, ERROR_INVALID_DATA},
-        {"kiss-o'-death", [](auto& r) { r[1] = 0; }, ERROR_INVALID_DATA},
-        {"stratum 16", [](auto& r) { r[1] = 16; }, ERROR_INVALID_DATA},
-        {"zero transmit", [](auto& r) { Put(r, 40, CNtpStamp()); }, ERROR_INVALID_DATA},
-        {"zero originate", [](auto& r) { Put(r, 24, CNtpStamp()); }, ERROR_INVALID_DATA},
-        {"originate of another request",
-         [](auto& r) { Put(r, 24, CNtpStamp::FromNetwork(&r[24]).AddSeconds(-0.001)); }, ERROR_INVALID_DATA},
+        {"empty datagram", [](auto& r) { r.clear(); }, ERROR_INVALID_DATA},
         {"69 bytes, more than the buffer", [](auto& r) { r.resize(69); }, WSAEMSGSIZE},
     };
     for (const BadReply& bad : cases)
@@ -141,10 +134,10 @@ TEST_F(SntpClient, RefusesRepliesThatCannotBeTrusted)
         CTestNtpServer server({1800.0, 0, false, 48, bad.malform, {}});
         SntpResult result;
         DWORD nError = 0;
-        const CStopwatch watch;
+        const ULONGLONG nStartMs = ::GetTickCount64();
         EXPECT_FALSE(Ask("127.0.0.1", server.Port(), result, nError));
         EXPECT_EQ(bad.nExpectedError, nError);
-        EXPECT_LT(watch.Seconds(), 1.0) << "refused when it came, not after the time-out";
+        EXPECT_LT(SecondsSince(nStartMs), 1.0) << "refused when it came, not after the time-out";
     }
 }
 
@@ -160,10 +153,10 @@ TEST_F(SntpClient, ReportsAnUnreachablePortWithItsCode)
     }
     SntpResult result;
     DWORD nError = 0;
-    const CStopwatch watch;
+    const ULONGLONG nStartMs = ::GetTickCount64();
     EXPECT_FALSE(Ask("127.0.0.1", nPort, result, nError));
     EXPECT_TRUE(nError == WSAECONNRESET || nError == WSAECONNREFUSED) << nError;
-    EXPECT_LT(watch.Seconds(), 1.0);
+    EXPECT_LT(SecondsSince(nStartMs), 1.0);
 }
 
 TEST_F(SntpClient, WaitsForALateReplyWithoutSpinning)
