@@ -100,10 +100,6 @@ protected:
         EXPECT_TRUE(pNotice->Create(&m_owner, kGiven, 0x40008, 0x50004, 3, 0, &task));
         return pNotice;
     }
-    static void ScrolledOut(const CTaskNoticeWnd& notice)
-    {
-        notice.SendMessage(WM_COMMAND, MAKEWPARAM(1, 0), reinterpret_cast<LPARAM>(notice.m_scroller.m_hWnd));
-    }
 
     CFakeMessageBox m_boxes;
     CWnd m_owner;
@@ -182,9 +178,10 @@ TEST_F(TaskNotice, PagesComeRoundOneAfterTheOtherAndNoPageMeansNoWindow)
 {
     const auto pNotice = Open(Task("|one|two||three"));
     std::string strSeen = pNotice->m_scroller.GetText();
-    for (int i = 0; i < 3; ++i)
+    const LPARAM lScroller = reinterpret_cast<LPARAM>(pNotice->m_scroller.m_hWnd);
+    for (int i = 0; i < 3; ++i) // the scroller tells its notice that the page has scrolled out
     {
-        ScrolledOut(*pNotice);
+        pNotice->SendMessage(WM_COMMAND, MAKEWPARAM(1, 0), lScroller);
         strSeen += "," + pNotice->m_scroller.GetText();
     }
     EXPECT_EQ("one,two,three,one", strSeen);
