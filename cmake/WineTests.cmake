@@ -31,8 +31,6 @@ tempiva_wine_test(wine_e2e_tests
     tests/wine/e2e/PanelTest.cpp
     tests/wine/e2e/NoticeTest.cpp
     tests/wine/e2e/ClockSetTest.cpp
-    tests/wine/e2e/CalendarTest.cpp
-    tests/wine/e2e/ResidenceTest.cpp
     tests/wine/e2e/ConfigTest.cpp
     tests/wine/e2e/AboutTest.cpp
     tests/wine/e2e/TimeTableTest.cpp

@@ -12,33 +12,23 @@ constexpr int kMessageTextId = 0xFFFF;
 struct EnumState
 {
     DWORD dwPid;
-    std::vector<HWND>* pWindows;
+    std::vector<HWND> windows;
 };
-
-BOOL CALLBACK CollectChild(HWND hWnd, LPARAM lParam)
-{
-    reinterpret_cast<std::vector<HWND>*>(lParam)->push_back(hWnd);
-    return TRUE;
-}
 
 BOOL CALLBACK CollectTopLevel(HWND hWnd, LPARAM lParam)
 {
     auto* pState = reinterpret_cast<EnumState*>(lParam);
     DWORD dwPid = 0;
     ::GetWindowThreadProcessId(hWnd, &dwPid);
-    if (dwPid == pState->dwPid)
-    {
-        pState->pWindows->push_back(hWnd);
-        ::EnumChildWindows(hWnd, &CollectChild, reinterpret_cast<LPARAM>(pState->pWindows));
+    if (pState->dwPid == 0 || dwPid == pState->dwPid) {
+        pState->windows.push_back(hWnd);
+        const auto collectChild = [](HWND hChild, LPARAM lWindows) {
+            reinterpret_cast<std::vector<HWND>*>(lWindows)->push_back(hChild);
+            return TRUE;
+        };
+        ::EnumChildWindows(hWnd, collectChild, reinterpret_cast<LPARAM>(&pState->windows));
     }
     return TRUE;
-}
-
-bool IsMessageBox(HWND hWnd)
-{
-    if (WindowClass(hWnd) != "#32770" || !::IsWindowVisible(hWnd))
-        return false;
-    return (::GetWindowLongPtrA(hWnd, GWL_STYLE) & WS_CHILD) == 0 && ::GetDlgItem(hWnd, kMessageTextId) != nullptr;
 }
 
 } // namespace
@@ -46,8 +36,7 @@ bool IsMessageBox(HWND hWnd)
 bool WaitUntil(const std::function<bool()>& condition, DWORD nTimeoutMs)
 {
     const ULONGLONG nEnd = ::GetTickCount64() + nTimeoutMs;
-    for (;;)
-    {
+    for (;;) {
         if (condition())
             return true;
         if (::GetTickCount64() >= nEnd)
@@ -73,45 +62,59 @@ std::string WindowText(HWND hWnd)
     // WM_GETTEXT works across processes, where GetWindowText would not ask the window.
     const LRESULT nLength = ::SendMessageA(hWnd, WM_GETTEXTLENGTH, 0, 0);
     std::vector<char> buffer(static_cast<size_t>(nLength) + 1);
-    const LRESULT nCopied = ::SendMessageA(hWnd, WM_GETTEXT, buffer.size(), reinterpret_cast<LPARAM>(buffer.data()));
+    const LRESULT nCopied =
+        ::SendMessageA(hWnd, WM_GETTEXT, buffer.size(), reinterpret_cast<LPARAM>(buffer.data()));
     return std::string(buffer.data(), nCopied > 0 ? static_cast<size_t>(nCopied) : 0);
 }
 
-std::string CMessageBoxView::Text() const
+std::vector<HWND> ProcessWindows(DWORD dwPid)
 {
-    return WindowText(::GetDlgItem(m_hWnd, kMessageTextId));
+    EnumState state{dwPid, {}};
+    ::EnumWindows(&CollectTopLevel, reinterpret_cast<LPARAM>(&state));
+    return state.windows;
 }
 
-std::string CMessageBoxView::Caption() const
+HWND FindMainDialog(DWORD dwPid)
 {
-    return WindowText(m_hWnd);
+    for (HWND hWnd : ProcessWindows(dwPid))
+        if (WindowClass(hWnd) == "#32770" && WindowText(hWnd) == "Tempiva" && !::IsWindowVisible(hWnd))
+            return hWnd;
+    return nullptr;
 }
 
-bool CMessageBoxView::Press(int nButtonId) const
+bool IsMessageBox(HWND hWnd)
 {
-    HWND hButton = ::GetDlgItem(m_hWnd, nButtonId);
-    if (hButton == nullptr)
+    if (WindowClass(hWnd) != "#32770" || !::IsWindowVisible(hWnd))
         return false;
-    return ::PostMessageA(m_hWnd, WM_COMMAND, MAKEWPARAM(nButtonId, BN_CLICKED), reinterpret_cast<LPARAM>(hButton));
+    return (::GetWindowLongPtrA(hWnd, GWL_STYLE) & WS_CHILD) == 0 &&
+           ::GetDlgItem(hWnd, kMessageTextId) != nullptr;
 }
 
-bool CMessageBoxView::WaitGone(DWORD nTimeoutMs) const
+std::string MessageBoxText(HWND hBox)
 {
-    HWND hWnd = m_hWnd;
-    return WaitUntil([hWnd] { return !::IsWindow(hWnd); }, nTimeoutMs);
+    return WindowText(::GetDlgItem(hBox, kMessageTextId));
+}
+
+bool PressButton(HWND hDialog, int nButtonId)
+{
+    HWND hButton = ::GetDlgItem(hDialog, nButtonId);
+    return hButton != nullptr && ::PostMessageA(hDialog, WM_COMMAND, MAKEWPARAM(nButtonId, BN_CLICKED),
+                                                reinterpret_cast<LPARAM>(hButton));
 }
 
 CProgramUnderTest::~CProgramUnderTest()
 {
-    Kill();
+    if (IsRunning()) {
+        ::TerminateProcess(m_hProcess, 99);
+        ::WaitForSingleObject(m_hProcess, 5000);
+    }
 }
 
 bool CProgramUnderTest::Start(const std::string& strExe, const std::string& strFirstArgument)
 {
     const std::string strTarget = m_strFolder + "Tempiva.exe";
     if (::GetFileAttributesA(strTarget.c_str()) == INVALID_FILE_ATTRIBUTES &&
-        !::CopyFileA(strExe.c_str(), strTarget.c_str(), TRUE))
-    {
+        !::CopyFileA(strExe.c_str(), strTarget.c_str(), TRUE)) {
         std::fprintf(stderr, "copying %s failed: %lu\n", strExe.c_str(), ::GetLastError());
         return false;
     }
@@ -122,8 +125,7 @@ bool CProgramUnderTest::Start(const std::string& strExe, const std::string& strF
     std::vector<char> commandLine(strArgument.begin(), strArgument.end());
     commandLine.push_back('\0');
     if (!::CreateProcessA(strTarget.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                          m_strFolder.c_str(), &si, &pi))
-    {
+                          m_strFolder.c_str(), &si, &pi)) {
         std::fprintf(stderr, "starting %s failed: %lu\n", strTarget.c_str(), ::GetLastError());
         return false;
     }
@@ -149,57 +151,25 @@ bool CProgramUnderTest::IsRunning() const
     return m_hProcess && ::WaitForSingleObject(m_hProcess, 0) == WAIT_TIMEOUT;
 }
 
-void CProgramUnderTest::Kill()
-{
-    if (IsRunning())
-    {
-        ::TerminateProcess(m_hProcess, 99);
-        ::WaitForSingleObject(m_hProcess, 5000);
-    }
-}
-
-std::vector<HWND> CProgramUnderTest::Windows() const
-{
-    std::vector<HWND> windows;
-    EnumState state{m_dwPid, &windows};
-    ::EnumWindows(&CollectTopLevel, reinterpret_cast<LPARAM>(&state));
-    return windows;
-}
-
 HWND CProgramUnderTest::WaitForMainDialog(DWORD nTimeoutMs) const
 {
     HWND hFound = nullptr;
-    WaitUntil(
-        [&] {
-            for (HWND hWnd : Windows())
-                if (WindowClass(hWnd) == "#32770" && WindowText(hWnd) == "Tempiva" && !::IsWindowVisible(hWnd))
-                {
-                    hFound = hWnd;
-                    return true;
-                }
-            return false;
-        },
-        nTimeoutMs);
+    WaitUntil([&] { return (hFound = FindMainDialog(m_dwPid)) != nullptr; }, nTimeoutMs);
     return hFound;
 }
 
-std::optional<CMessageBoxView> CProgramUnderTest::WaitForMessageBox(DWORD nTimeoutMs) const
+HWND CProgramUnderTest::WaitForMessageBox(DWORD nTimeoutMs) const
 {
-    HWND hFound = nullptr;
+    HWND hBox = nullptr;
     WaitUntil(
         [&] {
             for (HWND hWnd : Windows())
                 if (IsMessageBox(hWnd))
-                {
-                    hFound = hWnd;
-                    return true;
-                }
-            return false;
+                    hBox = hWnd;
+            return hBox != nullptr;
         },
         nTimeoutMs);
-    if (hFound == nullptr)
-        return std::nullopt;
-    return CMessageBoxView(hFound);
+    return hBox;
 }
 
 bool CProgramUnderTest::SendCommand(UINT nId, DWORD nTimeoutMs) const

@@ -20,19 +20,18 @@ bool WaitUntil(const std::function<bool()>& condition, DWORD nTimeoutMs);
 // A file beside the running test executable (the build folder).
 std::string ExeBesideMe(const std::string& strName);
 
-// A message box of the program.
-class CMessageBoxView
-{
-public:
-    explicit CMessageBoxView(HWND hWnd) : m_hWnd(hWnd) {}
-    std::string Text() const;
-    std::string Caption() const;
-    // Clicks the button with this id (IDOK, IDYES, ...).
-    bool Press(int nButtonId) const;
-    bool WaitGone(DWORD nTimeoutMs) const;
+std::string WindowClass(HWND hWnd);
+std::string WindowText(HWND hWnd);
 
-    HWND m_hWnd;
-};
+// The windows of a process (of every process for 0), hidden ones and the children of its
+// top-level windows too.
+std::vector<HWND> ProcessWindows(DWORD dwPid);
+// Tempiva's hidden main dialog, class "#32770", caption "Tempiva", in a process (in any for 0).
+HWND FindMainDialog(DWORD dwPid);
+bool IsMessageBox(HWND hWnd);
+std::string MessageBoxText(HWND hBox);
+// Clicks the button with this id (IDOK, IDYES, ...).
+bool PressButton(HWND hDialog, int nButtonId);
 
 class CProgramUnderTest
 {
@@ -51,16 +50,13 @@ public:
                const std::string& strFirstArgument = "");
     std::optional<DWORD> WaitForExit(DWORD nTimeoutMs);
     bool IsRunning() const;
-    void Kill();
     DWORD Pid() const { return m_dwPid; }
     HANDLE Process() const { return m_hProcess; }
 
-    // The program's windows, hidden ones and the children of its top-level windows too.
-    std::vector<HWND> Windows() const;
-    // The hidden main dialog: class "#32770", caption "Tempiva".
+    std::vector<HWND> Windows() const { return ProcessWindows(m_dwPid); }
     HWND WaitForMainDialog(DWORD nTimeoutMs) const;
-    // A visible message box of the program.
-    std::optional<CMessageBoxView> WaitForMessageBox(DWORD nTimeoutMs) const;
+    // A visible message box of the program, or none.
+    HWND WaitForMessageBox(DWORD nTimeoutMs) const;
     // Posts a command to the main dialog, as the panel's menu would.
     bool SendCommand(UINT nId, DWORD nTimeoutMs = 5000) const;
 
@@ -69,6 +65,3 @@ private:
     CHandle m_hProcess;
     DWORD m_dwPid = 0;
 };
-
-std::string WindowClass(HWND hWnd);
-std::string WindowText(HWND hWnd);

@@ -7,24 +7,20 @@
 
 #include <cstdlib>
 
-constexpr DWORD kWaitMs = 15000;
-
 TEST(ReleasePackage, UnpackedIntoAnEmptyFolderItGreetsTheFirstRunAndEndsOnExit)
 {
     const char* pszFolder = std::getenv("TEMPIVA_UNPACKED");
     if (pszFolder == nullptr)
         GTEST_SKIP() << "run by tests/wine/e2e/DistTest.sh";
     const std::string strFolder = pszFolder;
-    const std::string strExe = strFolder + "Tempiva.exe";
-
     CProgramUnderTest program(strFolder);
-    ASSERT_TRUE(program.Start(strExe));
-    const std::optional<CMessageBoxView> box = program.WaitForMessageBox(kWaitMs);
-    ASSERT_TRUE(box) << "no first-run message";
-    EXPECT_EQ(kFirstRunText, box->Text());
-    ASSERT_TRUE(box->Press(IDOK));
+    ASSERT_TRUE(program.Start(strFolder + "Tempiva.exe"));
+    const HWND hBox = program.WaitForMessageBox(kWaitMs);
+    ASSERT_NE(nullptr, hBox) << "no first-run message";
+    EXPECT_EQ(kFirstRunText, MessageBoxText(hBox));
+    ASSERT_TRUE(PressButton(hBox, IDOK));
     ASSERT_NE(nullptr, program.WaitForMainDialog(kWaitMs)) << "did not start after the greeting";
-    ExitProgram(program, kWaitMs);
+    ExitProgram(program);
     EXPECT_NE(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesA((strFolder + "Tempiva.ini").c_str()))
         << "the settings are written beside the exe";
 }
