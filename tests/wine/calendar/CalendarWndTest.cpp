@@ -91,7 +91,11 @@ TEST_F(CalendarWindow, ShowsTodaysMonthWithTodaySelectedAndEveryDateInItsColour)
         EXPECT_GT(picture.Count(crText, Text(date)), 3) << pszWhy;
     EXPECT_EQ(0, picture.Count(RGB(192, 0, 192), Text({2026, 12, 3}))) << "the second match";
 
-    // Fitted around its calendar (where it stands is tested end to end).
+    // Fitted around its calendar, standing on the panel's top edge, flush with its right edge.
+    const RECT rcPanel = m_dlg.Panel()->GetWindowRect();
+    const RECT rcWnd = m_pWnd->GetWindowRect();
+    EXPECT_EQ(rcPanel.top, rcWnd.bottom);
+    EXPECT_EQ(rcPanel.right, rcWnd.right);
     const SIZE size = Calendar().MeasureTotal();
     EXPECT_EQ(size.cx, m_pWnd->GetClientRect().right);
     EXPECT_EQ(size.cy, m_pWnd->GetClientRect().bottom);
