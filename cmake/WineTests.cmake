@@ -17,6 +17,7 @@ tempiva_wine_test(wine_timetable_tests
     tests/wine/support/ScratchFolder.cpp
     tests/wine/support/WindowPicture.cpp
     res/Tempiva.rc)
+target_compile_definitions(wine_timetable_tests PRIVATE TEMPIVA_TEST_DATA="Z:${CMAKE_SOURCE_DIR}/tests/data/wine/")
 tempiva_wine_test(wine_maindlg_tests
     tests/wine/app/MainDlgTest.cpp
     tests/wine/app/SavingTest.cpp
@@ -94,7 +95,8 @@ tempiva_wine_test(wine_calendar_tests
     res/Tempiva.rc)
 # Wine sees this machine's root as drive Z:.
 target_compile_definitions(wine_calendar_tests PRIVATE
-    TEMPIVA_SHIPPED_HOLIDAYS="Z:${CMAKE_SOURCE_DIR}/res/defaults/Holiday.ini")
+    TEMPIVA_SHIPPED_HOLIDAYS="Z:${CMAKE_SOURCE_DIR}/res/defaults/Holiday.ini"
+    TEMPIVA_TEST_DATA="Z:${CMAKE_SOURCE_DIR}/tests/data/wine/")
 
 # Timed run, not a test: bench/wine/CalendarTiming.cpp (see the README).
 add_executable(calendar_timing bench/wine/CalendarTiming.cpp)

@@ -65,10 +65,10 @@ TEST_F(CalendarCtrl, AFailingMarkLookupLeavesItsDateUnmarkedAndNothingSelectedIs
     });
     m_calendar.SelectDate(CalendarDate{});
     const Picture picture(m_calendar);
-    picture.ExpectFramed(Fill({2026, 12, 16}));
-    EXPECT_GT(picture.Count(kDate, Text(throws)), 0);
-    EXPECT_EQ(0, picture.Count(kDate, Fill(throws)) - picture.Count(kDate, Text(throws)));
-    EXPECT_EQ(kBackground, picture.At(Fill({2026, 12, 16}).left + 1, Fill({2026, 12, 16}).top + 1));
+    picture.ExpectFramed(Fill(m_calendar, {2026, 12, 16}));
+    EXPECT_GT(picture.Count(kDate, Text(m_calendar, throws)), 0);
+    EXPECT_EQ(0, picture.Count(kDate, Fill(m_calendar, throws)) - picture.Count(kDate, Text(m_calendar, throws)));
+    EXPECT_EQ(kBackground, picture.At(Fill(m_calendar, {2026, 12, 16}).left + 1, Fill(m_calendar, {2026, 12, 16}).top + 1));
 }
 
 TEST_F(CalendarCtrl, ArrowsPageOnThePressAndOnEveryMoveOverThem)

@@ -25,6 +25,16 @@ inline int CellOf(const CCalendarCtrl& calendar, const CalendarDate& date)
     return -1;
 }
 
+inline CalendarRect Fill(const CCalendarCtrl& calendar, const CalendarDate& date)
+{
+    return CellFillRect(calendar.MonthBlock().m_geometry, CellOf(calendar, date));
+}
+
+inline CalendarRect Text(const CCalendarCtrl& calendar, const CalendarDate& date)
+{
+    return CellTextRect(calendar.MonthBlock().m_geometry, CellOf(calendar, date));
+}
+
 inline POINT Centre(const CalendarRect& rc)
 {
     return {(rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2};
@@ -85,8 +95,6 @@ protected:
     }
 
     const CalendarGeometry& Geometry() const { return m_calendar.MonthBlock().m_geometry; }
-    CalendarRect Fill(const CalendarDate& date) const { return CellFillRect(Geometry(), CellOf(m_calendar, date)); }
-    CalendarRect Text(const CalendarDate& date) const { return CellTextRect(Geometry(), CellOf(m_calendar, date)); }
     POINT CellCentre(const CalendarDate& date) const
     {
         return Centre(CellHitRect(Geometry(), CellOf(m_calendar, date)));

@@ -13,18 +13,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <tuple>
 
 namespace {
-
-const char* const kPastTask = "2020  1  1  *  0  0  *  *      *      *  \"\"\r\n";
-
-// December 2026 begins on a Tuesday: the Sunday-first grid opens with 29 and 30 November.
-const char* const kHolidays = "[HOLIDAY]\r\n"
-                              "2026 12  3 00C000 \"a Thursday\"\r\n"
-                              "   * 12  3 C000C0 \"the same day again\"\r\n"
-                              "   * 12 24      * \"no colour of its own\"\r\n"
-                              "2026 12 27 FF8000 \"on a Sunday\"\r\n"
-                              "2026 12 16 00A0FF \"today\"\r\n";
 
 class CalendarWindow : public ::testing::Test
 {
@@ -40,14 +31,13 @@ protected:
     }
     void TearDown() override { m_dlg.DestroyWindow(); }
 
-    // The hot key's road: the panel opens without a task, and with it the calendar.
-    // pszHolidays: the Holiday.ini to use, or none when one is already in the folder.
-    void Open(const char* pszHolidays = kHolidays)
+    // The hot key's road: the panel opens without a task, and with it the calendar. The time
+    // table holds only reserved tasks long past; the holidays are read from strHolidays.
+    void Open(const std::string& strHolidays = TEMPIVA_TEST_DATA "Holiday.ini")
     {
-        m_folder.Write("TimeTable.ini", std::string("[TIMETABLE_RESERVE]\r\n") + kPastTask + kPastTask +
-                                            "[TIMETABLE]\r\n");
-        if (pszHolidays != nullptr)
-            m_folder.Write("Holiday.ini", pszHolidays);
+        const std::string strTimeTable = TEMPIVA_TEST_DATA "Reserves.ini";
+        ASSERT_TRUE(::CopyFileA(strTimeTable.c_str(), m_folder.PathOf("TimeTable.ini").c_str(), FALSE));
+        ASSERT_TRUE(::CopyFileA(strHolidays.c_str(), m_folder.PathOf("Holiday.ini").c_str(), FALSE));
         ASSERT_TRUE(m_dlg.Create(IDD_MAIN));
         ASSERT_TRUE(m_dlg.ShowClockPanel(nullptr));
         ASSERT_EQ(1u, ThreadWindowsOf<CCalendarWnd>().size());
@@ -55,14 +45,8 @@ protected:
     }
 
     CCalendarCtrl& Calendar() const { return m_pWnd->m_calendar; }
-    CalendarRect Text(const CalendarDate& date) const
-    {
-        return CellTextRect(Calendar().MonthBlock().m_geometry, CellOf(Calendar(), date));
-    }
-    CalendarRect Fill(const CalendarDate& date) const
-    {
-        return CellFillRect(Calendar().MonthBlock().m_geometry, CellOf(Calendar(), date));
-    }
+    CalendarRect Text(const CalendarDate& date) const { return ::Text(Calendar(), date); }
+    CalendarRect Fill(const CalendarDate& date) const { return ::Fill(Calendar(), date); }
 
     CFakeClock m_clock{LocalTime(2026, 12, 16, 10, 0, 0)};
     CWinApp m_app;
@@ -91,12 +75,7 @@ TEST_F(CalendarWindow, ShowsTodaysMonthWithTodaySelectedAndEveryDateInItsColour)
     EXPECT_GT(picture.Count(settings.RGB_ON, {g.m_rcGrid.left, g.m_nWeekdayTop, g.m_rcGrid.right, g.m_nGridTop}), 0)
         << "the weekday titles";
 
-    const struct
-    {
-        CalendarDate date;
-        COLORREF crText;
-        const char* pszWhy;
-    } expected[] = {
+    const std::tuple<CalendarDate, COLORREF, const char*> expected[] = {
         {{2026, 12, 15}, settings.RGB_ON, "a plain weekday"},
         {{2026, 12, 12}, settings.RGB_SATURDAY, "a Saturday"},
         {{2026, 12, 13}, settings.RGB_SUNDAY, "a Sunday"},
@@ -108,8 +87,8 @@ TEST_F(CalendarWindow, ShowsTodaysMonthWithTodaySelectedAndEveryDateInItsColour)
         {{2027, 1, 4}, settings.RGB_OFF, "a weekday of the month after"},
         {{2027, 1, 9}, settings.RGB_SATURDAY, "a Saturday of the month after keeps its mark"},
     };
-    for (const auto& e : expected)
-        EXPECT_GT(picture.Count(e.crText, Text(e.date)), 3) << e.pszWhy;
+    for (const auto& [date, crText, pszWhy] : expected)
+        EXPECT_GT(picture.Count(crText, Text(date)), 3) << pszWhy;
     EXPECT_EQ(0, picture.Count(RGB(192, 0, 192), Text({2026, 12, 3}))) << "the second match";
 
     // Fitted around its calendar, standing on the panel's top edge, flush with its right edge.
@@ -150,8 +129,7 @@ TEST_F(CalendarWindow, InATopCornerItLiesBelowThePanelAndATimeChangeMovesTodaysF
 TEST_F(CalendarWindow, PictureOfAMonthWithHolidaysFromTheShippedFile)
 {
     m_clock.m_stLocal = LocalTime(2026, 11, 18, 9, 41, 27);
-    ASSERT_TRUE(::CopyFileA(TEMPIVA_SHIPPED_HOLIDAYS, (m_folder.Path() + "Holiday.ini").c_str(), FALSE));
-    Open(nullptr);
+    Open(TEMPIVA_SHIPPED_HOLIDAYS);
     const Picture picture(Calendar().m_hWnd);
     EXPECT_GT(picture.Count(RGB(255, 0, 0), Text({2026, 11, 23})), 3) << "Labour Thanksgiving Day in its colour";
 

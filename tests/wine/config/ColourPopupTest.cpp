@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <tuple>
 
 namespace {
 
@@ -101,14 +102,9 @@ TEST_F(ColourPopup, ReportsEachSelectionInOrder)
 {
     // Inputs: a key, or a mouse move to the centre of a cell (WM_MOUSEMOVE, cell).
     using Inputs = std::vector<std::pair<UINT, int>>;
-    const struct
-    {
-        COLORREF crOpening;
-        Inputs inputs;
-        bool bCancelColourDialog; // the last input opens "More Colors..."
-        std::vector<std::string> expected;
-        COLORREF crAfter;
-    } cases[] = {
+    // The opening colour, the inputs, whether the last input opens "More Colors..." (to be
+    // cancelled), the reports and the colour after.
+    const std::tuple<COLORREF, Inputs, bool, std::vector<std::string>, COLORREF> cases[] = {
         {kBlue, Inputs{{WM_MOUSEMOVE, 0}, {WM_KEYDOWN, VK_RIGHT}, {WM_KEYDOWN, VK_ESCAPE}}, false,
          {"DROPDOWN 0000FF", "CHANGE 000000", "CHANGE A52A00", "CLOSEUP 0000FF", "CANCEL 0000FF"}, kBlue},
         {kUnlisted, Inputs{{WM_MOUSEMOVE, 13}, {WM_KEYDOWN, VK_RETURN}}, false,
@@ -118,14 +114,14 @@ TEST_F(ColourPopup, ReportsEachSelectionInOrder)
         {kBrown, Inputs{{WM_KEYDOWN, VK_DOWN}, {WM_KEYDOWN, VK_RETURN}}, true,
          {"DROPDOWN A52A00", "CHANGE A52A00", "CLOSEUP A52A00", "CANCEL A52A00"}, kBrown},
     };
-    for (const auto& c : cases)
+    for (const auto& [crOpening, inputs, bCancelColourDialog, expected, crAfter] : cases)
     {
-        SCOPED_TRACE(c.expected.back());
+        SCOPED_TRACE(expected.back());
         m_host.m_reports.clear();
-        CColourPopup* pPopup = Open(c.crOpening);
+        CColourPopup* pPopup = Open(crOpening);
         ASSERT_NE(nullptr, pPopup);
-        CTimerSteps answer({c.bCancelColourDialog ? AnswerDialog(IDCANCEL) : [] { return true; }});
-        for (const auto& [uMsg, nValue] : c.inputs)
+        CTimerSteps answer({bCancelColourDialog ? AnswerDialog(IDCANCEL) : [] { return true; }});
+        for (const auto& [uMsg, nValue] : inputs)
             if (uMsg == WM_MOUSEMOVE)
             {
                 const POINT pt = CellCentre(*pPopup, nValue);
@@ -133,9 +129,9 @@ TEST_F(ColourPopup, ReportsEachSelectionInOrder)
             }
             else
                 pPopup->SendMessage(uMsg, static_cast<WPARAM>(nValue));
-        EXPECT_EQ(c.expected, m_host.m_reports);
+        EXPECT_EQ(expected, m_host.m_reports);
         EXPECT_TRUE(m_host.m_bOnlyOwnId);
-        EXPECT_EQ(c.crAfter, m_button.GetColour());
+        EXPECT_EQ(crAfter, m_button.GetColour());
         EXPECT_FALSE(m_button.IsPopupOpen());
         EXPECT_TRUE(ThreadWindowsOf<CColourPopup>().empty()) << "the popup must be gone";
     }

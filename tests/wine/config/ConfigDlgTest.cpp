@@ -56,12 +56,6 @@ protected:
     void SetText(int nId, const char* pszText) const { ::SetWindowTextA(Item(nId), pszText); }
     void Click(int nId) const { ::SendMessageA(Item(nId), BM_CLICK, 0, 0); }
     bool Checked(int nId) const { return ::IsDlgButtonChecked(m_dlg.m_hWnd, nId) == BST_CHECKED; }
-    void ChooseScheme(int nRow) const
-    {
-        ::SendMessageA(Item(IDC_SCHEME), CB_SETCURSEL, static_cast<WPARAM>(nRow), 0);
-        m_dlg.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_SCHEME, CBN_SELCHANGE),
-                          reinterpret_cast<LPARAM>(Item(IDC_SCHEME)));
-    }
     COLORREF PreviewAt(POINT pt) const
     {
         return CWindowPicture(Item(IDC_PREVIEW), PictureSource::PrintClient).At(pt.x, pt.y);
@@ -158,7 +152,9 @@ TEST_F(ConfigDialog, TypedFieldsSurviveSchemeAndColourChangesAndOnlyOkChecksThem
         SetText(IDC_DRAW_SEC, "10001");
         SetText(IDC_PORT, "555");
         Click(IDC_HORIZONTAL);
-        ChooseScheme(3); // "Green"
+        ::SendMessageA(Item(IDC_SCHEME), CB_SETCURSEL, 3, 0); // "Green"
+        m_dlg.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_SCHEME, CBN_SELCHANGE),
+                          reinterpret_cast<LPARAM>(Item(IDC_SCHEME)));
         EXPECT_EQ("10001", Text(IDC_DRAW_SEC));
         EXPECT_EQ("555", Text(IDC_PORT));
         EXPECT_TRUE(Checked(IDC_HORIZONTAL));

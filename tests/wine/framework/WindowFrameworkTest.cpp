@@ -14,6 +14,7 @@
 #include <cstddef>
 #include <cstring>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -132,27 +133,12 @@ END_MSG_MAP()
 
 } // namespace
 
-TEST(WindowFramework, CreationReachesWmCreateAndARefusalFailsCleanly)
+TEST(WindowFramework, CreationReachesWmCreateMapsDispatchTypedAndFallThroughWhenNotHandled)
 {
     CProbeWnd wnd;
     ASSERT_TRUE(CreateProbe(wnd, "probe"));
     EXPECT_EQ(std::vector<std::string>{"create:probe"}, wnd.m_log);
     EXPECT_EQ(&wnd, CWnd::FromHandlePermanent(wnd.m_hWnd));
-    HWND hWnd = wnd.m_hWnd;
-    wnd.DestroyWindow();
-    EXPECT_EQ(nullptr, wnd.m_hWnd);
-    EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(hWnd));
-
-    CProbeWnd refused;
-    refused.m_bRefuseCreate = true;
-    EXPECT_FALSE(CreateProbe(refused, "refused"));
-    EXPECT_EQ(nullptr, refused.m_hWnd);
-}
-
-TEST(WindowFramework, MapsDispatchTypedAndFallThroughWhenNotHandled)
-{
-    CProbeWnd wnd;
-    ASSERT_TRUE(CreateProbe(wnd, "maps"));
     EXPECT_EQ(42, wnd.SendMessage(WM_APP_PROBE, 21));
     wnd.m_bPassProbe = true;
     // Not handled: the default procedure answers, which gives 0 for an unknown message.
@@ -171,6 +157,15 @@ TEST(WindowFramework, MapsDispatchTypedAndFallThroughWhenNotHandled)
     derived.SendMessage(WM_COMMAND, MAKEWPARAM(200, 0));
     derived.SendMessage(WM_COMMAND, MAKEWPARAM(201, 0));
     EXPECT_EQ((std::vector<std::string>{"derived", "range:201"}), derived.m_log);
+
+    HWND hWnd = wnd.m_hWnd;
+    wnd.DestroyWindow();
+    EXPECT_EQ(nullptr, wnd.m_hWnd);
+    EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(hWnd));
+    CProbeWnd refused;
+    refused.m_bRefuseCreate = true;
+    EXPECT_FALSE(CreateProbe(refused, "refused"));
+    EXPECT_EQ(nullptr, refused.m_hWnd);
 }
 
 TEST(WindowFramework, AWindowMayDeleteItsObjectFromItsOwnHandler)
@@ -190,13 +185,8 @@ TEST(WindowFramework, AWindowMayDeleteItsObjectFromItsOwnHandler)
 
 TEST(WindowFramework, AModalDialogEndsByEndDialogCloseOrQuit)
 {
-    const struct
-    {
-        void (*pfnAction)(CTestDialog&);
-        INT_PTR nResult;
-        int nClicks;
-        bool bQuit; // the quit reaches the outer loop
-    } rows[] = {
+    // The action, the result, the clicks the button saw, and whether a quit reaches the outer loop.
+    const std::tuple<void (*)(CTestDialog&), INT_PTR, int, bool> rows[] = {
         // The click goes through the parent, which reflects it to the subclassed button.
         {[](CTestDialog& d) {
              ::SendMessageA(d.GetDlgItem(kChildButton), BM_CLICK, 0, 0);
@@ -206,17 +196,17 @@ TEST(WindowFramework, AModalDialogEndsByEndDialogCloseOrQuit)
         {[](CTestDialog& d) { d.SendMessage(WM_CLOSE); }, IDCANCEL, 0, false},
         {[](CTestDialog&) { ::PostQuitMessage(5); }, IDCANCEL, 0, true},
     };
-    for (const auto& row : rows)
+    for (const auto& [pfnAction, nResult, nClicks, bQuit] : rows)
     {
         CTestDialog dlg;
-        CTimerSteps steps({[&] { return dlg.IsWindow() && (row.pfnAction(dlg), true); }});
-        EXPECT_EQ(row.nResult, dlg.DoModal());
+        CTimerSteps steps({[&] { return dlg.IsWindow() && (pfnAction(dlg), true); }});
+        EXPECT_EQ(nResult, dlg.DoModal());
         EXPECT_EQ(1, dlg.m_nInits);
-        EXPECT_EQ(row.nClicks, dlg.m_child.m_nClicks);
+        EXPECT_EQ(nClicks, dlg.m_child.m_nClicks);
         EXPECT_FALSE(dlg.IsWindow());
         MSG msg{};
-        EXPECT_EQ(row.bQuit, ::PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) != FALSE);
-        EXPECT_EQ(row.bQuit ? 5u : 0u, msg.wParam);
+        EXPECT_EQ(bQuit, ::PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) != FALSE);
+        EXPECT_EQ(bQuit ? 5u : 0u, msg.wParam);
     }
 }
 

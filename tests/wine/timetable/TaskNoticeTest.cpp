@@ -36,23 +36,16 @@ TimeTask Task(const std::string& strText, int crText = -1, int crBack = -1)
     return task;
 }
 
-// A picture taken with WM_PRINTCLIENT (as an animation asks for it) or from the screen.
-struct Picture : CWindowPicture
+// The lowest row of the window's picture, taken with WM_PRINTCLIENT as an animation asks for it,
+// that holds the colour.
+int LastRowWith(HWND hWnd, COLORREF cr)
 {
-    Picture(HWND hWnd, bool bFromScreen)
-        : CWindowPicture(hWnd, bFromScreen ? PictureSource::ScreenNow : PictureSource::PrintClient)
-    {
-    }
-    using CWindowPicture::Count;
-    int Count(COLORREF cr, int yFrom, int yTo) const { return Count(cr, RECT{0, yFrom, nWidth, yTo}); }
-    int LastRowWith(COLORREF cr) const
-    {
-        int y = nHeight - 1;
-        while (y >= 0 && Count(cr, y, y + 1) == 0)
-            --y;
-        return y;
-    }
-};
+    const CWindowPicture picture(hWnd, PictureSource::PrintClient);
+    int y = picture.nHeight - 1;
+    while (y >= 0 && picture.Count(cr, RECT{0, y, picture.nWidth, y + 1}) == 0)
+        --y;
+    return y;
+}
 
 // One expiry of a scroller timer, then the paint the message loop would give it first.
 void Step(CScrollerCtrl& scroller, UINT_PTR nTimerId)
@@ -107,10 +100,6 @@ protected:
         EXPECT_TRUE(pNotice->Create(&m_owner, kGiven, 0x40008, 0x50004, 3, 0, &task));
         return pNotice;
     }
-    static void ScrolledOut(const CTaskNoticeWnd& notice)
-    {
-        notice.SendMessage(WM_COMMAND, MAKEWPARAM(1, 0), reinterpret_cast<LPARAM>(notice.m_scroller.m_hWnd));
-    }
 
     CFakeMessageBox m_boxes;
     CWnd m_owner;
@@ -145,27 +134,22 @@ TEST_F(TaskNotice, IsThreeLinesOfItsFontHighAndEndsOnTheRowAboveWhatItStacksOn)
 
 TEST_F(TaskNotice, DrawsInTheTaskColoursOrInThoseOfTheSettings)
 {
-    const struct
-    {
-        const char* pszWhat;
-        int crTaskText, crTaskBack;
-        std::uint32_t nSettingsOn; // RGB_ON
-        COLORREF crText, crBack;
-    } cases[] = {
+    // What, the task's colours, RGB_ON, and the colours drawn.
+    const std::tuple<const char*, int, int, std::uint32_t, COLORREF, COLORREF> cases[] = {
         {"task", static_cast<int>(kTaskText), static_cast<int>(kTaskBack), 0, kTaskText, kTaskBack},
         {"defaults", -1, -1, 0, RGB(0, 0, 0), kDefaultBack},
         {"settings", -1, -1, 0x0000C0, RGB(192, 0, 0), kDefaultBack},
     };
-    for (const auto& c : cases)
+    for (const auto& [pszWhat, crTaskText, crTaskBack, nSettingsOn, crText, crBack] : cases)
     {
-        SCOPED_TRACE(c.pszWhat);
-        TheSettings().RGB_ON = c.nSettingsOn;
-        const auto pNotice = Open(Task("Wide WWW|two", c.crTaskText, c.crTaskBack));
-        const Picture picture(pNotice->m_scroller.m_hWnd, false);
-        picture.Save(std::string("notice-colours-") + c.pszWhat + ".png");
-        EXPECT_EQ(c.crBack, picture.At(0, 0));
-        EXPECT_EQ(c.crBack, picture.At(picture.nWidth - 2, picture.nHeight - 2));
-        EXPECT_GT(picture.Count(c.crText, 0, picture.nHeight), 40);
+        SCOPED_TRACE(pszWhat);
+        TheSettings().RGB_ON = nSettingsOn;
+        const auto pNotice = Open(Task("Wide WWW|two", crTaskText, crTaskBack));
+        const CWindowPicture picture(pNotice->m_scroller.m_hWnd, PictureSource::PrintClient);
+        picture.Save(std::string("notice-colours-") + pszWhat + ".png");
+        EXPECT_EQ(crBack, picture.At(0, 0));
+        EXPECT_EQ(crBack, picture.At(picture.nWidth - 2, picture.nHeight - 2));
+        EXPECT_GT(picture.Count(crText, RECT{0, 0, picture.nWidth, picture.nHeight}), 40);
     }
 }
 
@@ -177,9 +161,9 @@ TEST_F(TaskNotice, OnTheScreenTheFrameAroundTheScrollerIsTheSettingsBackground)
     pt0 = {pt0.x - pNotice->GetWindowRect().left, pt0.y - pNotice->GetWindowRect().top};
     const int w = pNotice->GetClientRect().right;
     const int h = pNotice->GetClientRect().bottom;
-    std::unique_ptr<Picture> p; // once the animation is over
+    std::unique_ptr<CWindowPicture> p; // once the animation is over
     PumpMessages(2000, [&] {
-        p = std::make_unique<Picture>(pNotice->m_hWnd, true);
+        p = std::make_unique<CWindowPicture>(pNotice->m_hWnd, PictureSource::ScreenNow);
         return p->At(pt0.x + w / 2, pt0.y + h - 4) == kTaskBack;
     });
     p->Save("notice-on-screen.png");
@@ -187,16 +171,17 @@ TEST_F(TaskNotice, OnTheScreenTheFrameAroundTheScrollerIsTheSettingsBackground)
         EXPECT_EQ(kDefaultBack, p->At(pt0.x + pt.x, pt0.y + pt.y)) << pt.x << "," << pt.y;
     EXPECT_EQ(kTaskBack, p->At(pt0.x + 5, pt0.y + 2));
     EXPECT_EQ(kTaskBack, p->At(pt0.x + w - 6, pt0.y + h - 3));
-    EXPECT_GT(p->Count(kTaskText, pt0.y, pt0.y + h), 40);
+    EXPECT_GT(p->Count(kTaskText, RECT{0, pt0.y, p->nWidth, pt0.y + h}), 40);
 }
 
 TEST_F(TaskNotice, PagesComeRoundOneAfterTheOtherAndNoPageMeansNoWindow)
 {
     const auto pNotice = Open(Task("|one|two||three"));
     std::string strSeen = pNotice->m_scroller.GetText();
-    for (int i = 0; i < 3; ++i)
+    const LPARAM lScroller = reinterpret_cast<LPARAM>(pNotice->m_scroller.m_hWnd);
+    for (int i = 0; i < 3; ++i) // the scroller tells its notice that the page has scrolled out
     {
-        ScrolledOut(*pNotice);
+        pNotice->SendMessage(WM_COMMAND, MAKEWPARAM(1, 0), lScroller);
         strSeen += "," + pNotice->m_scroller.GetText();
     }
     EXPECT_EQ("one,two,three,one", strSeen);
@@ -218,12 +203,12 @@ TEST_F(TaskNotice, APageRestsRisesOutAtTheTopAndTheNextComesInFromBelow)
     ASSERT_EQ(3 * nLine, nHeight);
     Step(scroller, kScrollTimerId);
     EXPECT_EQ(0, scroller.GetOffset()) << "it opens resting: the scroll timer moves nothing";
-    const int nLastRow = Picture(scroller.m_hWnd, false).LastRowWith(RGB(0, 0, 0));
+    const int nLastRow = LastRowWith(scroller.m_hWnd, RGB(0, 0, 0));
     Step(scroller, kPauseTimerId);
     for (int i = 0; i < 4; ++i)
         Step(scroller, kScrollTimerId);
     EXPECT_EQ(-5, scroller.GetOffset());
-    EXPECT_EQ(nLastRow - 5, Picture(scroller.m_hWnd, false).LastRowWith(RGB(0, 0, 0))) << "the picture rose";
+    EXPECT_EQ(nLastRow - 5, LastRowWith(scroller.m_hWnd, RGB(0, 0, 0))) << "the picture rose";
 
     // Gone once its last row has left (nLine + 1 steps in all), the next page enters from below.
     EXPECT_EQ(nLine + 1 - 5, StepUntilPageOrRest(scroller));
@@ -232,7 +217,6 @@ TEST_F(TaskNotice, APageRestsRisesOutAtTheTopAndTheNextComesInFromBelow)
     EXPECT_EQ(nHeight, StepUntilPageOrRest(scroller));
     EXPECT_EQ(0, scroller.GetOffset());
     EXPECT_EQ(5 * nLine, scroller.GetTextHeight());
-
 }
 
 TEST_F(TaskNotice, ScrollsOnTheShortestRealTimer)

@@ -6,6 +6,7 @@
 #include "framework/CComboBox.h"
 #include "framework/CListCtrl.h"
 #include "framework/CWinApp.h"
+#include "framework/WholeFile.h"
 #include "res/resource.h"
 #include "tests/wine/support/FailingFileSystem.h"
 #include "tests/wine/support/FakeClock.h"
@@ -21,17 +22,13 @@
 
 #include <commctrl.h>
 
+#include <tuple>
+
 namespace {
 
 // What a save must carry through: a quoted word, a trailing backslash, a year and a month no
 // combo offers, a sound, and the sections that are not ours.
-const std::string kReserve0 = "2020 01 01  * 00 00  *  *      *      *  \"Say \\\"hi\\\"\"\r\n";
-const std::string kReserve1 = "2020 01 01  * 00 00  *  *      *      *  \"C:\\\\\"\r\n";
-const std::string kLunch = "   *  *  * 03 12 00 10 30 FF0000 0000FF  \"Lunch\\nnow\"\r\n";
-const std::string kHandEdited =
-    "2004 13  * 09 08 30  *  *      *      *  \"old\" \"C:\\sounds\\chime.wav\"\r\n";
-const std::string kFile = "[MINE]\r\nKEEP=1\r\n[TIMETABLE_RESERVE]\r\n" + kReserve0 + kReserve1 +
-                          "[TIMETABLE]\r\n" + kLunch + kHandEdited + "[OTHER]\r\nX=\"y\"\r\n";
+const std::string kFile = ReadWholeFile(TEMPIVA_TEST_DATA "TimeTable.ini").value();
 
 CListCtrl& List()
 {
@@ -43,12 +40,12 @@ void Post(CWnd* pDialog, int nCommand)
     pDialog->PostMessage(WM_COMMAND, static_cast<WPARAM>(nCommand));
 }
 
-// A step that waits for the task dialog, runs the action on it and presses its OK.
-std::function<bool()> InTaskDialog(std::function<void(CTaskDlg&)> action)
+// A step that waits for the task dialog, runs the action on it and presses the button.
+std::function<bool()> InTaskDialog(std::function<void(CTaskDlg&)> action, int nButton = IDOK)
 {
-    return [action] {
+    return [action, nButton] {
         CTaskDlg* pDialog = ShowingWindowOf<CTaskDlg>();
-        return pDialog != nullptr && (action(*pDialog), Post(pDialog, IDOK), true);
+        return pDialog != nullptr && (action(*pDialog), Post(pDialog, nButton), true);
     };
 }
 
@@ -136,19 +133,16 @@ TEST_F(TimeTableDialogs, TheListShowsTheTasksWithTheColourColumnInTheirColours)
         EXPECT_EQ(-1, list.GetSelectedItem());
         const CWindowPicture picture(list.m_hWnd, PictureSource::PrintClient);
         // The task's own colours in row 2, the settings' in row 3, none beside them.
-        const struct
-        {
-            int nRow;
-            COLORREF crBack, crText;
-        } rows[] = {{2, RGB(0, 0, 255), RGB(255, 0, 0)}, {3, RGB(0x20, 0x28, 0x30), RGB(0x40, 0xFF, 0x60)}};
-        for (const auto& row : rows)
+        using Row = std::tuple<int, COLORREF, COLORREF>; // the row, its background and its text colour
+        for (const auto& [nRow, crBack, crText] :
+             {Row{2, RGB(0, 0, 255), RGB(255, 0, 0)}, Row{3, RGB(0x20, 0x28, 0x30), RGB(0x40, 0xFF, 0x60)}})
         {
             RECT rc{LVIR_BOUNDS, 8, 0, 0}; // the code and the column, as the message takes them
-            ::SendMessageA(list.m_hWnd, LVM_GETSUBITEMRECT, row.nRow, reinterpret_cast<LPARAM>(&rc));
+            ::SendMessageA(list.m_hWnd, LVM_GETSUBITEMRECT, nRow, reinterpret_cast<LPARAM>(&rc));
             const int nArea = (rc.right - rc.left) * (rc.bottom - rc.top);
-            EXPECT_GT(picture.Count(row.crBack, rc), nArea / 2) << row.nRow;
-            EXPECT_GT(picture.Count(row.crText, rc), 10) << row.nRow << ": the word in the text colour";
-            EXPECT_EQ(0, picture.Count(row.crBack, RECT{rc.left - 20, rc.top, rc.left - 2, rc.bottom})) << row.nRow;
+            EXPECT_GT(picture.Count(crBack, rc), nArea / 2) << nRow;
+            EXPECT_GT(picture.Count(crText, rc), 10) << nRow << ": the word in the text colour";
+            EXPECT_EQ(0, picture.Count(crBack, RECT{rc.left - 20, rc.top, rc.left - 2, rc.bottom})) << nRow;
         }
         Post(&dialog, IDCANCEL);
     })});
@@ -158,10 +152,7 @@ TEST_F(TimeTableDialogs, AddThenCancelChangesNothingAndAddThenOkAppendsAndSelect
 {
     RunTimeTableCommand(
         {InTimeTable([](CTimeTableDlg& dialog) { Post(&dialog, IDC_TASK_ADD); }),
-         [] {
-             CTaskDlg* pDialog = ShowingWindowOf<CTaskDlg>();
-             return pDialog != nullptr && (Post(pDialog, IDCANCEL), true);
-         },
+         InTaskDialog([](CTaskDlg&) {}, IDCANCEL),
          InTimeTable([](CTimeTableDlg& dialog) {
              EXPECT_EQ(4, List().GetItemCount());
              Post(&dialog, IDC_TASK_ADD);
