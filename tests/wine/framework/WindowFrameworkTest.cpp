@@ -1,6 +1,4 @@
-// The framework's windows and dialogs in real windows: typed maps, the handled flag,
-// reflection to controls, windows that delete themselves and modal loops that other commands
-// end; and the Wine session itself (code page 932, Shift-JIS literals).
+// The framework's windows and dialogs in real windows, and the Wine session's code page.
 #include "framework/CDialog.h"
 #include "framework/CWinApp.h"
 #include "framework/CWnd.h"
@@ -11,8 +9,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstddef>
 #include <cstring>
+#include <new>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -103,27 +101,23 @@ protected:
     }
 };
 
-// A window that owns itself and destroys itself from its own handler. Its memory stays
-// reserved and poisoned after the delete, so a write into the dead object shows.
+// A window that destroys itself from its own handler and ends its object in PostNcDestroy. The
+// object's bytes are poisoned then, so a write into the dead object shows.
 class CSelfDeletingWnd : public CWnd
 {
 public:
-    static void* operator new(size_t) { return s_block; }
-    static void operator delete(void* p)
-    {
-        std::memset(p, 0xDD, sizeof(CSelfDeletingWnd));
-        s_bDeleted = true;
-    }
     LRESULT OnProbe(WPARAM, LPARAM)
     {
         DestroyWindow();
         return 7;
     }
-    alignas(std::max_align_t) static inline unsigned char s_block[256];
-    static inline bool s_bDeleted = false;
 
 protected:
-    void PostNcDestroy() override { delete this; }
+    void PostNcDestroy() override
+    {
+        this->~CSelfDeletingWnd();
+        std::memset(static_cast<void*>(this), 0xDD, sizeof(CSelfDeletingWnd));
+    }
     DECLARE_MSG_MAP()
 };
 
@@ -133,8 +127,9 @@ END_MSG_MAP()
 
 } // namespace
 
-TEST(WindowFramework, CreationReachesWmCreateMapsDispatchTypedAndFallThroughWhenNotHandled)
+TEST(WindowFramework, CreationReachesWmCreateMapsDispatchTypedAndFallThroughAndTheMainWindowEndsTheLoop)
 {
+    CWinApp app;
     CProbeWnd wnd;
     ASSERT_TRUE(CreateProbe(wnd, "probe"));
     EXPECT_EQ(std::vector<std::string>{"create:probe"}, wnd.m_log);
@@ -159,7 +154,10 @@ TEST(WindowFramework, CreationReachesWmCreateMapsDispatchTypedAndFallThroughWhen
     EXPECT_EQ((std::vector<std::string>{"derived", "range:201"}), derived.m_log);
 
     HWND hWnd = wnd.m_hWnd;
-    wnd.DestroyWindow();
+    app.m_pMainWnd = &wnd;
+    wnd.PostMessage(WM_CLOSE);
+    EXPECT_EQ(0, app.Run());
+    EXPECT_EQ(nullptr, app.m_pMainWnd);
     EXPECT_EQ(nullptr, wnd.m_hWnd);
     EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(hWnd));
     CProbeWnd refused;
@@ -170,17 +168,14 @@ TEST(WindowFramework, CreationReachesWmCreateMapsDispatchTypedAndFallThroughWhen
 
 TEST(WindowFramework, AWindowMayDeleteItsObjectFromItsOwnHandler)
 {
-    static_assert(sizeof(CSelfDeletingWnd) <= sizeof(CSelfDeletingWnd::s_block));
-    auto* pWnd = new CSelfDeletingWnd;
+    alignas(CSelfDeletingWnd) unsigned char block[sizeof(CSelfDeletingWnd)];
+    auto* pWnd = new (block) CSelfDeletingWnd;
     ASSERT_TRUE(CreateProbe(*pWnd, "self"));
     HWND hWnd = pWnd->m_hWnd;
     EXPECT_EQ(7, ::SendMessageA(hWnd, WM_APP_PROBE, 0, 0));
-    EXPECT_TRUE(CSelfDeletingWnd::s_bDeleted);
     EXPECT_FALSE(::IsWindow(hWnd));
-    const unsigned char* pBlock = CSelfDeletingWnd::s_block;
-    EXPECT_EQ(sizeof(CSelfDeletingWnd),
-              static_cast<size_t>(std::count(pBlock, pBlock + sizeof(CSelfDeletingWnd), 0xDD)))
-        << "the framework wrote into the deleted object";
+    EXPECT_EQ(sizeof block, static_cast<size_t>(std::count(block, block + sizeof block, 0xDD)))
+        << "ended in PostNcDestroy, and the framework wrote nothing into the dead object after";
 }
 
 TEST(WindowFramework, AModalDialogEndsByEndDialogCloseOrQuit)
@@ -208,17 +203,6 @@ TEST(WindowFramework, AModalDialogEndsByEndDialogCloseOrQuit)
         EXPECT_EQ(bQuit, ::PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) != FALSE);
         EXPECT_EQ(bQuit ? 5u : 0u, msg.wParam);
     }
-}
-
-TEST(WindowFramework, DestroyingTheMainWindowEndsTheLoop)
-{
-    CWinApp app;
-    CProbeWnd wnd;
-    ASSERT_TRUE(CreateProbe(wnd, "main"));
-    app.m_pMainWnd = &wnd;
-    wnd.PostMessage(WM_CLOSE);
-    EXPECT_EQ(0, app.Run());
-    EXPECT_EQ(nullptr, app.m_pMainWnd);
 }
 
 TEST(WindowFramework, RunsOnCodePage932AndPathsSkipTrailBytesOfDoubleByteCharacters)
