@@ -143,22 +143,21 @@ TEST_F(TaskNotice, IsThreeLinesOfItsFontHighEndsAboveWhatItStacksOnAndDrawsInThe
 TEST_F(TaskNotice, OnTheScreenTheFrameAroundTheScrollerIsTheSettingsBackground)
 {
     const auto pNotice = Open(Task("Wide WWW|two", static_cast<int>(kTaskText), static_cast<int>(kTaskBack)));
-    POINT pt0{0, 0}; // the client area's corner in the window's picture
-    ::ClientToScreen(pNotice->m_hWnd, &pt0);
-    pt0 = {pt0.x - pNotice->GetWindowRect().left, pt0.y - pNotice->GetWindowRect().top};
-    const int w = pNotice->GetClientRect().right;
-    const int h = pNotice->GetClientRect().bottom;
+    RECT rc = pNotice->GetClientRect();
+    const int w = rc.right;
+    const int h = rc.bottom;
+    ::MapWindowPoints(pNotice->m_hWnd, HWND_DESKTOP, reinterpret_cast<POINT*>(&rc), 2);
     std::unique_ptr<CWindowPicture> p; // once the animation is over
     PumpMessages(2000, [&] {
-        p = std::make_unique<CWindowPicture>(pNotice->m_hWnd, PictureSource::ScreenNow);
-        return p->At(pt0.x + w / 2, pt0.y + h - 4) == kTaskBack;
+        p = std::make_unique<CWindowPicture>(rc);
+        return p->At(w / 2, h - 4) == kTaskBack;
     });
     p->Save("notice-on-screen.png");
     for (POINT pt : {POINT{0, 0}, POINT{4, h / 2}, POINT{w - 1, h - 1}, POINT{w / 2, 1}, POINT{w / 2, h - 2}})
-        EXPECT_EQ(kDefaultBack, p->At(pt0.x + pt.x, pt0.y + pt.y)) << pt.x << "," << pt.y;
-    EXPECT_EQ(kTaskBack, p->At(pt0.x + 5, pt0.y + 2));
-    EXPECT_EQ(kTaskBack, p->At(pt0.x + w - 6, pt0.y + h - 3));
-    EXPECT_GT(p->Count(kTaskText, RECT{0, pt0.y, p->nWidth, pt0.y + h}), 40);
+        EXPECT_EQ(kDefaultBack, p->At(pt.x, pt.y)) << pt.x << "," << pt.y;
+    EXPECT_EQ(kTaskBack, p->At(5, 2));
+    EXPECT_EQ(kTaskBack, p->At(w - 6, h - 3));
+    EXPECT_GT(p->Count(kTaskText, RECT{0, 0, w, h}), 40);
 }
 
 TEST_F(TaskNotice, PagesComeRoundNoPageMeansNoWindowAndClosingOrDeletingEndsItSafely)
