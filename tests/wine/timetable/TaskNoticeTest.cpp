@@ -187,11 +187,8 @@ TEST_F(TaskNotice, PagesComeRoundNoPageMeansNoWindowAndClosingOrDeletingEndsItSa
     EXPECT_FALSE(::IsWindow(hOpen));
     EXPECT_FALSE(::IsWindow(hScroller));
 
-    // An owner that goes first takes its notice with it.
-    auto pOrphan = Open(Task("one"));
     m_owner.DestroyWindow();
-    EXPECT_FALSE(pOrphan->IsWindow());
-    pOrphan.reset();
+    EXPECT_FALSE(pNotice->IsWindow()) << "an owner that goes first takes its notice with it";
 }
 
 TEST_F(TaskNotice, APageRestsRisesOutAtTheTopAndTheNextComesInFromBelow)
