@@ -13,7 +13,6 @@
 #include <string>
 #include <vector>
 
-// Polls every 20 ms until the condition holds or the time is up.
 bool WaitUntil(const std::function<bool()>& condition, DWORD nTimeoutMs);
 inline std::string ExeBesideMe(const std::string& strName)
 {
@@ -34,8 +33,6 @@ public:
     explicit CProgramUnderTest(const CScratchFolder& folder) : m_strFolder(folder.Path()) {}
     // A program still running at the end of a test is ended, so it cannot disturb the next.
     ~CProgramUnderTest();
-    CProgramUnderTest(const CProgramUnderTest&) = delete;
-    CProgramUnderTest& operator=(const CProgramUnderTest&) = delete;
 
     // Copies the exe into the folder (once) and starts it there; its first argument is its
     // quoted path unless strFirstArgument is given.

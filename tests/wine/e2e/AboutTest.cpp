@@ -6,7 +6,7 @@ using AboutBox = ProgramTest;
 
 TEST_F(AboutBox, ShowsTheProgramsVersionOnceAndTheSystemMenusBoxIsModal)
 {
-    Start(std::string(kPastTask) + kPastTask, "", "", VK_F20 << 16, "programs\\Tempiva.exe");
+    Start("", "", kPastReserved, VK_F20 << 16, "programs\\Tempiva.exe");
     const auto aboutBoxes = [&] { return VisibleWindows("Tempivaのﾊﾞｰｼﾞｮﾝ情報"); };
     ASSERT_TRUE(m_program.SendCommand(ID_APP_ABOUT));
     ASSERT_TRUE(WaitUntil([&] { return aboutBoxes().size() == 1; }, kWaitMs));

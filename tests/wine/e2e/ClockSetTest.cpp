@@ -1,5 +1,4 @@
-// SET TIME end to end: one request to the server of the settings, and the report of a clock it
-// will not move by two hours on the panel. (The texts are pinned in-process.)
+// SET TIME end to end, from the settings' server to the panel; the report's texts are pinned in-process.
 #include "tests/wine/e2e/ProgramWindows.h"
 #include "tests/wine/support/SocketsEnvironment.h"
 #include "tests/wine/timesync/CTestNtpServer.h"
@@ -11,8 +10,7 @@ TEST_F(ClockSetting, SetTimeAsksTheServerOnceAndReportsOnThePanel)
     CTestNtpServer::Behaviour twoHoursOff;
     twoHoursOff.dOffsetSeconds = 7200.0;
     CTestNtpServer server(twoHoursOff);
-    Start(std::string(kPastTask) + kPastTask, "",
-          "[NTP]\r\nUSE_NTP=1\r\nSERVER1=127.0.0.1\r\nPORT=" + std::to_string(server.Port()) + "\r\n");
+    Start("[NTP]\r\nUSE_NTP=1\r\nSERVER1=127.0.0.1\r\nPORT=" + std::to_string(server.Port()) + "\r\n");
     ASSERT_TRUE(m_program.SendCommand(ID_SETTIME));
     EXPECT_EQ(2u, WaitForToolWindows(2).size()) << "the panel with the report";
     EXPECT_EQ(1u, server.Requests().size());

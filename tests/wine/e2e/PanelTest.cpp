@@ -19,19 +19,14 @@ bool HasModule(DWORD dwPid, const char* pszName)
     return false;
 }
 
-void PointAt(HWND hWnd)
+// Rests the pointer on windows[nPointed] (in the screen's corner past the last) and fails at once
+// when one of them closes before the time is up.
+void ExpectOpenPointedAt(size_t nPointed, DWORD nMs, const std::vector<HWND>& windows, const char* pszOn)
 {
-    const RECT rc = WindowRect(hWnd);
+    const RECT rc = nPointed < windows.size() ? WindowRect(windows[nPointed]) : RECT{};
     ::SetCursorPos((rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2);
-}
-
-// Fails at once when one of the windows closes before the time is up.
-void ExpectOpenFor(DWORD nMs, const std::vector<HWND>& windows, const char* pszPointedAt)
-{
-    const auto closed = [&] {
-        return std::any_of(windows.begin(), windows.end(), [](HWND h) { return !::IsWindow(h); });
-    };
-    EXPECT_FALSE(WaitUntil(closed, nMs)) << "closed although the pointer was on " << pszPointedAt;
+    const auto closed = [&] { return std::ranges::any_of(windows, [](HWND h) { return !::IsWindow(h); }); };
+    EXPECT_FALSE(WaitUntil(closed, nMs)) << "closed although the pointer was on " << pszOn;
 }
 
 using ClockPanel = ProgramTest;
@@ -41,7 +36,7 @@ using TaskNotice = ProgramTest;
 
 TEST_F(ClockPanel, TheHotKeyOpensItWithTheCalendarAndOnlyThenLoadsTheLibrariesAnIdleTempivaLeaves)
 {
-    Start(std::string(kPastTask) + kPastTask, "", "RGB_BACK=202830\r\nRGB_ON=40FF60\r\nRGB_OFF=28343C\r\n");
+    Start("RGB_BACK=202830\r\nRGB_ON=40FF60\r\nRGB_OFF=28343C\r\n");
     const DWORD dwPid = m_program.Pid();
     ASSERT_TRUE(HasModule(dwPid, "user32.dll")) << "the snapshot must see the program's modules";
     for (const char* pszIdle : {"comctl32.dll", "shell32.dll", "winmm.dll", "comdlg32.dll"})
@@ -50,30 +45,26 @@ TEST_F(ClockPanel, TheHotKeyOpensItWithTheCalendarAndOnlyThenLoadsTheLibrariesAn
     ::PostMessageA(m_hMain, WM_HOTKEY, 1, 0);
     const std::vector<HWND> windows = WaitForToolWindows(2);
     ASSERT_EQ(2u, windows.size());
-    ASSERT_EQ(FindPanel(), windows[0]);
+    ASSERT_EQ(FindPanel(), windows[1]) << "the calendar stands on the panel";
     // The LCD's recoloured bitmaps and the taskbar's place.
     for (const char* pszUsed : {"comctl32.dll", "shell32.dll"})
         EXPECT_TRUE(HasModule(dwPid, pszUsed)) << pszUsed;
-    const RECT rcPanel = WindowRect(windows[0]);
+    const RECT rcPanel = WindowRect(windows[1]);
     EXPECT_EQ(WorkArea().right, rcPanel.right);
     EXPECT_EQ(WorkArea().bottom, rcPanel.bottom);
-    EXPECT_NE(windows[0], ::GetForegroundWindow()) << "the panel must not take the focus";
+    EXPECT_NE(windows[1], ::GetForegroundWindow()) << "the panel must not take the focus";
 
     // The face's background and the date's dash, inside the frame of 3 pixels.
     CWindowPicture picture(rcPanel);
-    EXPECT_TRUE(WaitUntil(
-        [&] {
-            picture = CWindowPicture(rcPanel);
-            return picture.At(143, 23) == RGB(0x20, 0x28, 0x30) &&
-                   picture.At(66, 16) == RGB(0x40, 0xFF, 0x60);
-        },
-        kWaitMs))
-        << std::hex << picture.At(143, 23) << " " << picture.At(66, 16);
+    const auto coloured = [&] {
+        picture = CWindowPicture(rcPanel);
+        return picture.At(143, 23) == RGB(0x20, 0x28, 0x30) && picture.At(66, 16) == RGB(0x40, 0xFF, 0x60);
+    };
+    EXPECT_TRUE(WaitUntil(coloured, kWaitMs)) << std::hex << picture.At(143, 23) << " " << picture.At(66, 16);
     picture.Save("panel-green.png");
 
     // The hot key's panel tests the pointer every ten seconds.
-    PointAt(windows[1]);
-    ExpectOpenFor(10600, windows, "the calendar");
+    ExpectOpenPointedAt(0, 10600, windows, "the calendar");
     ::SetCursorPos(0, 0);
     ::PostMessageA(m_hMain, WM_HOTKEY, 1, 0);
     EXPECT_TRUE(WaitUntil([&] { return ToolWindows(dwPid).empty(); }, kWaitMs))
@@ -92,20 +83,15 @@ TEST_F(TaskNotice, TwoDueInOneSecondHangBelowThePanelInATopCornerAndStayWhilePoi
     std::snprintf(szWhen, sizeof szWhen, "%4u %2u %2u  * %2u %2u %2u  2", st.wYear, st.wMonth, st.wDay,
                   st.wHour, st.wMinute, static_cast<unsigned>(nDue - nNotice));
     // The first with colours of its own and a sound file that is not there.
-    Start(std::string(kPastTask) + kPastTask,
-          szWhen +
-              std::string(" 40FF60 202830  \"A first page|and a second\" "
-                          "\"C:\\missing\\gone.wav\"\r\n") +
-              szWhen + "      *      *  \"Second\"\r\n",
-          "DISP_POS=1\r\n");
-    std::vector<HWND> windows = WaitForToolWindows(3, 6000);
+    const std::string strFirst =
+        " 40FF60 202830  \"A first page|and a second\" \"C:\\missing\\gone.wav\"\r\n";
+    Start("DISP_POS=1\r\n", szWhen + strFirst + szWhen + "      *      *  \"Second\"\r\n");
+    const std::vector<HWND> windows = WaitForToolWindows(3);
     ASSERT_EQ(3u, windows.size());
     const ULONGLONG nShownAt = SecondsNow();
     EXPECT_GE(nShownAt, nNotice) << "shown before its notice moment";
     EXPECT_LE(nShownAt, nNotice + 1) << "shown late";
     // From the top: the panel in the corner, then its notices, each hanging from the one above.
-    std::sort(windows.begin(), windows.end(),
-              [](HWND a, HWND b) { return WindowRect(a).top < WindowRect(b).top; });
     const RECT rcPanel = WindowRect(windows[0]);
     EXPECT_EQ(FindPanel(), windows[0]);
     EXPECT_EQ(WorkArea().top, rcPanel.top);
@@ -118,11 +104,9 @@ TEST_F(TaskNotice, TwoDueInOneSecondHangBelowThePanelInATopCornerAndStayWhilePoi
     }
 
     // Shown for 2 s, each end of which tests the pointer.
-    ExpectOpenFor(1000, windows, "nothing, within the show time");
-    PointAt(windows[0]);
-    ExpectOpenFor(1500, windows, "the panel");
-    PointAt(windows[2]);
-    ExpectOpenFor(2000, windows, "the notice");
+    ExpectOpenPointedAt(3, 1000, windows, "none of them, within the show time");
+    ExpectOpenPointedAt(0, 1500, windows, "the panel");
+    ExpectOpenPointedAt(2, 2000, windows, "the notice");
     ::SetCursorPos(0, 0);
     EXPECT_TRUE(WaitUntil([&] { return ToolWindows(m_program.Pid()).empty(); }, 4000))
         << "still open with the pointer away";

@@ -12,8 +12,9 @@
 #include <vector>
 
 inline constexpr DWORD kWaitMs = 10000;
-// A reserved task of a past date: never due, never run at start-up.
+// Reserved tasks of a past date: never due, never run at start-up.
 inline constexpr char kPastTask[] = "2020  1  1  *  0  0  *  *      *      *  \"\"\r\n";
+inline const std::string kPastReserved = std::string(kPastTask) + kPastTask;
 
 inline RECT WindowRect(HWND hWnd)
 {
@@ -40,15 +41,14 @@ inline void PictureWhenStill(HWND hWnd, const std::string& strName, bool bWholeW
     }
     std::vector<std::uint32_t> before;
     std::vector<std::uint32_t> pixels;
-    WaitUntil(
-        [&] {
-            before = std::move(pixels);
-            ::Sleep(100);
-            pixels = Screenshot(rc, strName);
-            return !pixels.empty() && pixels == before &&
-                   std::count(pixels.begin(), pixels.end(), pixels[0]) < std::ssize(pixels);
-        },
-        kWaitMs);
+    const auto still = [&] {
+        before = std::move(pixels);
+        ::Sleep(100);
+        pixels = Screenshot(rc, strName);
+        return !pixels.empty() && pixels == before &&
+               std::ranges::count(pixels, pixels[0]) < std::ssize(pixels);
+    };
+    WaitUntil(still, kWaitMs);
 }
 
 // The pointer is kept out of the program's way; the program must end with 0 on EXIT.
@@ -58,8 +58,8 @@ protected:
     void SetUp() override { ::SetCursorPos(0, 0); }
     void TearDown() override { Exit(); }
 
-    void Start(const std::string& strReserved, const std::string& strTasks = "",
-               const std::string& strSettings = "", int nHotKey = VK_F20 << 16,
+    void Start(const std::string& strSettings = "", const std::string& strTasks = "",
+               const std::string& strReserved = kPastReserved, int nHotKey = VK_F20 << 16,
                const std::string& strFirstArgument = "")
     {
         m_folder.Write("TimeTable.ini",
@@ -79,12 +79,11 @@ protected:
         }
     }
 
-    std::vector<HWND> VisibleWindows(const std::string& strCaption,
-                                     const std::string& strClass = "#32770") const
+    std::vector<HWND> VisibleWindows(const std::string& strText, const std::string& strClass = "#32770") const
     {
         std::vector<HWND> found;
         for (HWND hWnd : m_program.Windows())
-            if (::IsWindowVisible(hWnd) && WindowClass(hWnd) == strClass && WindowText(hWnd) == strCaption)
+            if (::IsWindowVisible(hWnd) && WindowClass(hWnd) == strClass && WindowText(hWnd) == strText)
                 found.push_back(hWnd);
         return found;
     }
@@ -97,8 +96,19 @@ protected:
         return found.empty() ? nullptr : found[0];
     }
 
-    // The calendar and the notices are topmost tool windows too: the panel is the LCD face's
-    // fixed 151 x 72 in a dialog frame.
+    // Answers the program's message box, whose text must be strExpected, after its picture if named.
+    void ExpectMessageAndAnswer(const std::string& strExpected, const char* pszPicture = nullptr)
+    {
+        const HWND hBox = WaitForWindow("Tempiva");
+        ASSERT_NE(nullptr, hBox) << "no message box; expected: " << strExpected;
+        EXPECT_EQ(strExpected, WindowText(::GetDlgItem(hBox, 0xFFFF))); // the box's text
+        if (pszPicture != nullptr)
+            PictureWhenStill(hBox, pszPicture, true);
+        ::PostMessageA(hBox, WM_COMMAND, IDOK, 0);
+        EXPECT_TRUE(WaitUntil([&] { return !::IsWindow(hBox); }, kWaitMs));
+    }
+
+    // The LCD face's fixed 151 x 72 in a dialog frame: the calendar and notices are topmost too.
     HWND FindPanel() const
     {
         for (HWND hWnd : ToolWindows(m_program.Pid())) {
@@ -110,21 +120,20 @@ protected:
         return nullptr;
     }
 
-    // The tool windows once there are nWindows of them, the panel first; none if they never come.
-    std::vector<HWND> WaitForToolWindows(size_t nWindows, DWORD nTimeoutMs = kWaitMs) const
+    // The tool windows from the top down once there are nWindows of them; none if they never come.
+    std::vector<HWND> WaitForToolWindows(size_t nWindows) const
     {
         std::vector<HWND> windows;
-        if (!WaitUntil([&] { return (windows = ToolWindows(m_program.Pid())).size() == nWindows; },
-                       nTimeoutMs))
+        const auto byTop = [](HWND a, HWND b) { return WindowRect(a).top < WindowRect(b).top; };
+        if (!WaitUntil([&] { return (windows = ToolWindows(m_program.Pid())).size() == nWindows; }, kWaitMs))
             return {};
-        const HWND hPanel = FindPanel();
-        std::stable_partition(windows.begin(), windows.end(), [&](HWND hWnd) { return hWnd == hPanel; });
+        std::sort(windows.begin(), windows.end(), byTop);
         return windows;
     }
 
     // Opens the panel by the hot key unless it is open and works its context menu by keys: from
-    // the end, VK_UP reaches &EXIT, CONFIG..., TIME TABLE...; the mnemonic 'E' is &EXIT.
-    void ChooseFromPanelMenu(const std::vector<UINT>& keyDowns, char chMnemonic = 0) const
+    // the end, VK_UP reaches &EXIT, CONFIG..., TIME TABLE...
+    void ChooseFromPanelMenu(const std::vector<UINT>& keyDowns) const
     {
         if (FindPanel() == nullptr)
             ::PostMessageA(m_hMain, WM_HOTKEY, 1, 0);
@@ -135,8 +144,6 @@ protected:
         ASSERT_NE(nullptr, hMenu);
         for (const UINT nKey : keyDowns)
             ::PostMessageA(hMenu, WM_KEYDOWN, nKey, 0);
-        if (chMnemonic != 0)
-            ::PostMessageA(hMenu, WM_CHAR, static_cast<WPARAM>(chMnemonic), 0);
     }
 
     CScratchFolder m_folder;

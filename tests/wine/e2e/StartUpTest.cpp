@@ -13,26 +13,13 @@ constexpr char kDefaultSettings[] =
     "DISP_POS=3\r\nHOTKEY=15728640\r\nDELAY=1000\r\nFONT_NAME=ＭＳ Ｐゴシック\r\n"
     "FONT_SIZE=9\r\n[NTP]\r\nSERVER1=ntp.nict.jp\r\nPORT=123\r\nUSE_NTP=0\r\n";
 
-class StartUp : public ProgramTest
-{
-protected:
-    void ExpectMessageAndAnswer(const std::string& strExpected, const char* pszPicture = nullptr)
-    {
-        const HWND hBox = WaitForWindow("Tempiva");
-        ASSERT_NE(nullptr, hBox) << "no message box; expected: " << strExpected;
-        EXPECT_EQ(strExpected, WindowText(::GetDlgItem(hBox, 0xFFFF))); // the box's text
-        if (pszPicture != nullptr)
-            PictureWhenStill(hBox, pszPicture, true);
-        ::PostMessageA(hBox, WM_COMMAND, IDOK, 0);
-        EXPECT_TRUE(WaitUntil([&] { return !::IsWindow(hBox); }, kWaitMs));
-    }
-};
+using StartUp = ProgramTest;
 
 } // namespace
 
 TEST_F(StartUp, TheFirstStartGreetsAndWritesTheDefaultsASecondCopyEndsWithoutSavingAndExitSaves)
 {
-    m_folder.Write("TimeTable.ini", std::string("[TIMETABLE_RESERVE]\r\n") + kPastTask + kPastTask);
+    m_folder.Write("TimeTable.ini", "[TIMETABLE_RESERVE]\r\n" + kPastReserved);
     ASSERT_TRUE(m_program.Start());
     ExpectMessageAndAnswer(kFirstRunText);
     ASSERT_NE(nullptr, m_program.WaitForMainDialog(kWaitMs));
@@ -59,8 +46,8 @@ TEST_F(StartUp, ATimeTableItCannotReadEndsTheStartWithAMessageOfTheFileTheLineAn
     // The time table (none at first), and the message's lines after the file's.
     const std::pair<std::string, std::string> rows[] = {
         {"", "\n理由：ファイルがありません"},
-        {std::string("[TIMETABLE_RESERVE]\r\n") + kPastTask + kPastTask + "[TIMETABLE]\r\n" + strTask +
-             "; a comment\r\n" + strBad + "\r\n" + strTask,
+        {"[TIMETABLE_RESERVE]\r\n" + kPastReserved + "[TIMETABLE]\r\n" + strTask + "; a comment\r\n" +
+             strBad + "\r\n" + strTask,
          "\nセクション：[TIMETABLE]\n7 行目：" + strBad + "\n理由：引用符が閉じていません"},
     };
     for (const auto& [strTimeTable, strDetails] : rows) {

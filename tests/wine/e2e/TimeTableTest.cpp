@@ -27,13 +27,13 @@ using TimeTable = ProgramTest;
 
 TEST_F(TimeTable, ATaskAddedInTheDialogsIsSavedOnOkAndExitWhileTheyRunSavesNothing)
 {
-    Start(kReserved, kTasks);
+    Start("", kTasks, kReserved);
     const std::string strSaved =
         "[TIMETABLE_RESERVE]\r\n" + kReserved + "[TIMETABLE]\r\n" + kTasks +
         "   *  *  *  * 09 30 10 05      *      *  \"会議が始まります|第2会議室へ\"\r\n";
     for (const bool bExit : {false, true}) {
-        if (bExit)                                                 // the panel, opened here, stays for EXIT
-            ChooseFromPanelMenu({VK_UP, VK_UP, VK_UP, VK_RETURN}); // TIME TABLE...
+        if (bExit) // TIME TABLE... from the panel, which then stays open for EXIT
+            ChooseFromPanelMenu({VK_UP, VK_UP, VK_UP, VK_RETURN});
         else
             ASSERT_TRUE(m_program.SendCommand(ID_TIMETABLE));
         HWND hTable = WaitForWindow("タイムテーブル");
@@ -43,7 +43,7 @@ TEST_F(TimeTable, ATaskAddedInTheDialogsIsSavedOnOkAndExitWhileTheyRunSavesNothi
         HWND hTask = WaitForWindow("タスク");
         ASSERT_NE(nullptr, hTask);
         if (bExit) {
-            ChooseFromPanelMenu({}, 'E');
+            ChooseFromPanelMenu({VK_UP, VK_RETURN}); // EXIT
             EXPECT_EQ(std::optional<DWORD>(0), m_program.WaitForExit(kWaitMs));
             EXPECT_EQ(strSaved, m_folder.Read("TimeTable.ini").value_or("<missing>"));
             break;
@@ -63,8 +63,7 @@ TEST_F(TimeTable, ATaskAddedInTheDialogsIsSavedOnOkAndExitWhileTheyRunSavesNothi
         // The save follows the dialog's end in the same command, before the main dialog answers a
         // message. (Reading the file meanwhile could hold up its replacement.)
         ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(hTable); }, kWaitMs));
-        DWORD_PTR nReply = 0;
-        ASSERT_TRUE(::SendMessageTimeoutA(m_hMain, WM_NULL, 0, 0, SMTO_NORMAL, kWaitMs, &nReply));
+        ASSERT_TRUE(::SendMessageTimeoutA(m_hMain, WM_NULL, 0, 0, SMTO_NORMAL, kWaitMs, nullptr));
         EXPECT_EQ(strSaved, m_folder.Read("TimeTable.ini").value_or("<missing>"));
     }
 }
