@@ -1,5 +1,4 @@
-// Proves that the test harness took away the right to set the clock, without trying to
-// set it while the right is still there.
+// The right to set the clock is gone; settimeofday is tried only once that is certain.
 #include <gtest/gtest.h>
 
 #include <cerrno>
@@ -12,7 +11,6 @@
 
 TEST(Harness, TestsCannotSetTheClock)
 {
-    // Effective capabilities of this process, from /proc/self/status.
     std::ifstream status("/proc/self/status");
     std::uint64_t nEffective = ~0ull;
     for (std::string line; std::getline(status, line);)
