@@ -64,7 +64,6 @@ Rect RectAt(const DataRow& row, std::size_t i)
     return {Num(row[i]), Num(row[i + 1]), Num(row[i + 2]), Num(row[i + 3])};
 }
 
-// Fourteen words from word i on, in the order of the task's fields.
 inline TimeTask TaskAt(const DataRow& r, std::size_t i)
 {
     const auto w = r.begin() + static_cast<std::ptrdiff_t>(i);

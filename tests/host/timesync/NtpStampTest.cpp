@@ -44,8 +44,7 @@ TEST(NtpStamp, EveryDayFrom1900To2104HasItsDayNumberAndWeekdayAndRoundTripsThrou
     using namespace std::chrono;
     const sys_days epoch{year{1900} / January / 1};
     ASSERT_EQ(kNtpEpochDayNumber, DateToDayNumber(1900, 1, 1));
-    // From the first whole day of era 0's window to the last of era 1's, at a time of day that
-    // moves so that every field is exercised.
+    // On the wire from the first whole day of era 0's window to the last of era 1's, every field moving.
     const sys_days firstOnWire{year{1968} / January / 21};
     const sys_days lastOnWire{year{2104} / February / 25};
     int n = 0;

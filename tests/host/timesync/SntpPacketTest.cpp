@@ -15,8 +15,7 @@ CNtpStamp At(std::uint32_t nSeconds, std::uint32_t nMs)
 
 void Put(std::vector<std::uint8_t>& packet, std::size_t nOffset, const CNtpStamp& stamp)
 {
-    const std::array<std::uint8_t, 8> wire = stamp.ToNetwork();
-    std::copy(wire.begin(), wire.end(), packet.begin() + static_cast<std::ptrdiff_t>(nOffset));
+    std::ranges::copy(stamp.ToNetwork(), packet.begin() + static_cast<std::ptrdiff_t>(nOffset));
 }
 
 const CNtpStamp kSent = At(3990000000u, 250);
@@ -36,8 +35,6 @@ std::vector<std::uint8_t> GoodReply(std::size_t nBytes = kSntpPacketBytes)
     return reply;
 }
 
-using Mutation = std::function<void(std::vector<std::uint8_t>&)>;
-
 } // namespace
 
 TEST(SntpPacket, RequestCarriesOnlyOurTimeAndTheOffsetIsTheMeanOfTheTwoLegs)
@@ -55,8 +52,7 @@ TEST(SntpPacket, RequestCarriesOnlyOurTimeAndTheOffsetIsTheMeanOfTheTwoLegs)
 
 TEST(SntpPacket, AcceptedRepliesFillEveryFieldWithOrWithoutTheDigest)
 {
-    // Strata 1 to 15, leaps 0 to 2 (2: a leap second is announced, the time is still good), and
-    // version 4, which servers may answer with.
+    // Leap 2 announces a leap second, the time is still good; servers may answer with version 4.
     for (std::size_t nBytes : {kSntpPacketBytes, kSntpReplyBufferBytes})
         for (const auto& [nHeader, nStratum] : {std::pair{0x9C, 2}, {0x1C, 1}, {0x5C, 15}, {0x24, 15}})
         {
@@ -67,17 +63,16 @@ TEST(SntpPacket, AcceptedRepliesFillEveryFieldWithOrWithoutTheDigest)
             ASSERT_EQ(SntpReplyCheck::Accepted, ReadSntpReply(reply, kSent, kArrived, result)) << nHeader;
             EXPECT_EQ(nHeader >> 6, result.leapIndicator);
             EXPECT_EQ(nStratum, result.stratum);
-            EXPECT_EQ(kSent, result.originateTime);
-            EXPECT_EQ(kServerReceived, result.receiveTime);
-            EXPECT_EQ(kServerSent, result.transmitTime);
-            EXPECT_EQ(kArrived, result.destinationTime);
+            EXPECT_EQ((std::array{kSent, kServerReceived, kServerSent, kArrived}),
+                      (std::array{result.originateTime, result.receiveTime, result.transmitTime,
+                                  result.destinationTime}));
             EXPECT_NEAR(12.3425, result.clockOffset, 1e-6);
         }
 }
 
 TEST(SntpPacket, RefusesRepliesThatMustNotMoveTheClock)
 {
-    const std::tuple<const char*, Mutation, SntpReplyCheck> cases[] = {
+    const std::tuple<const char*, std::function<void(std::vector<std::uint8_t>&)>, SntpReplyCheck> cases[] = {
         {"47 bytes", [](auto& r) { r.resize(47); }, SntpReplyCheck::TooShort},
         {"client mode", [](auto& r) { r[0] = 0x1B; }, SntpReplyCheck::NotFromServer},
         {"leap 3", [](auto& r) { r[0] = 0xDC; }, SntpReplyCheck::Unsynchronised},

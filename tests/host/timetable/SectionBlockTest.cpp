@@ -32,7 +32,6 @@ TEST(TaskSection, ReadsUntilTheFirstBadLineAndShowsItCutAfterEightyBytes)
     EXPECT_EQ(strAscii + "...", ShownLine(strAscii + "b"));
     // A two-byte character across the 80th byte goes whole to the cut.
     EXPECT_EQ(std::string(79, 'a') + "...", ShownLine(std::string(79, 'a') + "\x95\x5c" + "b"));
-    // Holidays read in file order.
     const HolidaySectionParse holidays = ParseHolidaySection("* 1 1 FF0000 \"a\"\r\n2026 1 12 0 \"b\"\r\n"s);
     EXPECT_TRUE(holidays.ok);
     ASSERT_EQ(2u, holidays.records.size());

@@ -30,8 +30,7 @@ TEST(TimeTableRows, ColumnsTheSelectionAfterADeleteAndTheCombosOfferingsAndReadi
                 EXPECT_EQ(entry, TaskFieldText(field, TaskFieldValue(field, entry).value())) << entry;
         }
     }
-    // A middle row: the next moves up into its place; the last row: the new last one; the only
-    // deletable row: the last reserved one; nothing left.
+    // The next row moves up; after the last, the new last; after the only deletable one, the last reserved one.
     for (const auto& [nDeleted, nLeft, nSelected] : {std::tuple{2, 4, 2}, {4, 4, 3}, {2, 2, 1}, {0, 0, -1}})
         EXPECT_EQ(nSelected, SelectionAfterDelete(nDeleted, nLeft)) << nDeleted << "/" << nLeft;
 }

@@ -6,8 +6,7 @@
 
 namespace {
 
-// A text area from x 2 to 102, 20 pixels high, as in a control of 104 x 24.
-constexpr LinkArea kArea{2, 2, 102, 22};
+constexpr LinkArea kArea{2, 2, 102, 22}; // as in a control of 104 x 24
 
 LinkLine Line(const std::vector<int>& widths, LinkArea rcText = kArea)
 {
@@ -55,8 +54,7 @@ TEST(LinkLine, CopiesMoveAPixelAStepFollowEachOtherRoundTheLoopAndAreHitWithinTh
                       copies.empty() ? std::nullopt : std::optional(copies[0])) << r[1] << "," << r[2];
     }
     EXPECT_FALSE(LinkLine().Restart()) << "nothing to scroll";
-    // A line narrower than the gap never runs empty: item 0 leaves after 40 steps, before the gap
-    // behind it could open.
+    // A line narrower than the gap never runs empty: item 0 leaves before the gap behind it opens.
     LinkLine line = Line({10, 10}, LinkArea{2, 2, 32, 22});
     EXPECT_EQ((std::vector<LinkCopy>{{1, 32}}), Steps(line, 40));
     EXPECT_EQ((std::vector<LinkCopy>{{0, 32}}), Steps(line, 40));
