@@ -60,7 +60,7 @@ TEST(PanelNumbers, LcdDigitsInTwentyFourHoursAndFourYearDigitsAndTheShowPeriodAs
         EXPECT_EQ(Num<std::uint32_t>(r[1]), ShowPeriodMs(Num(r[0]))) << r[0];
 }
 
-TEST(NoticePlace, TheFirstStandsOnThePanelAndCalendarOrBesideThemAndLaterOnesStackInColumns)
+TEST(NoticePlace, FirstOnThePanelOrCalendarThenInColumnsNeverOverlappingAndOverAgainOnTheOldest)
 {
     for (const DataRow& r : DataRows("notice-places.txt"))
     {
@@ -75,10 +75,6 @@ TEST(NoticePlace, TheFirstStandsOnThePanelAndCalendarOrBesideThemAndLaterOnesSta
                                                            : ShowNotices(around, nCorner, 14, 53)[Num(r[3])])
             << r[0] << " " << r[1] << " " << r[2] << " " << r[3];
     }
-}
-
-TEST(NoticePlace, NoticesNeverOverlapStayInTheWorkAreaAndStartOverOnTheOldest)
-{
     const std::vector<PanelRect> up = ShowNotices(Around(3, false), 3, 16, 53);
     const std::vector<PanelRect> down = ShowNotices(Around(0, true), 0, 16, 53);
     const auto overlap = [](const PanelRect& a, const PanelRect& b) {

@@ -8,15 +8,13 @@ TEST(FileEditText, NamesFoldersShortcutsAndWhereTheBrowseButtonOpens)
 {
     // A final backslash names the same folder.
     const std::string kanji = "C:\\\x95\x5c";
-    const auto probe = [&kanji](const std::string& strPath) {
+    const auto probe = [&kanji](std::string strPath) {
         const std::set<std::string> folders = {"C:", "C:\\sounds", kanji};
         const std::set<std::string> files = {"C:\\sounds\\chime.wav", kanji + "\\a.wav"};
-        std::string strKey = strPath;
-        if (strKey.size() > 2 && strKey.back() == '\\' && strKey != kanji)
-            strKey.pop_back();
-        return folders.count(strKey) ? PathKind::Folder
-               : files.count(strKey) ? PathKind::File
-                                     : PathKind::Missing;
+        if (strPath.size() > 2 && strPath.back() == '\\' && strPath != kanji)
+            strPath.pop_back();
+        return folders.count(strPath) ? PathKind::Folder
+                                      : (files.count(strPath) ? PathKind::File : PathKind::Missing);
     };
     for (const DataRow& r : DataRows("file-edit.txt"))
     {
