@@ -33,12 +33,10 @@ TEST(CalendarGrid, TheMonthSitsInItsWeeksFromTheWeekStartWithItsNeighboursAround
 {
     for (const DataRow& r : DataRows("calendar-grid.txt"))
     {
-        const CalendarDate date = BuildCalendarGrid(Num(r[0]), Num(r[1]), 1)[Num(r[2])];
-        EXPECT_EQ((CalendarDate{Num(r[3]), Num(r[4]), Num(r[5])}), date) << r[1] << "-" << r[0];
-        EXPECT_EQ(r[6] == "1", date.IsValid()) << r[3] << " " << r[4];
+        const CalendarDate date = BuildCalendarGrid(Num(r[0]), Num(r[1]), Num(r[2]))[Num(r[3])];
+        EXPECT_EQ((CalendarDate{Num(r[4]), Num(r[5]), Num(r[6])}), date) << r[1] << "-" << r[0] << " " << r[3];
+        EXPECT_EQ(r[7] == "1", date.IsValid()) << r[4] << " " << r[5];
     }
-    EXPECT_EQ((CalendarDate{2026, 1, 26}), GridStart(2, 2026, 2)) << "the Monday before Sunday the 1st";
-    EXPECT_EQ((CalendarDate{2026, 8, 1}), GridStart(8, 2026, 7)) << "a Saturday 1st opens a Saturday grid";
     EXPECT_EQ((std::array{2, 1, 7, 6}), (std::array{WeekdayOfColumn(2, 0), WeekdayOfColumn(2, 6),
                                                     WeekdayOfColumn(7, 0), WeekdayOfColumn(7, 6)}));
 }

@@ -2,18 +2,14 @@
 
 #include "timetable/TaskLine.h"
 
-#include <gtest/gtest.h>
+#include "tests/host/HostData.h"
 
 using namespace std::string_literals;
 
 TEST(SectionBlock, NulAndLineFeedFormsGiveTheSameEntries)
 {
-    const std::vector<std::string_view> expected = {"one", "two", "three"};
-    EXPECT_EQ(expected, SplitSectionBlock("one\0two\0three\0\0"s));
-    EXPECT_EQ(expected, SplitSectionBlock("one\r\ntwo\0three\n\0\0"s));
-    EXPECT_EQ(expected, SplitSectionBlock("one\n\n\ntwo\0three"s)) << "blank lines are skipped";
-    EXPECT_EQ(expected, SplitSectionBlock("one\0two\0three\0\0ghost\0\0"s)) << "a double NUL ends the block";
-    EXPECT_TRUE(SplitSectionBlock("\0\0"s).empty());
+    for (const DataRow& r : DataRows("section-blocks.txt"))
+        EXPECT_EQ(std::vector<std::string_view>(r.begin() + 1, r.end()), SplitSectionBlock(r[0])) << r[0];
     EXPECT_EQ("a\0b\0\0"s, JoinSectionBlock({"a", "b"}));
     EXPECT_EQ("\0\0"s, FormatTaskSection({}));
 }
