@@ -9,8 +9,8 @@ TEST(CalendarCellStyle, SelectionMarkTodayAndMonthCombine)
     for (const DataRow& r : DataRows("calendar-cell-styles.txt"))
     {
         const auto n = [&r](std::size_t i) { return Num<std::uint32_t>(r[i]); };
-        const CalendarCellStyle expected{n(5) != 0, static_cast<CalendarFontRole>(n(6)), n(7), n(8) != 0, n(9),
-                                         n(10) != 0};
+        const CalendarCellStyle expected{n(5) != 0, static_cast<CalendarFontRole>(n(6)), n(7), n(8) != 0,
+                                         n(9), n(10) != 0};
         EXPECT_EQ(expected, DecideCellStyle({Num(r[0]), Num(r[1]), Num(r[2])}, 12, 2026, selection,
                                             {r[3] == "1", 0xFF, r[4] == "1"}, {0x112233, 0x808080, 0xFFFFFF}))
             << r[0] << "-" << r[1] << "-" << r[2];

@@ -34,7 +34,7 @@ TEST(CalendarGrid, TheMonthSitsInItsWeeksFromTheWeekStartWithItsNeighboursAround
     for (const DataRow& r : DataRows("calendar-grid.txt"))
     {
         const CalendarDate date = BuildCalendarGrid(Num(r[0]), Num(r[1]), Num(r[2]))[Num(r[3])];
-        EXPECT_EQ((CalendarDate{Num(r[4]), Num(r[5]), Num(r[6])}), date) << r[1] << "-" << r[0] << " " << r[3];
+        EXPECT_EQ((CalendarDate{Num(r[4]), Num(r[5]), Num(r[6])}), date) << r[0] << " " << r[3];
         EXPECT_EQ(r[7] == "1", date.IsValid()) << r[4] << " " << r[5];
     }
     EXPECT_EQ((std::array{2, 1, 7, 6}), (std::array{WeekdayOfColumn(2, 0), WeekdayOfColumn(2, 6),

@@ -25,14 +25,15 @@ TEST(ScrollerModel, RisesUntilTheLastLineHasLeftRestingWhereAPageEndsAndReenters
 {
     for (const DataRow& r : DataRows("scroller.txt"))
     {
+        SCOPED_TRACE(r[0] + " " + r[1] + " " + r[2]);
         const auto n = [&r](std::size_t i) { return Num(r[i]); };
         if (r[0] == "step")
-            EXPECT_EQ(std::tuple(n(4), n(5), r[6] == "1"), StepUntilRestOrOut(n(1), n(2), r[3] == "1")) << r[1];
+            EXPECT_EQ(std::tuple(n(4), n(5), r[6] == "1"), StepUntilRestOrOut(n(1), n(2), r[3] == "1"));
         else if (r[0] == "rest")
-            EXPECT_EQ(r[5] == "1", RestsAt(n(1), n(2), kHeight, n(3), n(4))) << r[1] << " " << r[3];
+            EXPECT_EQ(r[5] == "1", RestsAt(n(1), n(2), kHeight, n(3), n(4)));
         else
-            EXPECT_EQ(r[4] == "-" ? std::nullopt : std::optional(n(4)), NextCopyTop(n(1), n(2), kHeight, r[3] == "1"))
-                << r[1];
+            EXPECT_EQ(r[4] == "-" ? std::nullopt : std::optional(n(4)),
+                      NextCopyTop(n(1), n(2), kHeight, r[3] == "1"));
     }
 }
 
