@@ -34,14 +34,13 @@ TEST(CalendarMetrics, CellsFitEveryDateFontAndTheWeekdayLettersAndTheBlockTitles
     // Cell 16 (the marked font's "31") x 15 (the other-month font's "01"); narrow titles.
     EXPECT_EQ((CalendarMetrics{16, 15, 12, 20, 7 * 16 + 40, 6 * 15 + 12 + 20 + 24}),
               MeasureCalendarMetrics(measurer, kNames, 2026));
-    measurer.m_nWeekdayWidth = 21;
-    EXPECT_EQ(21, MeasureCalendarMetrics(measurer, kNames, 2026).m_nCellWidth);
     for (const DataRow& r : DataRows("calendar-titles.txt"))
     {
-        CFakeMeasurer wide;
-        wide.m_strWideTitle = r[0];
-        EXPECT_EQ(Num(r[2]), MeasureCalendarMetrics(wide, kNames, Num(r[1])).m_nBlockWidth) << r[0];
+        measurer.m_strWideTitle = r[0];
+        EXPECT_EQ(Num(r[2]), MeasureCalendarMetrics(measurer, kNames, Num(r[1])).m_nBlockWidth) << r[0];
     }
+    measurer.m_nWeekdayWidth = 21;
+    EXPECT_EQ(21, MeasureCalendarMetrics(measurer, kNames, 2026).m_nCellWidth);
 }
 
 TEST(CalendarGeometry, TitleArrowsWeekdaysCellsAndTheDayUnderThePointerFromTheMetrics)

@@ -35,8 +35,7 @@ TEST(NtpStamp, ReadsAndWritesTheWorkedTimesAcrossTheErasAndTheWireInNetworkOrder
     const std::uint8_t bytes[8] = {0xC3, 0x9E, 0x4B, 0x80, 0x80, 0x00, 0x00, 0x01};
     const CNtpStamp stamp = CNtpStamp::FromNetwork(bytes);
     EXPECT_EQ(CNtpStamp(0xC39E4B80u, 0x80000001u), stamp);
-    const std::array<std::uint8_t, 8> wire = stamp.ToNetwork();
-    EXPECT_TRUE(std::equal(wire.begin(), wire.end(), bytes));
+    EXPECT_TRUE(std::ranges::equal(stamp.ToNetwork(), bytes));
 }
 
 TEST(NtpStamp, EveryDayFrom1900To2104HasItsDayNumberAndWeekdayAndRoundTripsThroughTheWire)

@@ -42,10 +42,8 @@ TEST(NoticePages, EmptyPiecesAreDroppedAndThePagesComeRoundAgain)
     for (const DataRow& r : DataRows("notice-pages.txt"))
         EXPECT_EQ(DataRow(r.begin() + 1, r.end()), SplitPages(r[0])) << r[0];
     std::size_t nNext = 1; // page 0 is shown first
-    std::vector<std::size_t> turned;
-    for (int i = 0; i < 3; ++i)
-        turned.push_back(TurnPage(nNext, 3).value());
-    EXPECT_EQ((std::vector<std::size_t>{1, 2, 0}), turned);
+    EXPECT_EQ((std::array<std::optional<std::size_t>, 3>{1, 2, 0}),
+              (std::array{TurnPage(nNext, 3), TurnPage(nNext, 3), TurnPage(nNext, 3)}));
     EXPECT_EQ(std::nullopt, TurnPage(nNext, 1));
     EXPECT_EQ(std::nullopt, TurnPage(nNext, 0));
 }
