@@ -3,7 +3,6 @@
 
 #include "tests/host/HostData.h"
 
-#include <tuple>
 #include <vector>
 
 namespace {
@@ -75,15 +74,13 @@ TEST(NoticePlace, FirstOnThePanelOrCalendarThenInColumnsNeverOverlappingAndOverA
                                                            : ShowNotices(around, nCorner, 14, 53)[Num(r[3])])
             << r[0] << " " << r[1] << " " << r[2] << " " << r[3];
     }
-    const std::vector<PanelRect> up = ShowNotices(Around(3, false), 3, 16, 53);
-    const std::vector<PanelRect> down = ShowNotices(Around(0, true), 0, 16, 53);
-    const auto overlap = [](const PanelRect& a, const PanelRect& b) {
-        return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
-    };
-    for (const std::vector<PanelRect>& shown : {up, down})
+    for (const std::vector<PanelRect>& shown :
+         {ShowNotices(Around(3, false), 3, 16, 53), ShowNotices(Around(0, true), 0, 16, 53)})
         for (size_t i = 0; i < shown.size(); ++i)
             for (size_t j = 0; j < i; ++j)
-                EXPECT_FALSE(overlap(shown[i], shown[j])) << i << " on " << j;
+                EXPECT_FALSE(shown[i].left < shown[j].right && shown[j].left < shown[i].right &&
+                             shown[i].top < shown[j].bottom && shown[j].top < shown[i].bottom)
+                    << i << " on " << j;
     for (int nCorner : {0, 3})
     {
         // 300 rows: two notices by the panel, two in each of the 7 columns beside it, then over again.
