@@ -88,11 +88,11 @@ protected:
         return found;
     }
 
-    HWND WaitForWindow(const std::string& strCaption, const std::string& strClass = "#32770",
+    HWND WaitForWindow(const std::string& strText, const std::string& strClass = "#32770",
                        DWORD nTimeoutMs = kWaitMs) const
     {
         std::vector<HWND> found;
-        WaitUntil([&] { return !(found = VisibleWindows(strCaption, strClass)).empty(); }, nTimeoutMs);
+        WaitUntil([&] { return !(found = VisibleWindows(strText, strClass)).empty(); }, nTimeoutMs);
         return found.empty() ? nullptr : found[0];
     }
 
