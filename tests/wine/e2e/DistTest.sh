@@ -11,7 +11,10 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 fail() {
     echo "FAIL: $*"
-    [ -n "${tempiva:-}" ] && kill "$tempiva" 2>/dev/null && cat "$work/wine.log"
+    if [ -n "${tempiva:-}" ]; then
+        kill "$tempiva" 2>/dev/null
+        cat "$work/wine.log"
+    fi
     exit 1
 }
 remote() { env LC_ALL=ja_JP.UTF-8 timeout 90 wine "$build/tempiva_remote.exe" "$1" </dev/null >/dev/null 2>&1; }
