@@ -26,7 +26,6 @@ tempiva_wine_test(wine_maindlg_tests
 tempiva_wine_test(wine_e2e_tests
     tests/wine/e2e/StartUpTest.cpp
     tests/wine/e2e/PanelTest.cpp
-    tests/wine/e2e/NoticeTest.cpp
     tests/wine/e2e/ClockSetTest.cpp
     tests/wine/e2e/ConfigTest.cpp
     tests/wine/e2e/AboutTest.cpp
@@ -38,7 +37,8 @@ tempiva_wine_test(wine_e2e_tests
 add_dependencies(wine_e2e_tests Tempiva)
 target_compile_definitions(wine_e2e_tests PRIVATE TEMPIVA_PRODUCT_VERSION="${TEMPIVA_PRODUCT_VERSION}")
 
-# The run command of the README, end to end; the remote is a console program of its own.
+# The run command of the README and the release package, end to end; the remote is a console
+# program of its own.
 add_executable(tempiva_remote tests/wine/e2e/RemoteControl.cpp tests/wine/driver/CProgramUnderTest.cpp
     tests/wine/support/ScratchFolder.cpp)
 tempiva_target_defaults(tempiva_remote)
@@ -149,13 +149,6 @@ tempiva_wine_test(wine_widgets_tests
 target_compile_definitions(wine_widgets_tests PRIVATE TEMPIVA_PRODUCT_VERSION="${TEMPIVA_PRODUCT_VERSION}")
 
 # The release package as `make dist` makes it, unpacked into an empty folder and started there.
-# The Wine program needs that folder, so only the script runs it.
-add_executable(wine_dist_tests tests/wine/e2e/ReleasePackageTest.cpp tests/wine/driver/CProgramUnderTest.cpp
-    tests/wine/support/ScratchFolder.cpp)
-tempiva_target_defaults(wine_dist_tests)
-target_link_libraries(wine_dist_tests PRIVATE tempiva_core gtest gtest_main)
-target_link_options(wine_dist_tests PRIVATE -static)
-add_dependencies(wine_dist_tests Tempiva)
 add_test(NAME dist_test
     COMMAND ${CMAKE_SOURCE_DIR}/tests/wine/e2e/DistTest.sh ${CMAKE_SOURCE_DIR} ${CMAKE_BINARY_DIR}
             "${TEMPIVA_PRODUCT_VERSION}")

@@ -1,10 +1,10 @@
-// The clock panel end to end. The hot key opens it flush in the work area's corner, in the
-// settings' colours, with the calendar standing on it, and only then loads the libraries an
-// idle Tempiva leaves unloaded. The pointer on the panel, a notice or the calendar keeps them
-// open past the auto-hide test; once it leaves, they go.
+// The clock panel end to end, opened by the hot key and by tasks falling due.
 #include "tests/wine/e2e/ProgramWindows.h"
+#include "tests/wine/support/LocalSeconds.h"
 
 #include <tlhelp32.h>
+
+#include <cstdio>
 
 namespace {
 
@@ -19,82 +19,95 @@ bool HasModule(DWORD dwPid, const char* pszName)
     return false;
 }
 
-void PointAt(HWND hWnd)
+// Rests the pointer on windows[nPointed] (in the screen's corner past the last) and fails at once
+// when one of them closes before the time is up.
+void ExpectOpenPointedAt(size_t nPointed, DWORD nMs, const std::vector<HWND>& windows, const char* pszOn)
 {
-    const RECT rc = WindowRect(hWnd);
+    const RECT rc = nPointed < windows.size() ? WindowRect(windows[nPointed]) : RECT{};
     ::SetCursorPos((rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2);
-}
-
-// Fails at once when the windows close before the time is up.
-void ExpectOpenFor(DWORD nMs, const std::vector<HWND>& windows, const char* pszPointedAt)
-{
-    const auto closed = [&] {
-        return std::any_of(windows.begin(), windows.end(), [](HWND h) { return !::IsWindow(h); });
-    };
-    EXPECT_FALSE(WaitUntil(closed, nMs)) << "closed although the pointer was on " << pszPointedAt;
+    const auto closed = [&] { return std::ranges::any_of(windows, [](HWND h) { return !::IsWindow(h); }); };
+    EXPECT_FALSE(WaitUntil(closed, nMs)) << "closed although the pointer was on " << pszOn;
 }
 
 using ClockPanel = ProgramTest;
+using TaskNotice = ProgramTest;
 
 } // namespace
 
-TEST_F(ClockPanel, TheHotKeyOpensItWithTheCalendarAndClosesThem)
+TEST_F(ClockPanel, TheHotKeyOpensItWithTheCalendarAndOnlyThenLoadsTheLibrariesAnIdleTempivaLeaves)
 {
-    Start(std::string(kPastTask) + kPastTask, "", "RGB_BACK=202830\r\nRGB_ON=40FF60\r\nRGB_OFF=28343C\r\n");
+    Start("RGB_BACK=202830\r\nRGB_ON=40FF60\r\nRGB_OFF=28343C\r\n");
     const DWORD dwPid = m_program.Pid();
     ASSERT_TRUE(HasModule(dwPid, "user32.dll")) << "the snapshot must see the program's modules";
     for (const char* pszIdle : {"comctl32.dll", "shell32.dll", "winmm.dll", "comdlg32.dll"})
         EXPECT_FALSE(HasModule(dwPid, pszIdle)) << pszIdle;
 
     ::PostMessageA(m_hMain, WM_HOTKEY, 1, 0);
-    const std::vector<HWND> windows = WaitForToolWindows(m_program, 2);
+    const std::vector<HWND> windows = WaitForToolWindows(2);
     ASSERT_EQ(2u, windows.size());
-    ASSERT_EQ(FindPanel(m_program), windows[0]);
+    ASSERT_EQ(FindPanel(), windows[1]) << "the calendar stands on the panel";
     // The LCD's recoloured bitmaps and the taskbar's place.
     for (const char* pszUsed : {"comctl32.dll", "shell32.dll"})
         EXPECT_TRUE(HasModule(dwPid, pszUsed)) << pszUsed;
-    const RECT rcPanel = WindowRect(windows[0]);
+    const RECT rcPanel = WindowRect(windows[1]);
     EXPECT_EQ(WorkArea().right, rcPanel.right);
     EXPECT_EQ(WorkArea().bottom, rcPanel.bottom);
-    EXPECT_NE(windows[0], ::GetForegroundWindow()) << "the panel must not take the focus";
+    EXPECT_NE(windows[1], ::GetForegroundWindow()) << "the panel must not take the focus";
 
     // The face's background and the date's dash, inside the frame of 3 pixels.
-    std::vector<std::uint32_t> pixels;
-    const auto at = [&](int x, int y) {
-        return pixels[static_cast<size_t>(3 + y) * (rcPanel.right - rcPanel.left) + 3 + x];
+    CWindowPicture picture(rcPanel);
+    const auto coloured = [&] {
+        picture = CWindowPicture(rcPanel);
+        return picture.At(143, 23) == RGB(0x20, 0x28, 0x30) && picture.At(66, 16) == RGB(0x40, 0xFF, 0x60);
     };
-    EXPECT_TRUE(WaitUntil(
-        [&] {
-            pixels = Screenshot(rcPanel, "panel-green.png");
-            return at(140, 20) == 0x202830u && at(63, 13) == 0x40FF60u;
-        },
-        kWaitMs))
-        << std::hex << at(140, 20) << " " << at(63, 13);
+    EXPECT_TRUE(WaitUntil(coloured, kWaitMs)) << std::hex << picture.At(143, 23) << " " << picture.At(66, 16);
+    picture.Save("panel-green.png");
 
     // The hot key's panel tests the pointer every ten seconds.
-    PointAt(windows[1]);
-    ExpectOpenFor(10600, windows, "the calendar");
+    ExpectOpenPointedAt(0, 10600, windows, "the calendar");
     ::SetCursorPos(0, 0);
     ::PostMessageA(m_hMain, WM_HOTKEY, 1, 0);
-    EXPECT_TRUE(WaitUntil([&] { return ToolWindows(m_program).empty(); }, kWaitMs))
+    EXPECT_TRUE(WaitUntil([&] { return ToolWindows(dwPid).empty(); }, kWaitMs))
         << "a second hot key closes both";
     ::PostMessageA(m_hMain, WM_HOTKEY, 1, 0);
-    EXPECT_EQ(2u, WaitForToolWindows(m_program, 2).size()) << "and a third opens them anew";
+    EXPECT_EQ(2u, WaitForToolWindows(2).size()) << "and a third opens them anew";
 }
 
-TEST_F(ClockPanel, ThePointerOnTheNoticeOrThePanelKeepsThemPastTheShowTimeAndTheyGoWhenItLeaves)
+TEST_F(TaskNotice, TwoDueInOneSecondHangBelowThePanelInATopCornerAndStayWhilePointedAtPastTheShowTime)
 {
-    // Reserved task 0 runs at start-up: its notice on the panel, shown for one second, under
-    // the pointer.
-    ::SetCursorPos(WorkArea().right - 40, WorkArea().bottom - 30);
-    Start("   *  *  *  *  *  *  * 01      *      *  \"Stays|while pointed at\"\r\n" + std::string(kPastTask));
-    const std::vector<HWND> windows = WaitForToolWindows(m_program, 2);
-    ASSERT_EQ(2u, windows.size());
-    EXPECT_EQ(WindowRect(windows[0]).top, WindowRect(windows[1]).bottom) << "the notice stands on the panel";
-    ExpectOpenFor(1500, windows, "the panel");
-    PointAt(windows[1]);
-    ExpectOpenFor(1500, windows, "the notice");
+    // Due at the start of a coming minute, noticed 3 s from now: time to start and read the tasks.
+    const ULONGLONG nNotice = SecondsNow() + 3;
+    const ULONGLONG nDue = (nNotice / 60 + 1) * 60;
+    const SYSTEMTIME st = FromSeconds(nDue);
+    char szWhen[64];
+    std::snprintf(szWhen, sizeof szWhen, "%4u %2u %2u  * %2u %2u %2u  2", st.wYear, st.wMonth, st.wDay,
+                  st.wHour, st.wMinute, static_cast<unsigned>(nDue - nNotice));
+    // The first with colours of its own and a sound file that is not there.
+    const std::string strFirst =
+        " 40FF60 202830  \"A first page|and a second\" \"C:\\missing\\gone.wav\"\r\n";
+    Start("DISP_POS=1\r\n", szWhen + strFirst + szWhen + "      *      *  \"Second\"\r\n");
+    const std::vector<HWND> windows = WaitForToolWindows(3);
+    ASSERT_EQ(3u, windows.size());
+    const ULONGLONG nShownAt = SecondsNow();
+    EXPECT_GE(nShownAt, nNotice) << "shown before its notice moment";
+    EXPECT_LE(nShownAt, nNotice + 1) << "shown late";
+    // From the top: the panel in the corner, then its notices, each hanging from the one above.
+    const RECT rcPanel = WindowRect(windows[0]);
+    EXPECT_EQ(FindPanel(), windows[0]);
+    EXPECT_EQ(WorkArea().top, rcPanel.top);
+    EXPECT_EQ(WorkArea().right, rcPanel.right);
+    for (size_t i = 1; i < windows.size(); ++i) {
+        const RECT rcNotice = WindowRect(windows[i]);
+        EXPECT_EQ(WindowRect(windows[i - 1]).bottom, rcNotice.top) << "notice " << i;
+        EXPECT_EQ(rcPanel.left, rcNotice.left);
+        EXPECT_EQ(rcPanel.right, rcNotice.right);
+    }
+
+    // Shown for 2 s, each end of which tests the pointer.
+    ExpectOpenPointedAt(3, 1000, windows, "none of them, within the show time");
+    ExpectOpenPointedAt(0, 1500, windows, "the panel");
+    ExpectOpenPointedAt(2, 2000, windows, "the notice");
     ::SetCursorPos(0, 0);
-    EXPECT_TRUE(WaitUntil([&] { return ToolWindows(m_program).empty(); }, 3000))
+    EXPECT_TRUE(WaitUntil([&] { return ToolWindows(m_program.Pid()).empty(); }, 4000))
         << "still open with the pointer away";
 }

@@ -1,5 +1,4 @@
-// What the end-to-end tests look for in the program under test: its first-run greeting, its
-// visible tool windows (the panel, its notices, the calendar) and an orderly end through EXIT.
+// A Tempiva under test in a folder of its own, and what the end-to-end tests look for in it.
 #pragma once
 
 #include "res/resource.h"
@@ -13,21 +12,9 @@
 #include <vector>
 
 inline constexpr DWORD kWaitMs = 10000;
-// The greeting of a first start, before Tempiva.ini exists.
-inline constexpr char kFirstRunText[] =
-    "ホットキーを \"CapsLock\" に割り当てます。\nホットキーで時計が出ます。\n"
-    "設定は時計パネル上で右クリック！";
-// A reserved task of a past date: never due, never run at start-up.
+// Reserved tasks of a past date: never due, never run at start-up.
 inline constexpr char kPastTask[] = "2020  1  1  *  0  0  *  *      *      *  \"\"\r\n";
-
-inline std::vector<HWND> ToolWindows(const CProgramUnderTest& program)
-{
-    std::vector<HWND> windows;
-    for (HWND hWnd : program.Windows())
-        if (::IsWindowVisible(hWnd) && (::GetWindowLongPtrA(hWnd, GWL_EXSTYLE) & WS_EX_TOOLWINDOW))
-            windows.push_back(hWnd);
-    return windows;
-}
+inline const std::string kPastReserved = std::string(kPastTask) + kPastTask;
 
 inline RECT WindowRect(HWND hWnd)
 {
@@ -43,110 +30,36 @@ inline RECT WorkArea()
     return rc;
 }
 
-// The panel among the calendar and the notices, which are topmost tool windows too: the
-// LCD face's fixed 151 x 72 in a dialog frame.
-inline HWND FindPanel(const CProgramUnderTest& program)
+// A picture for the README once painted: two looks a moment apart agree and show more than one
+// colour. Of the client area unless asked, as no window manager draws the caption.
+inline void PictureWhenStill(HWND hWnd, const std::string& strName, bool bWholeWindow = false)
 {
-    for (HWND hWnd : ToolWindows(program)) {
-        const RECT rc = WindowRect(hWnd);
-        if ((::GetWindowLongPtrA(hWnd, GWL_EXSTYLE) & WS_EX_TOPMOST) && rc.right - rc.left == 157 &&
-            rc.bottom - rc.top == 78)
-            return hWnd;
+    RECT rc = WindowRect(hWnd);
+    if (!bWholeWindow) {
+        ::GetClientRect(hWnd, &rc);
+        ::MapWindowPoints(hWnd, nullptr, reinterpret_cast<POINT*>(&rc), 2);
     }
-    return nullptr;
-}
-
-// The panel and its companions, once there are nWindows tool windows; the panel first.
-inline std::vector<HWND> WaitForToolWindows(const CProgramUnderTest& program, size_t nWindows,
-                                            DWORD nTimeoutMs = kWaitMs)
-{
-    std::vector<HWND> windows;
-    if (!WaitUntil([&] { return (windows = ToolWindows(program)).size() == nWindows; }, nTimeoutMs))
-        return {};
-    const HWND hPanel = FindPanel(program);
-    std::stable_partition(windows.begin(), windows.end(), [&](HWND hWnd) { return hWnd == hPanel; });
-    return windows;
-}
-
-// The program's window of this class and caption, visible, or none.
-inline HWND FindWindowOf(const CProgramUnderTest& program, const std::string& strClass,
-                         const std::string& strCaption)
-{
-    for (HWND hWnd : program.Windows())
-        if (::IsWindowVisible(hWnd) && WindowClass(hWnd) == strClass && WindowText(hWnd) == strCaption)
-            return hWnd;
-    return nullptr;
-}
-
-// The program's visible dialog with this caption, once it is up.
-inline HWND WaitForDialog(const CProgramUnderTest& program, const std::string& strCaption)
-{
-    HWND hDialog = nullptr;
-    WaitUntil([&] { return (hDialog = FindWindowOf(program, "#32770", strCaption)) != nullptr; }, kWaitMs);
-    return hDialog;
-}
-
-// Opens the panel with the hot key unless it is open, right-clicks it and works its menu by
-// keys: from the end, VK_UP reaches &EXIT, CONFIG..., TIME TABLE...; the mnemonic 'E' is &EXIT.
-inline void ChooseFromPanelMenu(const CProgramUnderTest& program, HWND hMain,
-                                const std::vector<UINT>& keyDowns, char chMnemonic = 0)
-{
-    if (FindPanel(program) == nullptr)
-        ::PostMessageA(hMain, WM_HOTKEY, 1, 0);
-    HWND hPanel = nullptr;
-    ASSERT_TRUE(WaitUntil([&] { return (hPanel = FindPanel(program)) != nullptr; }, kWaitMs));
-    ::PostMessageA(hPanel, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(hPanel), MAKELPARAM(400, 400));
-    HWND hMenu = nullptr;
-    ASSERT_TRUE(WaitUntil([&] { return (hMenu = FindWindowOf(program, "#32768", "")) != nullptr; }, kWaitMs));
-    for (const UINT nKey : keyDowns)
-        ::PostMessageA(hMenu, WM_KEYDOWN, nKey, 0);
-    if (chMnemonic != 0)
-        ::PostMessageA(hMenu, WM_CHAR, static_cast<WPARAM>(chMnemonic), 0);
-}
-
-// The client area on the screen: without a window manager nobody draws the caption.
-inline RECT ClientOnScreen(HWND hWnd)
-{
-    RECT rc{};
-    ::GetClientRect(hWnd, &rc);
-    ::MapWindowPoints(hWnd, nullptr, reinterpret_cast<POINT*>(&rc), 2);
-    return rc;
-}
-
-// A picture for the README, once painted: two looks a moment apart agree and show more than
-// one colour.
-inline std::vector<std::uint32_t> ScreenshotWhenStill(const RECT& rc, const std::string& strName)
-{
     std::vector<std::uint32_t> before;
     std::vector<std::uint32_t> pixels;
-    WaitUntil(
-        [&] {
-            before = std::move(pixels);
-            ::Sleep(100);
-            pixels = Screenshot(rc, strName);
-            return !pixels.empty() && pixels == before &&
-                   std::count(pixels.begin(), pixels.end(), pixels[0]) <
-                       static_cast<std::ptrdiff_t>(pixels.size());
-        },
-        kWaitMs);
-    return pixels;
+    const auto still = [&] {
+        before = std::move(pixels);
+        ::Sleep(100);
+        pixels = Screenshot(rc, strName);
+        return !pixels.empty() && pixels == before &&
+               std::ranges::count(pixels, pixels[0]) < std::ssize(pixels);
+    };
+    WaitUntil(still, kWaitMs);
 }
 
-// EXIT, and the program must end with 0.
-inline void ExitProgram(CProgramUnderTest& program)
-{
-    if (!program.IsRunning())
-        return;
-    program.SendCommand(ID_APP_EXIT);
-    EXPECT_EQ(std::optional<DWORD>(0), program.WaitForExit(kWaitMs));
-}
-
-// A Tempiva in a folder of its own, the pointer out of its way; it must end with 0 on EXIT.
+// The pointer is kept out of the program's way; the program must end with 0 on EXIT.
 class ProgramTest : public ::testing::Test
 {
 protected:
-    void Start(const std::string& strReserved, const std::string& strTasks = "",
-               const std::string& strSettings = "", int nHotKey = VK_F20 << 16,
+    void SetUp() override { ::SetCursorPos(0, 0); }
+    void TearDown() override { Exit(); }
+
+    void Start(const std::string& strSettings = "", const std::string& strTasks = "",
+               const std::string& strReserved = kPastReserved, int nHotKey = VK_F20 << 16,
                const std::string& strFirstArgument = "")
     {
         m_folder.Write("TimeTable.ini",
@@ -157,8 +70,81 @@ protected:
         m_hMain = m_program.WaitForMainDialog(kWaitMs);
         ASSERT_NE(nullptr, m_hMain);
     }
-    void SetUp() override { ::SetCursorPos(0, 0); }
-    void TearDown() override { ExitProgram(m_program); }
+
+    void Exit()
+    {
+        if (m_program.IsRunning()) {
+            m_program.SendCommand(ID_APP_EXIT);
+            EXPECT_EQ(std::optional<DWORD>(0), m_program.WaitForExit(kWaitMs));
+        }
+    }
+
+    std::vector<HWND> VisibleWindows(const std::string& strText, const std::string& strClass = "#32770") const
+    {
+        std::vector<HWND> found;
+        for (HWND hWnd : m_program.Windows())
+            if (::IsWindowVisible(hWnd) && WindowClass(hWnd) == strClass && WindowText(hWnd) == strText)
+                found.push_back(hWnd);
+        return found;
+    }
+
+    HWND WaitForWindow(const std::string& strText, const std::string& strClass = "#32770",
+                       DWORD nTimeoutMs = kWaitMs) const
+    {
+        std::vector<HWND> found;
+        WaitUntil([&] { return !(found = VisibleWindows(strText, strClass)).empty(); }, nTimeoutMs);
+        return found.empty() ? nullptr : found[0];
+    }
+
+    // Answers the program's message box, whose text must be strExpected, after its picture if named.
+    void ExpectMessageAndAnswer(const std::string& strExpected, const char* pszPicture = nullptr)
+    {
+        const HWND hBox = WaitForWindow("Tempiva");
+        ASSERT_NE(nullptr, hBox) << "no message box; expected: " << strExpected;
+        EXPECT_EQ(strExpected, WindowText(::GetDlgItem(hBox, 0xFFFF))); // the box's text
+        if (pszPicture != nullptr)
+            PictureWhenStill(hBox, pszPicture, true);
+        ::PostMessageA(hBox, WM_COMMAND, IDOK, 0);
+        EXPECT_TRUE(WaitUntil([&] { return !::IsWindow(hBox); }, kWaitMs));
+    }
+
+    // The LCD face's fixed 151 x 72 in a dialog frame: the calendar and notices are topmost too.
+    HWND FindPanel() const
+    {
+        for (HWND hWnd : ToolWindows(m_program.Pid())) {
+            const RECT rc = WindowRect(hWnd);
+            if ((::GetWindowLongPtrA(hWnd, GWL_EXSTYLE) & WS_EX_TOPMOST) && rc.right - rc.left == 157 &&
+                rc.bottom - rc.top == 78)
+                return hWnd;
+        }
+        return nullptr;
+    }
+
+    // The tool windows from the top down once there are nWindows of them; none if they never come.
+    std::vector<HWND> WaitForToolWindows(size_t nWindows) const
+    {
+        std::vector<HWND> windows;
+        const auto byTop = [](HWND a, HWND b) { return WindowRect(a).top < WindowRect(b).top; };
+        if (!WaitUntil([&] { return (windows = ToolWindows(m_program.Pid())).size() == nWindows; }, kWaitMs))
+            return {};
+        std::sort(windows.begin(), windows.end(), byTop);
+        return windows;
+    }
+
+    // Opens the panel by the hot key unless it is open and works its context menu by keys: from
+    // the end, VK_UP reaches &EXIT, CONFIG..., TIME TABLE...
+    void ChooseFromPanelMenu(const std::vector<UINT>& keyDowns) const
+    {
+        if (FindPanel() == nullptr)
+            ::PostMessageA(m_hMain, WM_HOTKEY, 1, 0);
+        HWND hPanel = nullptr;
+        ASSERT_TRUE(WaitUntil([&] { return (hPanel = FindPanel()) != nullptr; }, kWaitMs));
+        ::PostMessageA(hPanel, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(hPanel), MAKELPARAM(400, 400));
+        const HWND hMenu = WaitForWindow("", "#32768");
+        ASSERT_NE(nullptr, hMenu);
+        for (const UINT nKey : keyDowns)
+            ::PostMessageA(hMenu, WM_KEYDOWN, nKey, 0);
+    }
 
     CScratchFolder m_folder;
     CProgramUnderTest m_program{m_folder};

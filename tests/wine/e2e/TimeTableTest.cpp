@@ -1,6 +1,5 @@
-// The time table end to end: TIME TABLE... from the panel's menu lists the file's tasks, a task
-// added in the task dialog is saved on OK, and EXIT from the panel's menu while both dialogs run
-// ends the program and leaves the file as it was. Both dialogs are the README's.
+// The time table end to end: from the panel's menu to the saved file, and EXIT from that menu
+// while both dialogs run.
 #include "tests/wine/e2e/ProgramWindows.h"
 
 #include <commctrl.h>
@@ -28,23 +27,23 @@ using TimeTable = ProgramTest;
 
 TEST_F(TimeTable, ATaskAddedInTheDialogsIsSavedOnOkAndExitWhileTheyRunSavesNothing)
 {
-    Start(kReserved, kTasks);
+    Start("", kTasks, kReserved);
     const std::string strSaved =
         "[TIMETABLE_RESERVE]\r\n" + kReserved + "[TIMETABLE]\r\n" + kTasks +
         "   *  *  *  * 09 30 10 05      *      *  \"会議が始まります|第2会議室へ\"\r\n";
     for (const bool bExit : {false, true}) {
-        if (bExit) // the panel stays open for EXIT
-            ChooseFromPanelMenu(m_program, m_hMain, {VK_UP, VK_UP, VK_UP, VK_RETURN}); // TIME TABLE...
+        if (bExit) // TIME TABLE... from the panel, which then stays open for EXIT
+            ChooseFromPanelMenu({VK_UP, VK_UP, VK_UP, VK_RETURN});
         else
             ASSERT_TRUE(m_program.SendCommand(ID_TIMETABLE));
-        HWND hTable = WaitForDialog(m_program, "タイムテーブル");
+        HWND hTable = WaitForWindow("タイムテーブル");
         ASSERT_NE(nullptr, hTable);
         EXPECT_EQ(bExit ? 7 : 6, Send(hTable, IDC_TASK_LIST, LVM_GETITEMCOUNT));
         ::PostMessageA(hTable, WM_COMMAND, IDC_TASK_ADD, 0);
-        HWND hTask = WaitForDialog(m_program, "タスク");
+        HWND hTask = WaitForWindow("タスク");
         ASSERT_NE(nullptr, hTask);
         if (bExit) {
-            ChooseFromPanelMenu(m_program, m_hMain, {}, 'E');
+            ChooseFromPanelMenu({VK_UP, VK_RETURN}); // EXIT
             EXPECT_EQ(std::optional<DWORD>(0), m_program.WaitForExit(kWaitMs));
             EXPECT_EQ(strSaved, m_folder.Read("TimeTable.ini").value_or("<missing>"));
             break;
@@ -54,19 +53,17 @@ TEST_F(TimeTable, ATaskAddedInTheDialogsIsSavedOnOkAndExitWhileTheyRunSavesNothi
              {std::pair{IDC_TASK_HOUR, 9}, {IDC_TASK_MINUTE, 30}, {IDC_TASK_LEAD, 10}, {IDC_TASK_SHOW, 5}})
             Send(hTask, nId, CB_SETCURSEL, static_cast<WPARAM>(nValue + 1));
         Send(hTask, IDC_TASK_TEXT, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("会議が始まります|第2会議室へ"));
-        ScreenshotWhenStill(ClientOnScreen(hTask), "task-dialog.png");
+        PictureWhenStill(hTask, "task-dialog.png");
         ::PostMessageA(hTask, WM_COMMAND, IDOK, 0);
         ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(hTask); }, kWaitMs));
         EXPECT_EQ(6, Send(hTable, IDC_TASK_LIST, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED))
             << "the new task, selected";
-        ScreenshotWhenStill(ClientOnScreen(hTable), "timetable-dialog.png");
+        PictureWhenStill(hTable, "timetable-dialog.png");
         ::PostMessageA(hTable, WM_COMMAND, IDOK, 0);
-        // The save follows the dialog's end in the same command; a message the main dialog
-        // answers after it comes back to its loop. (Reading the file meanwhile could hold up
-        // its replacement.)
+        // The save follows the dialog's end in the same command, before the main dialog answers a
+        // message. (Reading the file meanwhile could hold up its replacement.)
         ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(hTable); }, kWaitMs));
-        DWORD_PTR nReply = 0;
-        ASSERT_TRUE(::SendMessageTimeoutA(m_hMain, WM_NULL, 0, 0, SMTO_NORMAL, kWaitMs, &nReply));
+        ASSERT_TRUE(::SendMessageTimeoutA(m_hMain, WM_NULL, 0, 0, SMTO_NORMAL, kWaitMs, nullptr));
         EXPECT_EQ(strSaved, m_folder.Read("TimeTable.ini").value_or("<missing>"));
     }
 }
