@@ -164,7 +164,7 @@ TEST_F(CalendarCtrl, PressAndDragMoveOneSelectedDateTheReleaseNotifiesOnceAndADo
     EXPECT_EQ(nullptr, ::GetCapture()) << "a double click captures nothing";
 }
 
-TEST_F(CalendarCtrl, ThePickerOpensCentredOnThePressScrollsOnTicksAboveItAndTheReleasePicksTheRowLevelWithThePointer)
+TEST_F(CalendarCtrl, ThePickerOpensCentredScrollsOnTicksAboveItAndTheReleasePicksTheRowLevelWithThePointer)
 {
     m_calendar.ShowMonth(1, 2027);
     ::UpdateWindow(m_calendar);

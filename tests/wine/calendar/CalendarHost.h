@@ -40,7 +40,8 @@ template <typename Rect> POINT Centre(const Rect& rc)
 inline void ExpectFramed(const CWindowPicture& picture, const RECT& rc)
 {
     EXPECT_EQ(rc.right - rc.left, picture.Count(kTodayFrame, {rc.left, rc.top, rc.right, rc.top + 1}));
-    EXPECT_EQ(2 * (rc.bottom - rc.top), picture.Count(kTodayFrame, {rc.left, rc.top, rc.left + 1, rc.bottom}) +
-                                            picture.Count(kTodayFrame, {rc.right - 1, rc.top, rc.right, rc.bottom}));
+    const int nSides = picture.Count(kTodayFrame, {rc.left, rc.top, rc.left + 1, rc.bottom}) +
+                       picture.Count(kTodayFrame, {rc.right - 1, rc.top, rc.right, rc.bottom});
+    EXPECT_EQ(2 * (rc.bottom - rc.top), nSides);
     EXPECT_GT(picture.Count(kTodayFrame, {rc.left, rc.bottom - 1, rc.right, rc.bottom}), (rc.right - rc.left) / 2);
 }

@@ -33,7 +33,8 @@ protected:
     // The hot key's road: the panel without a task, and the calendar with it.
     void Open(const std::string& strHolidays = TEMPIVA_TEST_DATA "Holiday.ini")
     {
-        ASSERT_TRUE(::CopyFileA(TEMPIVA_TEST_DATA "Reserves.ini", m_folder.PathOf("TimeTable.ini").c_str(), FALSE));
+        const std::string strTimeTable = m_folder.PathOf("TimeTable.ini");
+        ASSERT_TRUE(::CopyFileA(TEMPIVA_TEST_DATA "Reserves.ini", strTimeTable.c_str(), FALSE));
         ASSERT_TRUE(::CopyFileA(strHolidays.c_str(), m_folder.PathOf("Holiday.ini").c_str(), FALSE));
         ASSERT_TRUE(m_dlg.Create(IDD_MAIN));
         ASSERT_TRUE(m_dlg.ShowClockPanel(nullptr));

@@ -130,7 +130,8 @@ TEST_F(ConfigDialog, SwitchesGovernTheirGroupsAndTypedFieldsSurviveSchemeAndColo
         Click(IDC_USE_NTP);
         // Every control of the dialog that is now disabled, by id or, for a label, by text.
         std::set<std::string> disabled;
-        for (HWND hChild = ::GetWindow(m_dlg.m_hWnd, GW_CHILD); hChild; hChild = ::GetWindow(hChild, GW_HWNDNEXT))
+        for (HWND hChild = ::GetWindow(m_dlg.m_hWnd, GW_CHILD); hChild;
+             hChild = ::GetWindow(hChild, GW_HWNDNEXT))
         {
             if (::IsWindowEnabled(hChild))
                 continue;

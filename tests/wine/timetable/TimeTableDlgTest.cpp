@@ -219,7 +219,7 @@ TEST_F(TimeTableDialogs, DeleteAsksRefusesAReservedTaskAndCancelAfterAnyChangeWr
         });
     };
     CFailingFileSystem disk(0, 0); // counts the writes
-    RunTimeTableCommand({InTimeTable([](CTimeTableDlg& dialog) { dialog.PostMessage(WM_COMMAND, IDC_TASK_ADD); }),
+    RunTimeTableCommand({InTimeTable([](CTimeTableDlg& d) { d.PostMessage(WM_COMMAND, IDC_TASK_ADD); }),
                          InTaskDialog([](CTaskDlg&) {}), InTimeTable([](CTimeTableDlg& dialog) {
                              List().SelectItem(2);
                              dialog.PostMessage(WM_COMMAND, IDC_TASK_EDIT);
@@ -229,7 +229,7 @@ TEST_F(TimeTableDialogs, DeleteAsksRefusesAReservedTaskAndCancelAfterAnyChangeWr
                          }),
                          pressDelete(1), expectRows(5, 1, 2), pressDelete(4), expectRows(4, 3, 3), pressDelete(2),
                          expectRows(3, 2, 4),
-                         InTimeTable([](CTimeTableDlg& dialog) { dialog.PostMessage(WM_COMMAND, IDCANCEL); })});
+                         InTimeTable([](CTimeTableDlg& d) { d.PostMessage(WM_COMMAND, IDCANCEL); })});
     EXPECT_EQ((std::vector<std::string>{"選択されているタスクを削除します。よろしいですか？",
                                         "このタスクは保護タスクなので削除できません"}),
               std::vector<std::string>(m_box.m_texts.begin(), m_box.m_texts.begin() + 2));
