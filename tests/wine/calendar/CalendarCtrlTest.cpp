@@ -1,25 +1,58 @@
-// The calendar control on a host window of its own: a mark callback that fails, and mouse
-// messages at points of its drawn block: paging with the arrows, selecting
-// by press and drag with the notifications its parent gets, double clicks, and the month
-// picker opened on the title. The picker reads where the pointer is from the position of the
-// last retrieved message, so those tests put the pointer there with SetCursorPos and post the
-// button messages through a message loop like the program's, pre-translation included.
+// The calendar control driven by mouse messages. The picker reads the pointer from the last
+// retrieved message: its tests put the pointer there and post through a loop like the program's.
 #include "calendar/CMonthPickerWnd.h"
 #include "framework/CWinApp.h"
+#include "framework/WndClass.h"
 #include "tests/wine/calendar/CalendarHost.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <stdexcept>
 #include <vector>
 
 namespace {
 
-class CalendarCtrl : public CalendarHost
+constexpr UINT kCalendarId = 32999;
+
+class CNotifyRecorder : public CWnd
+{
+public:
+    std::vector<UINT> m_codes; // of every WM_NOTIFY whose ids are the calendar's
+
+protected:
+    LRESULT WindowProc(UINT uMsg, WPARAM wParam, LPARAM lParam) override
+    {
+        const auto* pHeader = reinterpret_cast<const NMHDR*>(lParam);
+        if (uMsg == WM_NOTIFY && wParam == kCalendarId && pHeader->idFrom == kCalendarId)
+            m_codes.push_back(pHeader->code);
+        return CWnd::WindowProc(uMsg, wParam, lParam);
+    }
+};
+
+class CalendarCtrl : public ::testing::Test
 {
 protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_host.CreateEx(WS_EX_TOOLWINDOW, AfxRegisterWndClass(0), "host", WS_POPUP | WS_VISIBLE, 200,
+                                    150, 300, 300, nullptr, nullptr));
+        m_calendar.SetWeekStart(1);
+        m_calendar.SetDateFont("Tahoma", 10, TRUE, FALSE, FALSE, kDate);
+        m_calendar.SetBackgroundColour(kBackground);
+        ASSERT_TRUE(m_calendar.Create(WS_CHILD | WS_VISIBLE, {0, 0, 10, 10}, m_host, kCalendarId));
+        m_calendar.ResizeToFit();
+        const RECT rc = m_calendar.GetWindowRect();
+        ::SetWindowPos(m_host, nullptr, 0, 0, rc.right - rc.left, rc.bottom - rc.top, SWP_NOMOVE | SWP_NOZORDER);
+        ::UpdateWindow(m_calendar);
+    }
+
+    const CalendarGeometry& Geometry() const { return m_calendar.MonthBlock().m_geometry; }
+    POINT CellCentre(const CalendarDate& date) const
+    {
+        return Centre(CellHitRect(Geometry(), CellOf(m_calendar, date)));
+    }
+
     void Send(UINT uMsg, POINT pt, WPARAM wKeys = MK_LBUTTON)
     {
         m_calendar.SendMessage(uMsg, wKeys, MAKELPARAM(static_cast<WORD>(pt.x), static_cast<WORD>(pt.y)));
@@ -29,9 +62,7 @@ protected:
         Send(WM_LBUTTONDOWN, pt);
         Send(WM_LBUTTONUP, pt, 0);
     }
-    // The pointer moves to pt (client coordinates of the calendar), then the message arrives
-    // through the queue, as the system would deliver it, and the program's loop runs a while:
-    // pre-translation, then dispatch.
+    // The pointer moves to pt, the message comes through the queue and the program's loop runs.
     void Post(UINT uMsg, POINT pt, WPARAM wKeys = MK_LBUTTON)
     {
         POINT ptScreen = pt;
@@ -52,6 +83,13 @@ protected:
         return ptScreen;
     }
 
+    static constexpr COLORREF kDate = RGB(0, 0, 160);
+    static constexpr COLORREF kBackground = RGB(250, 250, 210);
+
+    // Wednesday; the Sunday-first grid shows 29 and 30 November and 1 to 9 January.
+    CFakeClock m_clock{LocalTime(2026, 12, 16, 10, 0, 0)};
+    CNotifyRecorder m_host;
+    CCalendarCtrl m_calendar;
     CWinApp m_app;
 };
 
@@ -64,11 +102,12 @@ TEST_F(CalendarCtrl, AFailingMarkLookupLeavesItsDateUnmarkedAndNothingSelectedIs
         throw std::runtime_error("holiday list unavailable");
     });
     m_calendar.SelectDate(CalendarDate{});
-    const Picture picture(m_calendar);
-    picture.ExpectFramed(Fill(m_calendar, {2026, 12, 16}));
+    const CWindowPicture picture(m_calendar, PictureSource::PrintClient);
+    const RECT rcToday = Fill(m_calendar, {2026, 12, 16});
+    ExpectFramed(picture, rcToday);
     EXPECT_GT(picture.Count(kDate, Text(m_calendar, throws)), 0);
     EXPECT_EQ(0, picture.Count(kDate, Fill(m_calendar, throws)) - picture.Count(kDate, Text(m_calendar, throws)));
-    EXPECT_EQ(kBackground, picture.At(Fill(m_calendar, {2026, 12, 16}).left + 1, Fill(m_calendar, {2026, 12, 16}).top + 1));
+    EXPECT_EQ(kBackground, picture.At(rcToday.left + 1, rcToday.top + 1));
 }
 
 TEST_F(CalendarCtrl, ArrowsPageOnThePressAndOnEveryMoveOverThem)
@@ -125,7 +164,7 @@ TEST_F(CalendarCtrl, PressAndDragMoveOneSelectedDateTheReleaseNotifiesOnceAndADo
     EXPECT_EQ(nullptr, ::GetCapture()) << "a double click captures nothing";
 }
 
-TEST_F(CalendarCtrl, ThePickerOpensCentredOnThePressAndTheReleasePicksTheRowLevelWithThePointer)
+TEST_F(CalendarCtrl, ThePickerOpensCentredScrollsOnTicksAboveItAndTheReleasePicksTheRowLevelWithThePointer)
 {
     m_calendar.ShowMonth(1, 2027);
     ::UpdateWindow(m_calendar);
@@ -138,7 +177,7 @@ TEST_F(CalendarCtrl, ThePickerOpensCentredOnThePressAndTheReleasePicksTheRowLeve
     ASSERT_TRUE(::IsWindowVisible(*pPicker));
     EXPECT_EQ(m_calendar.m_hWnd, ::GetCapture());
     const RECT rcPicker = pPicker->GetWindowRect();
-    const POINT ptCentre = ToClient({(rcPicker.left + rcPicker.right) / 2, (rcPicker.top + rcPicker.bottom) / 2});
+    const POINT ptCentre = ToClient(Centre(rcPicker));
     EXPECT_EQ(ptTitle.x, ptCentre.x);
     EXPECT_EQ(ptTitle.y, ptCentre.y);
     EXPECT_EQ((CalendarMonth{1, 2027}), pPicker->CentreMonth());
@@ -160,6 +199,14 @@ TEST_F(CalendarCtrl, ThePickerOpensCentredOnThePressAndTheReleasePicksTheRowLeve
     EXPECT_EQ(RGB(0, 0, 0), shot.At(x, y + 2 * nRowHeight));
     EXPECT_EQ(RGB(255, 255, 255), shot.At(x, y + 3 * nRowHeight));
     EXPECT_EQ(RGB(255, 255, 255), shot.At(x, y + nRowHeight));
+
+    // The ticks of the calendar's timer as its loop hands them over, 10 pixels above the list.
+    MSG tick{m_calendar, WM_TIMER, 1001, 0, 0, {ptClientTop.x, ptClientTop.y - 10}};
+    for (int i = 0; i < 9; ++i)
+        m_app.PreTranslateMessage(&tick);
+    EXPECT_EQ((CalendarMonth{1, 2027}), pPicker->CentreMonth());
+    m_app.PreTranslateMessage(&tick);
+    EXPECT_EQ((CalendarMonth{12, 2026}), pPicker->CentreMonth()) << "the tenth tick";
     const HWND hPicker = *pPicker;
     Post(WM_LBUTTONUP, ptThirdRow, 0);
 
@@ -167,31 +214,12 @@ TEST_F(CalendarCtrl, ThePickerOpensCentredOnThePressAndTheReleasePicksTheRowLeve
     EXPECT_EQ(nullptr, m_calendar.Picker());
     EXPECT_FALSE(::IsWindow(hPicker));
     EXPECT_EQ(nullptr, ::GetCapture());
-    EXPECT_EQ((CalendarMonth{12, 2026}), m_calendar.DisplayedMonth());
+    EXPECT_EQ((CalendarMonth{11, 2026}), m_calendar.DisplayedMonth());
     EXPECT_TRUE(m_host.m_codes.empty());
-}
 
-TEST_F(CalendarCtrl, ThePointerHeldAboveThePickerScrollsItEarlierOnTheTicks)
-{
-    m_calendar.ShowMonth(6, 2026);
-    ::UpdateWindow(m_calendar);
-    // Nothing is pumped here: only the ticks below reach the picker.
-    Send(WM_LBUTTONDOWN, Centre(Geometry().m_rcTitleHit));
-    ASSERT_NE(nullptr, m_calendar.Picker());
-    CMonthPickerWnd& picker = *m_calendar.Picker();
-    POINT ptClientTop{0, 0};
-    ::ClientToScreen(picker, &ptClientTop);
-
-    // The ticks of the calendar's timer as its loop hands them over, 10 pixels above the list.
-    MSG tick{m_calendar, WM_TIMER, 1001, 0, 0, {ptClientTop.x, ptClientTop.y - 10}};
-    for (int i = 0; i < 9; ++i)
-        m_app.PreTranslateMessage(&tick);
-    EXPECT_EQ((CalendarMonth{6, 2026}), picker.CentreMonth());
-    m_app.PreTranslateMessage(&tick);
-    EXPECT_EQ((CalendarMonth{5, 2026}), picker.CentreMonth()) << "the tenth tick";
-
-    const HWND hPicker = picker;
+    Send(WM_LBUTTONDOWN, ptTitle);
+    const HWND hReopened = *m_calendar.Picker();
     m_calendar.DestroyWindow();
-    EXPECT_FALSE(::IsWindow(hPicker)) << "the picker goes with the calendar";
+    EXPECT_FALSE(::IsWindow(hReopened)) << "the picker goes with the calendar";
     EXPECT_FALSE(m_calendar.IsPickerOpen());
 }

@@ -1,5 +1,4 @@
-// The calendar window in-process, as the hot key opens it: the real main dialog with a test
-// Holiday.ini, its real panel, and the calendar's picture read at a fixed today.
+// The calendar window as the hot key opens it, on the real main dialog and panel.
 #include "app/AppSettings.h"
 #include "app/CMainDlg.h"
 #include "calendar/CCalendarWnd.h"
@@ -31,12 +30,11 @@ protected:
     }
     void TearDown() override { m_dlg.DestroyWindow(); }
 
-    // The hot key's road: the panel opens without a task, and with it the calendar. The time
-    // table holds only reserved tasks long past; the holidays are read from strHolidays.
+    // The hot key's road: the panel without a task, and the calendar with it.
     void Open(const std::string& strHolidays = TEMPIVA_TEST_DATA "Holiday.ini")
     {
-        const std::string strTimeTable = TEMPIVA_TEST_DATA "Reserves.ini";
-        ASSERT_TRUE(::CopyFileA(strTimeTable.c_str(), m_folder.PathOf("TimeTable.ini").c_str(), FALSE));
+        const std::string strTimeTable = m_folder.PathOf("TimeTable.ini");
+        ASSERT_TRUE(::CopyFileA(TEMPIVA_TEST_DATA "Reserves.ini", strTimeTable.c_str(), FALSE));
         ASSERT_TRUE(::CopyFileA(strHolidays.c_str(), m_folder.PathOf("Holiday.ini").c_str(), FALSE));
         ASSERT_TRUE(m_dlg.Create(IDD_MAIN));
         ASSERT_TRUE(m_dlg.ShowClockPanel(nullptr));
@@ -45,8 +43,8 @@ protected:
     }
 
     CCalendarCtrl& Calendar() const { return m_pWnd->m_calendar; }
-    CalendarRect Text(const CalendarDate& date) const { return ::Text(Calendar(), date); }
-    CalendarRect Fill(const CalendarDate& date) const { return ::Fill(Calendar(), date); }
+    RECT Text(const CalendarDate& date) const { return ::Text(Calendar(), date); }
+    RECT Fill(const CalendarDate& date) const { return ::Fill(Calendar(), date); }
 
     CFakeClock m_clock{LocalTime(2026, 12, 16, 10, 0, 0)};
     CWinApp m_app;
@@ -61,13 +59,13 @@ TEST_F(CalendarWindow, ShowsTodaysMonthWithTodaySelectedAndEveryDateInItsColour)
 {
     Open();
     const AppSettings& settings = TheSettings();
-    const Picture picture(Calendar().m_hWnd);
+    const CWindowPicture picture(Calendar().m_hWnd, PictureSource::PrintClient);
     picture.Save("calendar-window.png");
     EXPECT_EQ((CalendarMonth{12, 2026}), Calendar().DisplayedMonth());
     ASSERT_EQ(0, CellOf(Calendar(), {2026, 11, 29}));
 
     const CalendarDate today{2026, 12, 16};
-    picture.ExpectFramed(Fill(today));
+    ExpectFramed(picture, Fill(today));
     EXPECT_EQ(settings.RGB_ON, picture.At(Fill(today).left + 1, Fill(today).top + 1)) << "selected: inverted";
     const CalendarGeometry& g = Calendar().MonthBlock().m_geometry;
     EXPECT_EQ(settings.RGB_OFF, picture.At(g.m_rcTitleHit.left + 2, g.m_rcTitleBand.bottom - 3)) << "the title band";
@@ -101,8 +99,7 @@ TEST_F(CalendarWindow, ShowsTodaysMonthWithTodaySelectedAndEveryDateInItsColour)
     EXPECT_EQ(size.cy, m_pWnd->GetClientRect().bottom);
 }
 
-// In a top corner; and the time change, which goes to top-level windows only: the window
-// passes it to its calendar, which repaints at once.
+// The time change goes to top-level windows only: the window passes it on to its calendar.
 TEST_F(CalendarWindow, InATopCornerItLiesBelowThePanelAndATimeChangeMovesTodaysFrameAtOnce)
 {
     TheSettings().DISP_POS = 1;
@@ -115,11 +112,11 @@ TEST_F(CalendarWindow, InATopCornerItLiesBelowThePanelAndATimeChangeMovesTodaysF
     ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &rcWork, 0);
     EXPECT_LE(rcWnd.bottom, rcWork.bottom);
 
-    Picture(Calendar().m_hWnd, true).ExpectFramed(Fill({2026, 12, 16}));
+    ExpectFramed(CWindowPicture(Calendar().m_hWnd, PictureSource::ClientNow), Fill({2026, 12, 16}));
     m_clock.m_stLocal = LocalTime(2026, 12, 17, 0, 0, 1);
     ::SendMessageA(m_pWnd->m_hWnd, WM_TIMECHANGE, 0, 0);
-    const Picture screen(Calendar().m_hWnd, true);
-    screen.ExpectFramed(Fill({2026, 12, 17}));
+    const CWindowPicture screen(Calendar().m_hWnd, PictureSource::ClientNow);
+    ExpectFramed(screen, Fill({2026, 12, 17}));
     EXPECT_EQ(TheSettings().RGB_BACK, screen.At(Fill({2026, 12, 17}).left + 1, Fill({2026, 12, 17}).top + 1))
         << "a frame, not a fill";
     EXPECT_EQ(0, screen.Count(kTodayFrame, Fill({2026, 12, 15})));
@@ -130,7 +127,7 @@ TEST_F(CalendarWindow, PictureOfAMonthWithHolidaysFromTheShippedFile)
 {
     m_clock.m_stLocal = LocalTime(2026, 11, 18, 9, 41, 27);
     Open(TEMPIVA_SHIPPED_HOLIDAYS);
-    const Picture picture(Calendar().m_hWnd);
+    const CWindowPicture picture(Calendar().m_hWnd, PictureSource::PrintClient);
     EXPECT_GT(picture.Count(RGB(255, 0, 0), Text({2026, 11, 23})), 3) << "Labour Thanksgiving Day in its colour";
 
     PumpMessages(800, [] { // what is left to paint

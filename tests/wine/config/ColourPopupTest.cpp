@@ -1,6 +1,4 @@
-// The colour picker button and its popup in real windows: the swatches' pixels, the marked
-// opening colour, the notifications in order for mouse, keys and "More Colors...", a popup
-// that cannot be made, and the button's face.
+// The colour picker button and its popup in real windows.
 #include "config/CColorButton.h"
 #include "config/CColourPopup.h"
 #include "framework/WndClass.h"
@@ -16,8 +14,8 @@
 namespace {
 
 constexpr int kButtonId = 77;
-constexpr COLORREF kBlue = RGB(0, 0, 255);   // table cell 13
-constexpr COLORREF kBrown = RGB(165, 42, 0); // cell 1
+constexpr COLORREF kBlue = RGB(0, 0, 255);
+constexpr COLORREF kBrown = RGB(165, 42, 0);
 constexpr COLORREF kUnlisted = RGB(179, 183, 139);
 
 // The parent of the button: records every WMU_COLOUR_* as "NAME RRGGBB".
@@ -76,50 +74,42 @@ protected:
 
 } // namespace
 
-TEST_F(ColourPopup, ShowsTheFortyColoursAndMarksTheOpeningOne)
+TEST_F(ColourPopup, ShowsTheFortyColoursMarksTheOpeningOneAndReportsEachSelectionInOrder)
 {
-    CColourPopup* pPopup = Open(kBlue);
-    ASSERT_NE(nullptr, pPopup);
-    EXPECT_TRUE(m_button.IsPopupOpen());
-    EXPECT_EQ(13, pPopup->InitialCell());
-    EXPECT_EQ(pPopup->m_hWnd, ::GetCapture());
-    const CWindowPicture picture(pPopup->m_hWnd, PictureSource::PrintClient);
-    picture.Save("colour-popup.png");
-    for (int i = 0; i < kColourCount; ++i)
-    {
-        const POINT pt = CellCentre(*pPopup, i);
-        EXPECT_EQ(kColourTable[static_cast<size_t>(i)].crColour, picture.At(pt.x, pt.y)) << "cell " << i;
-        // Inside the cell's edge: the marked cell is lit, the others are plain.
-        const PopupRect rc = CellRect(pPopup->Layout(), i);
-        EXPECT_EQ(::GetSysColor(i == 13 ? COLOR_BTNHIGHLIGHT : COLOR_BTNFACE),
-                  picture.At(rc.left + 1, rc.top + 1))
-            << "cell " << i;
-    }
-    pPopup->SendMessage(WM_KEYDOWN, VK_ESCAPE);
-}
-
-TEST_F(ColourPopup, ReportsEachSelectionInOrder)
-{
-    // Inputs: a key, or a mouse move to the centre of a cell (WM_MOUSEMOVE, cell).
+    // Inputs: a key, or (WM_MOUSEMOVE, cell) a move to the centre of a cell.
     using Inputs = std::vector<std::pair<UINT, int>>;
-    // The opening colour, the inputs, whether the last input opens "More Colors..." (to be
-    // cancelled), the reports and the colour after.
-    const std::tuple<COLORREF, Inputs, bool, std::vector<std::string>, COLORREF> cases[] = {
-        {kBlue, Inputs{{WM_MOUSEMOVE, 0}, {WM_KEYDOWN, VK_RIGHT}, {WM_KEYDOWN, VK_ESCAPE}}, false,
+    // The opening colour and its marked cell, the inputs, whether they open "More Colors...", the
+    // reports, the colour after.
+    const std::tuple<COLORREF, int, Inputs, bool, std::vector<std::string>, COLORREF> cases[] = {
+        {kBlue, 13, Inputs{{WM_MOUSEMOVE, 0}, {WM_KEYDOWN, VK_RIGHT}, {WM_KEYDOWN, VK_ESCAPE}}, false,
          {"DROPDOWN 0000FF", "CHANGE 000000", "CHANGE A52A00", "CLOSEUP 0000FF", "CANCEL 0000FF"}, kBlue},
-        {kUnlisted, Inputs{{WM_MOUSEMOVE, 13}, {WM_KEYDOWN, VK_RETURN}}, false,
+        {kUnlisted, kCustomCell, Inputs{{WM_MOUSEMOVE, 13}, {WM_KEYDOWN, VK_RETURN}}, false,
          {"DROPDOWN B3B78B", "CHANGE 0000FF", "CLOSEUP 0000FF", "OK 0000FF", "CHANGE 0000FF"}, kBlue},
-        {kBrown, Inputs{{WM_KEYDOWN, VK_UP}, {WM_KEYDOWN, VK_SPACE}}, false, // the automatic box
+        {kBrown, 1, Inputs{{WM_KEYDOWN, VK_UP}, {WM_KEYDOWN, VK_SPACE}}, false, // the automatic box
          {"DROPDOWN A52A00", "CHANGE AUTO", "CLOSEUP AUTO", "OK AUTO", "CHANGE AUTO"}, kClrDefault},
-        {kBrown, Inputs{{WM_KEYDOWN, VK_DOWN}, {WM_KEYDOWN, VK_RETURN}}, true,
+        {kBrown, 1, Inputs{{WM_KEYDOWN, VK_DOWN}, {WM_KEYDOWN, VK_RETURN}}, true,
          {"DROPDOWN A52A00", "CHANGE A52A00", "CLOSEUP A52A00", "CANCEL A52A00"}, kBrown},
     };
-    for (const auto& [crOpening, inputs, bCancelColourDialog, expected, crAfter] : cases)
+    for (const auto& [crOpening, nMarked, inputs, bCancelColourDialog, expected, crAfter] : cases)
     {
         SCOPED_TRACE(expected.back());
         m_host.m_reports.clear();
         CColourPopup* pPopup = Open(crOpening);
         ASSERT_NE(nullptr, pPopup);
+        EXPECT_TRUE(m_button.IsPopupOpen());
+        EXPECT_EQ(nMarked, pPopup->InitialCell());
+        EXPECT_EQ(pPopup->m_hWnd, ::GetCapture());
+        const CWindowPicture picture(pPopup->m_hWnd, PictureSource::PrintClient);
+        picture.Save("colour-popup.png");
+        for (int i = 0; i < kColourCount; ++i)
+        {
+            const POINT pt = CellCentre(*pPopup, i);
+            EXPECT_EQ(kColourTable[static_cast<size_t>(i)].crColour, picture.At(pt.x, pt.y)) << "cell " << i;
+            // Inside the cell's edge: the marked cell is lit, the others are plain.
+            const PopupRect rc = CellRect(pPopup->Layout(), i);
+            const COLORREF crEdge = ::GetSysColor(i == nMarked ? COLOR_BTNHIGHLIGHT : COLOR_BTNFACE);
+            EXPECT_EQ(crEdge, picture.At(rc.left + 1, rc.top + 1)) << "cell " << i;
+        }
         CTimerSteps answer({bCancelColourDialog ? AnswerDialog(IDCANCEL) : [] { return true; }});
         for (const auto& [uMsg, nValue] : inputs)
             if (uMsg == WM_MOUSEMOVE)
@@ -137,19 +127,12 @@ TEST_F(ColourPopup, ReportsEachSelectionInOrder)
     }
 }
 
-namespace {
-
-// Refuses every window this thread tries to create while it is installed.
-LRESULT CALLBACK RefuseCreation(int nCode, WPARAM wParam, LPARAM lParam)
-{
-    return nCode == HCBT_CREATEWND ? 1 : ::CallNextHookEx(nullptr, nCode, wParam, lParam);
-}
-
-} // namespace
-
 TEST_F(ColourPopup, APopupThatCannotBeMadeLeavesTheButtonUpAndTellsTheParent)
 {
-    HHOOK hHook = ::SetWindowsHookExA(WH_CBT, &RefuseCreation, nullptr, ::GetCurrentThreadId());
+    const HOOKPROC refuseCreation = [](int nCode, WPARAM wParam, LPARAM lParam) -> LRESULT {
+        return nCode == HCBT_CREATEWND ? 1 : ::CallNextHookEx(nullptr, nCode, wParam, lParam);
+    };
+    HHOOK hHook = ::SetWindowsHookExA(WH_CBT, refuseCreation, nullptr, ::GetCurrentThreadId());
     ASSERT_NE(nullptr, hHook);
     EXPECT_EQ(nullptr, Open(kBlue));
     ::UnhookWindowsHookEx(hHook);

@@ -1,6 +1,4 @@
-// The configuration dialog in-process: it shows the settings and writes them on OK, governs
-// its groups, refuses a bad animation time and a hot key held elsewhere, and keeps what the
-// user typed when the scheme or a colour changes. (Choosing "Blue" is tested end to end.)
+// The configuration dialog in-process. (Choosing "Blue" is tested end to end.)
 #include "app/AppSettings.h"
 #include "config/CColourPopup.h"
 #include "config/CConfigDlg.h"
@@ -117,10 +115,14 @@ TEST_F(ConfigDialog, ShowsTheSettingsAndWritesThemBackOnOk)
     EXPECT_EQ(kept(before), kept(s));
 }
 
-TEST_F(ConfigDialog, FadeAndTheTimeServerSwitchGovernTheirGroups)
+TEST_F(ConfigDialog, SwitchesGovernTheirGroupsAndTypedFieldsSurviveSchemeAndColourChangesTillOkChecksThem)
 {
     TheSettings().USE_NTP = 1;
-    EXPECT_EQ(IDOK, Run([this] {
+    const AppSettings before = TheSettings();
+    EXPECT_EQ(IDOK, Run([&] {
+        SetText(IDC_DRAW_SEC, "10001");
+        SetText(IDC_PORT, "555");
+        Click(IDC_HORIZONTAL);
         Click(IDC_FADE);
         for (const int nId : {IDC_DIRECTION_GROUP, IDC_HORIZONTAL, IDC_VERTICAL})
             EXPECT_FALSE(::IsWindowEnabled(Item(nId))) << nId;
@@ -139,19 +141,6 @@ TEST_F(ConfigDialog, FadeAndTheTimeServerSwitchGovernTheirGroups)
             disabled.insert(nId == IDC_STATIC || nId == 0xFFFF ? std::string(szText) : std::to_string(nId));
         }
         EXPECT_EQ((std::set<std::string>{"1021", "1023", "NTP Server:"}), disabled);
-        PressOk();
-    }));
-    EXPECT_EQ(0, TheSettings().USE_NTP);
-    EXPECT_EQ(1 | 4, TheSettings().SHOWSTYLE) << "roll, and the default vertical kept";
-}
-
-TEST_F(ConfigDialog, TypedFieldsSurviveSchemeAndColourChangesAndOnlyOkChecksThem)
-{
-    const AppSettings before = TheSettings();
-    EXPECT_EQ(IDOK, Run([&] {
-        SetText(IDC_DRAW_SEC, "10001");
-        SetText(IDC_PORT, "555");
-        Click(IDC_HORIZONTAL);
         ::SendMessageA(Item(IDC_SCHEME), CB_SETCURSEL, 3, 0); // "Green"
         m_dlg.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_SCHEME, CBN_SELCHANGE),
                           reinterpret_cast<LPARAM>(Item(IDC_SCHEME)));
@@ -184,8 +173,9 @@ TEST_F(ConfigDialog, TypedFieldsSurviveSchemeAndColourChangesAndOnlyOkChecksThem
         SetText(IDC_DRAW_SEC, " 10000 ");
         PressOk();
     }));
-    // Green's "off" colour, and the automatic background's grey: no file can hold CLR_DEFAULT.
+    // Roll with the direction kept while fade disabled it; Green's "off" colour; and the automatic
+    // background's grey: no file can hold CLR_DEFAULT.
     const AppSettings& s = TheSettings();
-    EXPECT_EQ(std::make_tuple(10000, 555, 0, kRed, 0x1E6700u, ::GetSysColor(COLOR_APPWORKSPACE)),
-              std::tie(s.DRAW_SEC, s.PORT, s.SHOWSTYLE, s.RGB_ON, s.RGB_OFF, s.RGB_BACK));
+    EXPECT_EQ(std::make_tuple(0, 10000, 555, 1, kRed, 0x1E6700u, ::GetSysColor(COLOR_APPWORKSPACE)),
+              std::tie(s.USE_NTP, s.DRAW_SEC, s.PORT, s.SHOWSTYLE, s.RGB_ON, s.RGB_OFF, s.RGB_BACK));
 }

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace {
 
 const std::string kAnyTime = "   *  *  *  *  *  *  *  *      *      *  ";
@@ -13,7 +15,6 @@ class TaskFile : public ::testing::Test
 {
 protected:
     std::string Path() const { return m_folder.PathOf("TimeTable.ini"); }
-    // The TIMETABLE section of the file as it stands.
     TaskList Load(bool bExpectGood = true) const
     {
         TaskList tasks;
@@ -25,57 +26,26 @@ protected:
     CFakeMessageBox m_box;
 };
 
-std::vector<const TimeTask*> Pointers(const TaskList& tasks)
-{
-    std::vector<const TimeTask*> pointers;
-    for (const auto& pTask : tasks)
-        pointers.push_back(pTask.get());
-    return pointers;
-}
-
 } // namespace
 
-TEST_F(TaskFile, SavingReplacesOnlyItsSectionAndReadsBackWhatItWrote)
-{
-    m_folder.Write("TimeTable.ini", "[OTHER]\r\nKEEP=me\r\n[TIMETABLE]\r\n"
-                                    "   *  *  * 02 12 00 10 30 FF0000      *  \"Lunch|Go\" \"C:\\s\\c.wav\"\r\n"
-                                    "2004 12 24  * 18 30  *  *      *      *  \"Party\\n19:00\"\r\n"
-                                    "[LAST]\r\nX=1\r\n");
-    TaskList tasks = Load();
-    ASSERT_EQ(2u, tasks.size());
-    EXPECT_EQ("Party\n19:00", tasks[1]->m_strText);
-    EXPECT_EQ("C:\\s\\c.wav", tasks[0]->m_strSound);
-
-    tasks[1]->m_strText = "quoted \"text\" ending in \\";
-    tasks.erase(tasks.begin());
-    SaveTaskSection(Path(), Pointers(tasks), "TIMETABLE");
-    const TaskList reread = Load();
-    ASSERT_EQ(1u, reread.size());
-    EXPECT_EQ(*tasks[0], *reread[0]);
-    EXPECT_EQ("[OTHER]\r\nKEEP=me\r\n[TIMETABLE]\r\n2004 12 24  * 18 30  *  *      *      *  "
-              "\"quoted \\\"text\\\" ending in \\\\\"\r\n[LAST]\r\nX=1\r\n",
-              m_folder.Read("TimeTable.ini").value());
-
-    SaveTaskSection(Path(), {}, "TIMETABLE");
-    EXPECT_TRUE(Load().empty());
-    EXPECT_TRUE(m_box.m_texts.empty());
-}
-
-TEST_F(TaskFile, AThousandTasksAMissingFileAndAMissingSectionLoad)
+TEST_F(TaskFile, AThousandTasksLoadAndSavingNoneEmptiesOnlyItsSection)
 {
     // Far more than the 10,240 bytes a fixed buffer would hold.
-    std::string strFile = "[TIMETABLE]\r\n";
+    std::string strFile = "[OTHER]\r\nKEEP=me\r\n[TIMETABLE]\r\n";
     for (int i = 0; i < 1000; ++i)
         strFile += kAnyTime + "\"task " + std::to_string(i) + " with a longer text to fill the line\"\r\n";
-    m_folder.Write("TimeTable.ini", strFile);
+    m_folder.Write("TimeTable.ini", strFile + "[LAST]\r\nX=1\r\n");
     const TaskList tasks = Load();
     ASSERT_EQ(1000u, tasks.size());
     EXPECT_EQ("task 999 with a longer text to fill the line", tasks[999]->m_strText);
+    ASSERT_TRUE(SaveTaskSection(Path(), {}, "TIMETABLE"));
+    EXPECT_EQ("[OTHER]\r\nKEEP=me\r\n[TIMETABLE]\r\n[LAST]\r\nX=1\r\n", m_folder.Read("TimeTable.ini").value());
+    EXPECT_TRUE(Load().empty());
 
     m_folder.Write("TimeTable.ini", "[OTHER]\r\nA=1\r\n");
     EXPECT_TRUE(Load().empty());
     HolidayList holidays;
-    EXPECT_TRUE(LoadHolidaySection(m_folder.PathOf("Holiday.ini"), holidays, "HOLIDAY"));
+    EXPECT_TRUE(LoadHolidaySection(m_folder.PathOf("Holiday.ini"), holidays, "HOLIDAY")) << "no file";
     EXPECT_TRUE(holidays.empty());
     EXPECT_TRUE(m_box.m_texts.empty());
 }
@@ -96,45 +66,38 @@ TEST_F(TaskFile, AMalformedLineIsReportedWithItsNumberAndTheLinesBeforeItStay)
     EXPECT_EQ(2u, m_box.m_texts.size());
 }
 
-TEST_F(TaskFile, FilesSavedAsUtf8ReadAsShiftJisAndShiftJisFilesByteForByte)
+TEST_F(TaskFile, FilesSavedAsUtf8ReadAsShiftJisAndAreWrittenBackWhollyInShiftJis)
 {
-    // "ソフト表示ポ|予定表": second bytes \ and | in Shift-JIS, and a text ending in one.
-    const std::string strUtf8Text = "\xE3\x82\xBD\xE3\x83\x95\xE3\x83\x88\xE8\xA1\xA8\xE7\xA4\xBA\xE3\x83\x9D|"
-                                    "\xE4\xBA\x88\xE5\xAE\x9A\xE8\xA1\xA8";
+    const auto file = [](const std::string& strComment, const std::string& strText) {
+        return strComment + "\r\n[TIMETABLE]\r\n" + kAnyTime + "\"" + strText +
+               "\" \"C:\\s\\c.wav\"\r\n[MINE]\r\nA=1\r\n";
+    };
+    // "; 予定表" above the sections; "ソフト表示ポ|予定表": second bytes \ and | in Shift-JIS.
+    const std::string strUtf8 = file("; \xE4\xBA\x88\xE5\xAE\x9A\xE8\xA1\xA8",
+                                     "\xE3\x82\xBD\xE3\x83\x95\xE3\x83\x88\xE8\xA1\xA8\xE7\xA4\xBA\xE3\x83\x9D|"
+                                     "\xE4\xBA\x88\xE5\xAE\x9A\xE8\xA1\xA8");
     const std::string strSjisText = "ソフト表示ポ|予定表";
-    const auto file = [](const std::string& strText) {
-        return "[TIMETABLE]\r\n" + kAnyTime + "\"" + strText + "\" \"C:\\s\\c.wav\"\r\n";
+    // The writer doubles the backslash that 表 ends in before the closing quote.
+    const std::string strSaved = file("; 予定表", strSjisText + "\\");
+    // The file, the text read, and the file saved.
+    const std::tuple<std::string, std::string, std::string> rows[] = {
+        {strUtf8, strSjisText, strSaved},
+        {"\xEF\xBB\xBF" + strUtf8, strSjisText, strSaved},
+        {file("; 予定表", strSjisText), strSjisText, strSaved},
+        {file(";", "a\xF0\x9F\x98\x80" "b"), "a?b", file(";", "a?b")}, // not in code page 932: "?"
     };
-    const std::pair<std::string, std::string> rows[] = { // the file's bytes, the text read
-        {file(strUtf8Text), strSjisText},
-        {file(strSjisText), strSjisText},
-        {file("a\xF0\x9F\x98\x80" "b"), "a?b"}, // not in code page 932: an emoji becomes "?"
-    };
-    for (const auto& [strBytes, strExpected] : rows)
+    for (const auto& [strBytes, strText, strWritten] : rows)
     {
         m_folder.Write("TimeTable.ini", strBytes);
         const TaskList tasks = Load();
         ASSERT_EQ(1u, tasks.size()) << strBytes;
-        EXPECT_EQ(strExpected, tasks[0]->m_strText);
+        EXPECT_EQ(strText, tasks[0]->m_strText);
         EXPECT_EQ("C:\\s\\c.wav", tasks[0]->m_strSound);
-    }
-    EXPECT_TRUE(m_box.m_texts.empty());
-}
-
-TEST_F(TaskFile, AFileSavedAsUtf8IsWrittenBackWhollyInShiftJis)
-{
-    // "; 予定表" above the sections, "ソ表" in a task: UTF-8, with and without a byte-order mark.
-    const std::string strUtf8 = "; \xE4\xBA\x88\xE5\xAE\x9A\xE8\xA1\xA8\r\n[TIMETABLE]\r\n" + kAnyTime +
-                                "\"\xE3\x82\xBD\xE8\xA1\xA8\"\r\n[MINE]\r\nA=1\r\n";
-    for (const std::string& strBytes : {strUtf8, "\xEF\xBB\xBF" + strUtf8})
-    {
-        m_folder.Write("TimeTable.ini", strBytes);
-        ASSERT_TRUE(SaveTaskSection(Path(), Pointers(Load()), "TIMETABLE"));
-        // 表 ends in the byte of a backslash, which the writer doubles before the closing quote.
-        EXPECT_EQ("; 予定表\r\n[TIMETABLE]\r\n" + kAnyTime + "\"ソ表\\\"\r\n[MINE]\r\nA=1\r\n",
-                  m_folder.Read("TimeTable.ini").value());
+        ASSERT_TRUE(SaveTaskSection(Path(), {tasks[0].get()}, "TIMETABLE"));
+        EXPECT_EQ(strWritten, m_folder.Read("TimeTable.ini").value());
         const TaskList reread = Load();
         ASSERT_EQ(1u, reread.size());
-        EXPECT_EQ("ソ表", reread[0]->m_strText) << "read back as it was saved";
+        EXPECT_EQ(strText, reread[0]->m_strText) << "read back as it was saved";
     }
+    EXPECT_TRUE(m_box.m_texts.empty());
 }

@@ -1,6 +1,4 @@
-// The task notice and its scroller in real windows: the notice's size from its font and where
-// it ends, its colours read back through WM_PRINTCLIENT and from the screen, its pages, scroll
-// steps driven by sending the timer messages, and its end.
+// The task notice and its scroller in real windows; scroll steps are sent as timer messages.
 #include "app/AppSettings.h"
 #include "framework/Gdi.h"
 #include "framework/WndClass.h"
@@ -19,7 +17,6 @@
 
 namespace {
 
-// Task colours are COLORREF values: red in the low byte.
 constexpr COLORREF kTaskText = RGB(255, 255, 0);
 constexpr COLORREF kTaskBack = RGB(0, 0, 128);
 constexpr COLORREF kDefaultBack = RGB(179, 183, 139);
@@ -36,8 +33,7 @@ TimeTask Task(const std::string& strText, int crText = -1, int crBack = -1)
     return task;
 }
 
-// The lowest row of the window's picture, taken with WM_PRINTCLIENT as an animation asks for it,
-// that holds the colour.
+// The lowest row holding the colour, in the picture an animation asks for.
 int LastRowWith(HWND hWnd, COLORREF cr)
 {
     const CWindowPicture picture(hWnd, PictureSource::PrintClient);
@@ -47,7 +43,7 @@ int LastRowWith(HWND hWnd, COLORREF cr)
     return y;
 }
 
-// One expiry of a scroller timer, then the paint the message loop would give it first.
+// A timer expiry, then the paint the loop would give first.
 void Step(CScrollerCtrl& scroller, UINT_PTR nTimerId)
 {
     scroller.SendMessage(WM_TIMER, nTimerId);
@@ -107,13 +103,20 @@ protected:
 
 } // namespace
 
-TEST_F(TaskNotice, IsThreeLinesOfItsFontHighAndEndsOnTheRowAboveWhatItStacksOn)
+TEST_F(TaskNotice, IsThreeLinesOfItsFontHighEndsAboveWhatItStacksOnAndDrawsInTheTaskOrSettingsColours)
 {
-    for (int nPoints : {9, 15})
+    // What, the font's points, the task's colours, RGB_ON, and the colours drawn.
+    const std::tuple<const char*, int, int, int, std::uint32_t, COLORREF, COLORREF> cases[] = {
+        {"task", 9, static_cast<int>(kTaskText), static_cast<int>(kTaskBack), 0, kTaskText, kTaskBack},
+        {"defaults", 15, -1, -1, 0, RGB(0, 0, 0), kDefaultBack},
+        {"settings", 9, -1, -1, 0x0000C0, RGB(192, 0, 0), kDefaultBack},
+    };
+    for (const auto& [pszWhat, nPoints, crTaskText, crTaskBack, nSettingsOn, crText, crBack] : cases)
     {
-        SCOPED_TRACE(nPoints);
+        SCOPED_TRACE(pszWhat);
         TheSettings().FONT_SIZE = nPoints;
-        const auto pNotice = Open(Task("one|two"));
+        TheSettings().RGB_ON = nSettingsOn;
+        const auto pNotice = Open(Task("Wide WWW|two", crTaskText, crTaskBack));
         ASSERT_TRUE(pNotice->IsWindow());
         const RECT rcClient = pNotice->GetClientRect();
         EXPECT_EQ(ThreeLinesHigh(nPoints, "Tahoma") + 4, rcClient.bottom);
@@ -124,27 +127,11 @@ TEST_F(TaskNotice, IsThreeLinesOfItsFontHighAndEndsOnTheRowAboveWhatItStacksOn)
         EXPECT_EQ(kGiven.right, rc.right);
         EXPECT_EQ(kPanel.top, rc.bottom) << "the last row is the one just above the panel";
         EXPECT_EQ(rcFramed.bottom - rcFramed.top, rc.bottom - rc.top);
-
         RECT rcScroller = pNotice->m_scroller.GetWindowRect();
         ::MapWindowPoints(HWND_DESKTOP, pNotice->m_hWnd, reinterpret_cast<POINT*>(&rcScroller), 2);
         EXPECT_EQ(std::make_tuple(5, 2, rcClient.right - 5, rcClient.bottom - 2),
                   std::make_tuple(rcScroller.left, rcScroller.top, rcScroller.right, rcScroller.bottom));
-    }
-}
 
-TEST_F(TaskNotice, DrawsInTheTaskColoursOrInThoseOfTheSettings)
-{
-    // What, the task's colours, RGB_ON, and the colours drawn.
-    const std::tuple<const char*, int, int, std::uint32_t, COLORREF, COLORREF> cases[] = {
-        {"task", static_cast<int>(kTaskText), static_cast<int>(kTaskBack), 0, kTaskText, kTaskBack},
-        {"defaults", -1, -1, 0, RGB(0, 0, 0), kDefaultBack},
-        {"settings", -1, -1, 0x0000C0, RGB(192, 0, 0), kDefaultBack},
-    };
-    for (const auto& [pszWhat, crTaskText, crTaskBack, nSettingsOn, crText, crBack] : cases)
-    {
-        SCOPED_TRACE(pszWhat);
-        TheSettings().RGB_ON = nSettingsOn;
-        const auto pNotice = Open(Task("Wide WWW|two", crTaskText, crTaskBack));
         const CWindowPicture picture(pNotice->m_scroller.m_hWnd, PictureSource::PrintClient);
         picture.Save(std::string("notice-colours-") + pszWhat + ".png");
         EXPECT_EQ(crBack, picture.At(0, 0));
@@ -156,25 +143,24 @@ TEST_F(TaskNotice, DrawsInTheTaskColoursOrInThoseOfTheSettings)
 TEST_F(TaskNotice, OnTheScreenTheFrameAroundTheScrollerIsTheSettingsBackground)
 {
     const auto pNotice = Open(Task("Wide WWW|two", static_cast<int>(kTaskText), static_cast<int>(kTaskBack)));
-    POINT pt0{0, 0}; // the client area's corner in the window's picture
-    ::ClientToScreen(pNotice->m_hWnd, &pt0);
-    pt0 = {pt0.x - pNotice->GetWindowRect().left, pt0.y - pNotice->GetWindowRect().top};
-    const int w = pNotice->GetClientRect().right;
-    const int h = pNotice->GetClientRect().bottom;
+    RECT rc = pNotice->GetClientRect();
+    const int w = rc.right;
+    const int h = rc.bottom;
+    ::MapWindowPoints(pNotice->m_hWnd, HWND_DESKTOP, reinterpret_cast<POINT*>(&rc), 2);
     std::unique_ptr<CWindowPicture> p; // once the animation is over
     PumpMessages(2000, [&] {
-        p = std::make_unique<CWindowPicture>(pNotice->m_hWnd, PictureSource::ScreenNow);
-        return p->At(pt0.x + w / 2, pt0.y + h - 4) == kTaskBack;
+        p = std::make_unique<CWindowPicture>(rc);
+        return p->At(w / 2, h - 4) == kTaskBack;
     });
     p->Save("notice-on-screen.png");
     for (POINT pt : {POINT{0, 0}, POINT{4, h / 2}, POINT{w - 1, h - 1}, POINT{w / 2, 1}, POINT{w / 2, h - 2}})
-        EXPECT_EQ(kDefaultBack, p->At(pt0.x + pt.x, pt0.y + pt.y)) << pt.x << "," << pt.y;
-    EXPECT_EQ(kTaskBack, p->At(pt0.x + 5, pt0.y + 2));
-    EXPECT_EQ(kTaskBack, p->At(pt0.x + w - 6, pt0.y + h - 3));
-    EXPECT_GT(p->Count(kTaskText, RECT{0, pt0.y, p->nWidth, pt0.y + h}), 40);
+        EXPECT_EQ(kDefaultBack, p->At(pt.x, pt.y)) << pt.x << "," << pt.y;
+    EXPECT_EQ(kTaskBack, p->At(5, 2));
+    EXPECT_EQ(kTaskBack, p->At(w - 6, h - 3));
+    EXPECT_GT(p->Count(kTaskText, RECT{0, 0, w, h}), 40);
 }
 
-TEST_F(TaskNotice, PagesComeRoundOneAfterTheOtherAndNoPageMeansNoWindow)
+TEST_F(TaskNotice, PagesComeRoundNoPageMeansNoWindowAndClosingOrDeletingEndsItSafely)
 {
     const auto pNotice = Open(Task("|one|two||three"));
     std::string strSeen = pNotice->m_scroller.GetText();
@@ -192,6 +178,17 @@ TEST_F(TaskNotice, PagesComeRoundOneAfterTheOtherAndNoPageMeansNoWindow)
         EXPECT_FALSE(notice.Create(&m_owner, kGiven, 0x40008, 0x50004, 3, 0, &task)) << pszText;
         EXPECT_EQ(nullptr, notice.m_hWnd);
     }
+
+    Open(Task("one"))->SendMessage(WM_CLOSE); // then deleted
+    auto pOpen = Open(Task("one"));
+    const HWND hOpen = pOpen->m_hWnd;
+    const HWND hScroller = pOpen->m_scroller.m_hWnd;
+    pOpen.reset();
+    EXPECT_FALSE(::IsWindow(hOpen));
+    EXPECT_FALSE(::IsWindow(hScroller));
+
+    m_owner.DestroyWindow();
+    EXPECT_FALSE(pNotice->IsWindow()) << "an owner that goes first takes its notice with it";
 }
 
 TEST_F(TaskNotice, APageRestsRisesOutAtTheTopAndTheNextComesInFromBelow)
@@ -228,21 +225,4 @@ TEST_F(TaskNotice, ScrollsOnTheShortestRealTimer)
     PumpMessages(5000, [&] { return scroller.GetOffset() <= -20; });
     EXPECT_LE(scroller.GetOffset(), -20);
     EXPECT_LT(::GetTickCount64() - nStart, 20u * 80u) << "no faster than at the default delay";
-}
-
-TEST_F(TaskNotice, ClosingThenDeletingAndDeletingWhileOpenAreBothSafe)
-{
-    Open(Task("one"))->SendMessage(WM_CLOSE); // then deleted
-    auto pOpen = Open(Task("one"));
-    const HWND hOpen = pOpen->m_hWnd;
-    const HWND hScroller = pOpen->m_scroller.m_hWnd;
-    pOpen.reset();
-    EXPECT_FALSE(::IsWindow(hOpen));
-    EXPECT_FALSE(::IsWindow(hScroller));
-
-    // An owner that goes first takes its notice with it.
-    auto pOrphan = Open(Task("one"));
-    m_owner.DestroyWindow();
-    EXPECT_FALSE(pOrphan->IsWindow());
-    pOrphan.reset();
 }

@@ -1,6 +1,4 @@
-// The time table and task dialogs in-process, on the program's resources: the list of a test
-// TimeTable.ini with its colour column, Add, Edit and Delete on copies, OK writing exactly the
-// change through the main dialog and Cancel writing nothing, and the ticks meanwhile.
+// The time table and task dialogs in-process, opened from the main dialog on a test TimeTable.ini.
 #include "app/AppSettings.h"
 #include "app/CMainDlg.h"
 #include "framework/CComboBox.h"
@@ -26,8 +24,7 @@
 
 namespace {
 
-// What a save must carry through: a quoted word, a trailing backslash, a year and a month no
-// combo offers, a sound, and the sections that are not ours.
+// Quoted words, a trailing backslash, a year and a month no combo offers, a sound, other sections.
 const std::string kFile = ReadWholeFile(TEMPIVA_TEST_DATA "TimeTable.ini").value();
 
 CListCtrl& List()
@@ -35,21 +32,15 @@ CListCtrl& List()
     return ControlOf<CListCtrl>(ShowingWindowOf<CTimeTableDlg>()->m_hWnd, IDC_TASK_LIST);
 }
 
-void Post(CWnd* pDialog, int nCommand)
-{
-    pDialog->PostMessage(WM_COMMAND, static_cast<WPARAM>(nCommand));
-}
-
-// A step that waits for the task dialog, runs the action on it and presses the button.
+// Steps: the action once the dialog is up, then (task dialog) the button.
 std::function<bool()> InTaskDialog(std::function<void(CTaskDlg&)> action, int nButton = IDOK)
 {
     return [action, nButton] {
         CTaskDlg* pDialog = ShowingWindowOf<CTaskDlg>();
-        return pDialog != nullptr && (action(*pDialog), Post(pDialog, nButton), true);
+        return pDialog != nullptr && (action(*pDialog), pDialog->PostMessage(WM_COMMAND, nButton), true);
     };
 }
 
-// A step for the time table dialog once no task dialog is up.
 std::function<bool()> InTimeTable(std::function<void(CTimeTableDlg&)> action)
 {
     return [action] {
@@ -102,7 +93,6 @@ protected:
         }
     }
 
-    // TIME TABLE... of the main dialog, with the steps.
     void RunTimeTableCommand(std::vector<std::function<bool()>> steps)
     {
         ASSERT_TRUE(m_main.IsWindow() || m_main.Create(IDD_MAIN));
@@ -119,50 +109,51 @@ protected:
 
 } // namespace
 
-TEST_F(TimeTableDialogs, TheListShowsTheTasksWithTheColourColumnInTheirColours)
+TEST_F(TimeTableDialogs, TheListShowsTheTaskColoursAndAddAndEditWorkOnCopiesThatOkWritesExactly)
 {
+    // Lunch is shown at 11:59:50, ten seconds before noon, at every tick of that second.
+    CFakeClock clock(LocalTime(2026, 12, 8, 11, 59, 50));
+    clock.m_stLocal.wDayOfWeek = 2; // Tuesday
+    TheSettings().DELAY = 20;
     TheSettings().RGB_BACK = RGB(0x20, 0x28, 0x30);
     TheSettings().RGB_ON = RGB(0x40, 0xFF, 0x60);
-    RunTimeTableCommand({InTimeTable([](CTimeTableDlg& dialog) {
-        const CListCtrl& list = List();
-        ASSERT_EQ(4, list.GetItemCount());
-        EXPECT_EQ("火", list.GetItemText(2, 2));
-        EXPECT_EQ("Lunch\\nnow", list.GetItemText(2, 9));
-        EXPECT_EQ("13", list.GetItemText(3, 1));
-        EXPECT_EQ("C:\\sounds\\chime.wav", list.GetItemText(3, 10));
-        EXPECT_EQ(-1, list.GetSelectedItem());
-        const CWindowPicture picture(list.m_hWnd, PictureSource::PrintClient);
-        // The task's own colours in row 2, the settings' in row 3, none beside them.
-        using Row = std::tuple<int, COLORREF, COLORREF>; // the row, its background and its text colour
-        for (const auto& [nRow, crBack, crText] :
-             {Row{2, RGB(0, 0, 255), RGB(255, 0, 0)}, Row{3, RGB(0x20, 0x28, 0x30), RGB(0x40, 0xFF, 0x60)}})
-        {
-            RECT rc{LVIR_BOUNDS, 8, 0, 0}; // the code and the column, as the message takes them
-            ::SendMessageA(list.m_hWnd, LVM_GETSUBITEMRECT, nRow, reinterpret_cast<LPARAM>(&rc));
-            const int nArea = (rc.right - rc.left) * (rc.bottom - rc.top);
-            EXPECT_GT(picture.Count(crBack, rc), nArea / 2) << nRow;
-            EXPECT_GT(picture.Count(crText, rc), 10) << nRow << ": the word in the text colour";
-            EXPECT_EQ(0, picture.Count(crBack, RECT{rc.left - 20, rc.top, rc.left - 2, rc.bottom})) << nRow;
-        }
-        Post(&dialog, IDCANCEL);
-    })});
-}
-
-TEST_F(TimeTableDialogs, AddThenCancelChangesNothingAndAddThenOkAppendsAndSelects)
-{
+    std::vector<std::string>& shown = m_main.m_shown;
+    const auto ticked = [&shown] { return !shown.empty(); };
     RunTimeTableCommand(
-        {InTimeTable([](CTimeTableDlg& dialog) { Post(&dialog, IDC_TASK_ADD); }),
+        {ticked, InTimeTable([](CTimeTableDlg& dialog) {
+             const CListCtrl& list = List();
+             ASSERT_EQ(4, list.GetItemCount());
+             EXPECT_EQ("火", list.GetItemText(2, 2));
+             EXPECT_EQ("Lunch\\nnow", list.GetItemText(2, 9));
+             EXPECT_EQ("13", list.GetItemText(3, 1));
+             EXPECT_EQ("C:\\sounds\\chime.wav", list.GetItemText(3, 10));
+             EXPECT_EQ(-1, list.GetSelectedItem());
+             const CWindowPicture picture(list.m_hWnd, PictureSource::PrintClient);
+             // The task's own colours in row 2, the settings' in row 3, none beside them.
+             using Row = std::tuple<int, COLORREF, COLORREF>; // the row, its background and its text colour
+             for (const auto& [nRow, crBack, crText] :
+                  {Row{2, RGB(0, 0, 255), RGB(255, 0, 0)}, Row{3, RGB(0x20, 0x28, 0x30), RGB(0x40, 0xFF, 0x60)}})
+             {
+                 RECT rc{LVIR_BOUNDS, 8, 0, 0}; // the code and the column, as the message takes them
+                 ::SendMessageA(list.m_hWnd, LVM_GETSUBITEMRECT, nRow, reinterpret_cast<LPARAM>(&rc));
+                 const int nArea = (rc.right - rc.left) * (rc.bottom - rc.top);
+                 EXPECT_GT(picture.Count(crBack, rc), nArea / 2) << nRow;
+                 EXPECT_GT(picture.Count(crText, rc), 10) << nRow << ": the word in the text colour";
+                 EXPECT_EQ(0, picture.Count(crBack, RECT{rc.left - 20, rc.top, rc.left - 2, rc.bottom})) << nRow;
+             }
+             dialog.PostMessage(WM_COMMAND, IDC_TASK_ADD);
+         }),
          InTaskDialog([](CTaskDlg&) {}, IDCANCEL),
          InTimeTable([](CTimeTableDlg& dialog) {
              EXPECT_EQ(4, List().GetItemCount());
-             Post(&dialog, IDC_TASK_ADD);
+             dialog.PostMessage(WM_COMMAND, IDC_TASK_ADD);
          }),
          InTaskDialog([](CTaskDlg& dialog) {
              // A new task: on the minute, 5 seconds early, 10 seconds long, the rest any.
-             const std::pair<int, const char*> shown[] = {{IDC_TASK_YEAR, "*"},   {IDC_TASK_WEEKDAY, "*"},
+             const std::pair<int, const char*> fields[] = {{IDC_TASK_YEAR, "*"},   {IDC_TASK_WEEKDAY, "*"},
                                                           {IDC_TASK_HOUR, "*"},   {IDC_TASK_MINUTE, "00"},
                                                           {IDC_TASK_LEAD, "05"}, {IDC_TASK_SHOW, "10"}};
-             for (const auto& [nId, pszText] : shown)
+             for (const auto& [nId, pszText] : fields)
                  EXPECT_EQ(pszText, Shown(dialog, nId)) << nId;
              Choose(dialog, IDC_TASK_WEEKDAY, "土");
              Choose(dialog, IDC_TASK_HOUR, "07");
@@ -172,17 +163,42 @@ TEST_F(TimeTableDialogs, AddThenCancelChangesNothingAndAddThenOkAppendsAndSelect
              EXPECT_EQ(5, List().GetItemCount());
              EXPECT_EQ(4, List().GetSelectedItem());
              EXPECT_EQ("Up\\nnow\\tplease", List().GetItemText(4, 9));
-             Post(&dialog, IDOK);
+             List().SelectItem(3);
+             // Enter edits, wherever the focus is.
+             ::PostMessageA(dialog.GetDlgItem(IDOK), WM_KEYDOWN, VK_RETURN, 0);
+         }),
+         InTaskDialog([](CTaskDlg& dialog) {
+             EXPECT_EQ("2004", Shown(dialog, IDC_TASK_YEAR));
+             EXPECT_EQ("13", Shown(dialog, IDC_TASK_MONTH));
+             EXPECT_EQ("09", Shown(dialog, IDC_TASK_WEEKDAY));
+             EXPECT_EQ("C:\\sounds\\chime.wav", Shown(dialog, IDC_TASK_SOUND));
+             Choose(dialog, IDC_TASK_MINUTE, "45");
+         }),
+         InTimeTable([](CTimeTableDlg& dialog) {
+             EXPECT_EQ(3, List().GetSelectedItem());
+             List().SelectItem(2);
+             dialog.PostMessage(WM_COMMAND, IDC_TASK_EDIT);
+         }),
+         InTaskDialog([](CTaskDlg& dialog) { ::SetDlgItemTextA(dialog.m_hWnd, IDC_TASK_TEXT, "new"); }),
+         InTimeTable([&shown](CTimeTableDlg&) { shown.clear(); }), ticked,
+         InTimeTable([&shown](CTimeTableDlg& dialog) {
+             EXPECT_EQ("Lunch\nnow", shown.back()) << "the edited copy is not in force yet";
+             dialog.PostMessage(WM_COMMAND, IDOK);
          })});
+    std::string strExpected = kFile;
+    strExpected.replace(strExpected.find("2004 13  * 09 08 30"), 19, "2004 13  * 09 08 45");
+    strExpected.replace(strExpected.find("\"Lunch\\nnow\""), 12, "\"new\"");
+    strExpected.insert(strExpected.find("[OTHER]"),
+                       "   *  *  * 07 07 00 05 10      *      *  \"Up\\nnow\\tplease\"\r\n");
+    EXPECT_EQ(strExpected, m_folder.Read("TimeTable.ini").value());
     ASSERT_EQ(5u, m_main.m_tasks.size());
-    TimeTask expected;
-    expected.m_nWeekday = 7;
-    expected.m_nHour = 7;
-    expected.m_nMinute = 0;
-    expected.m_nLeadSeconds = 5;
-    expected.m_nShowSeconds = 10;
-    expected.m_strText = "Up\nnow\tplease";
-    EXPECT_EQ(expected, *m_main.m_tasks[4]);
+    EXPECT_EQ(45, m_main.m_tasks[3]->m_nMinute) << "the main list is the new one";
+    EXPECT_EQ("Up\nnow\tplease", m_main.m_tasks[4]->m_strText);
+    EXPECT_TRUE(m_box.m_texts.empty());
+    shown.clear();
+    PumpMessages(5000, ticked);
+    ASSERT_FALSE(shown.empty());
+    EXPECT_EQ("new", shown.front()) << "the next tick runs on the new list";
 }
 
 TEST_F(TimeTableDialogs, DeleteAsksRefusesAReservedTaskAndCancelAfterAnyChangeWritesNothing)
@@ -203,17 +219,17 @@ TEST_F(TimeTableDialogs, DeleteAsksRefusesAReservedTaskAndCancelAfterAnyChangeWr
         });
     };
     CFailingFileSystem disk(0, 0); // counts the writes
-    RunTimeTableCommand({InTimeTable([](CTimeTableDlg& dialog) { Post(&dialog, IDC_TASK_ADD); }),
+    RunTimeTableCommand({InTimeTable([](CTimeTableDlg& d) { d.PostMessage(WM_COMMAND, IDC_TASK_ADD); }),
                          InTaskDialog([](CTaskDlg&) {}), InTimeTable([](CTimeTableDlg& dialog) {
                              List().SelectItem(2);
-                             Post(&dialog, IDC_TASK_EDIT);
+                             dialog.PostMessage(WM_COMMAND, IDC_TASK_EDIT);
                          }),
                          InTaskDialog([](CTaskDlg& dialog) {
                              ::SetDlgItemTextA(dialog.m_hWnd, IDC_TASK_TEXT, "changed");
                          }),
                          pressDelete(1), expectRows(5, 1, 2), pressDelete(4), expectRows(4, 3, 3), pressDelete(2),
                          expectRows(3, 2, 4),
-                         InTimeTable([](CTimeTableDlg& dialog) { Post(&dialog, IDCANCEL); })});
+                         InTimeTable([](CTimeTableDlg& d) { d.PostMessage(WM_COMMAND, IDCANCEL); })});
     EXPECT_EQ((std::vector<std::string>{"選択されているタスクを削除します。よろしいですか？",
                                         "このタスクは保護タスクなので削除できません"}),
               std::vector<std::string>(m_box.m_texts.begin(), m_box.m_texts.begin() + 2));
@@ -223,54 +239,4 @@ TEST_F(TimeTableDialogs, DeleteAsksRefusesAReservedTaskAndCancelAfterAnyChangeWr
     EXPECT_EQ(0, disk.m_nWriteSteps);
     ASSERT_EQ(4u, m_main.m_tasks.size());
     EXPECT_EQ("Lunch\nnow", m_main.m_tasks[2]->m_strText);
-}
-
-TEST_F(TimeTableDialogs, EditingAMinuteWritesExactlyThatChangeAndKeepsWhatNoComboOffers)
-{
-    RunTimeTableCommand({InTimeTable([](CTimeTableDlg& dialog) {
-                             List().SelectItem(3);
-                             // Enter edits, wherever the focus is.
-                             ::PostMessageA(dialog.GetDlgItem(IDOK), WM_KEYDOWN, VK_RETURN, 0);
-                         }),
-                         InTaskDialog([](CTaskDlg& dialog) {
-                             EXPECT_EQ("2004", Shown(dialog, IDC_TASK_YEAR));
-                             EXPECT_EQ("13", Shown(dialog, IDC_TASK_MONTH));
-                             EXPECT_EQ("09", Shown(dialog, IDC_TASK_WEEKDAY));
-                             EXPECT_EQ("C:\\sounds\\chime.wav", Shown(dialog, IDC_TASK_SOUND));
-                             Choose(dialog, IDC_TASK_MINUTE, "45");
-                         }),
-                         InTimeTable([](CTimeTableDlg& dialog) {
-                             EXPECT_EQ(3, List().GetSelectedItem());
-                             Post(&dialog, IDOK);
-                         })});
-    std::string strExpected = kFile;
-    strExpected.replace(strExpected.find("2004 13  * 09 08 30"), 19, "2004 13  * 09 08 45");
-    EXPECT_EQ(strExpected, m_folder.Read("TimeTable.ini").value());
-    EXPECT_EQ(45, m_main.m_tasks[3]->m_nMinute) << "the main list is the new one";
-    EXPECT_TRUE(m_box.m_texts.empty());
-}
-
-TEST_F(TimeTableDialogs, TicksUseTheMainListWhileTheDialogRunsAndTheNewOneAfterOk)
-{
-    // Lunch is shown at 11:59:50, ten seconds before noon, at every tick of that second.
-    CFakeClock clock(LocalTime(2026, 12, 8, 11, 59, 50));
-    clock.m_stLocal.wDayOfWeek = 2; // Tuesday
-    TheSettings().DELAY = 20;
-    std::vector<std::string>& shown = m_main.m_shown;
-    const auto ticked = [&shown] { return !shown.empty(); };
-    RunTimeTableCommand(
-        {ticked, InTimeTable([](CTimeTableDlg& dialog) {
-             List().SelectItem(2);
-             Post(&dialog, IDC_TASK_EDIT);
-         }),
-         InTaskDialog([](CTaskDlg& dialog) { ::SetDlgItemTextA(dialog.m_hWnd, IDC_TASK_TEXT, "new"); }),
-         InTimeTable([&shown](CTimeTableDlg&) { shown.clear(); }), ticked,
-         InTimeTable([&shown](CTimeTableDlg& dialog) {
-             EXPECT_EQ("Lunch\nnow", shown.back()) << "the edited copy is not in force yet";
-             Post(&dialog, IDOK);
-         })});
-    shown.clear();
-    PumpMessages(5000, ticked);
-    ASSERT_FALSE(shown.empty());
-    EXPECT_EQ("new", shown.front()) << "the next tick runs on the new list";
 }

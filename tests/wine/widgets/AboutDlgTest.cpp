@@ -1,6 +1,4 @@
-// The About box in-process: its version field against the version resource, the link line's
-// pixels step by step, the pointer stopping it, the click through the shell seam, and what a
-// closed box leaves behind.
+// The About box in-process: its version field, and the link line's pixels step by step.
 #include "framework/Seams.h"
 #include "res/resource.h"
 #include "tests/wine/support/ScratchFolder.h"
@@ -38,7 +36,6 @@ public:
 class AboutBox : public ::testing::Test
 {
 public:
-    // A modeless box in the top-left corner, the pointer far from it.
     void SetUp() override
     {
         ::SetCursorPos(1200, 1000);
@@ -52,7 +49,7 @@ public:
     const LinkArea& Area() { return Link().Line().TextArea(); }
     CWindowPicture Picture() { return CWindowPicture(Link().m_hWnd, PictureSource::ClientNow); }
 
-    // Timer expiries sent by hand, each followed by the paint the loop would give first.
+    // Timer expiries, each followed by the paint the loop would give first.
     void Step(int nSteps)
     {
         for (int i = 0; i < nSteps; ++i)
@@ -62,16 +59,7 @@ public:
         }
     }
 
-    // Steps until the first text stands wholly on the line; the middle of its band.
-    POINT BringInTheFirstText()
-    {
-        const LinkItem& item = Link().Line().Item(0);
-        EXPECT_LT(item.m_nWidth + 10, Area().right - Area().left) << "the text fits the line";
-        Step(item.m_nWidth + 5);
-        return MiddleOfTheFirstCopy();
-    }
-
-    // Of its part on the line.
+    // Of the first copy's part on the line.
     POINT MiddleOfTheFirstCopy()
     {
         const LinkCopy copy = Link().Line().Copies().front();
@@ -100,7 +88,6 @@ public:
     CAboutDlg m_dlg;
 };
 
-// A copy's span on the line, as a rectangle of the text area's height.
 RECT SpanOf(const CLinkStatic& link, const LinkCopy& copy)
 {
     const LinkArea& rc = link.Line().TextArea();
@@ -136,10 +123,14 @@ TEST(VersionStatic, ShowsOneStringOfAVersionResourceOrKeepsItsText)
     }
 }
 
-TEST_F(AboutBox, TheLineMovesOnePixelLeftEachStepInsideItsFrame)
+TEST_F(AboutBox, TheLineStepsAPixelLeftInItsFrameStopsInRedUnderThePointerWhereAClickOpensTheHomePage)
 {
+    CRecordingShellOpener opener;
+    CShellOpenerScope scope(opener);
     ::KillTimer(Link().m_hWnd, kLinkScrollTimerId); // only the test's steps move it
-    BringInTheFirstText();
+    const LinkItem& item = Link().Line().Item(0);
+    EXPECT_LT(item.m_nWidth + 10, Area().right - Area().left) << "the text fits the line";
+    Step(item.m_nWidth + 5); // the first text wholly on the line
     const CWindowPicture before = Picture();
     before.Save("about-link-line.png");
     Step(1);
@@ -161,13 +152,9 @@ TEST_F(AboutBox, TheLineMovesOnePixelLeftEachStepInsideItsFrame)
     EXPECT_NE(before.pixels, after.pixels);
     EXPECT_EQ(::GetSysColor(COLOR_BTNSHADOW), after.At(0, 0));
     EXPECT_EQ(::GetSysColor(COLOR_BTNHIGHLIGHT), after.At(1, 1));
-}
 
-TEST_F(AboutBox, ThePointerOnALinkStopsTheLineInRedWhereAClickOpensTheHomePage)
-{
-    CRecordingShellOpener opener;
-    CShellOpenerScope scope(opener);
-    const POINT pt = BringInTheFirstText();
+    ::SetTimer(Link().m_hWnd, kLinkScrollTimerId, kLinkScrollPeriodMs, nullptr);
+    const POINT pt = MiddleOfTheFirstCopy();
     RestPointerAt(POINT{1, 1});
     Click(POINT{1, 1});
     EXPECT_TRUE(opener.m_calls.empty()) << "a click on the frame while the line moves";
@@ -203,17 +190,15 @@ TEST_F(AboutBox, ThePointerOnALinkStopsTheLineInRedWhereAClickOpensTheHomePage)
         EXPECT_FALSE(Link().IsHovering());
         EXPECT_NE(still.pixels, Picture().pixels) << "scrolling again";
     }
-}
 
-TEST_F(AboutBox, OkDestroysTheModelessBoxWithItsTimerAndFonts)
-{
+    // OK destroys the modeless box with its timer and fonts: a hidden box would tick on for nobody.
     const HFONT hBold = Link().BoldFont();
     const HFONT hHover = Link().HoverFont();
     EXPECT_EQ(static_cast<DWORD>(OBJ_FONT), ::GetObjectType(hBold));
     EXPECT_EQ(static_cast<DWORD>(OBJ_FONT), ::GetObjectType(hHover));
     const HWND hLink = Link().m_hWnd;
     m_dlg.SendMessage(WM_COMMAND, IDOK);
-    EXPECT_FALSE(::IsWindow(hLink)) << "a hidden box would tick on for nobody";
+    EXPECT_FALSE(::IsWindow(hLink));
     EXPECT_FALSE(m_dlg.IsWindow());
     EXPECT_EQ(0u, ::GetObjectType(hBold));
     EXPECT_EQ(0u, ::GetObjectType(hHover));

@@ -1,6 +1,4 @@
-// The file path edit in the task dialog, in-process: a shortcut made here stands for its target,
-// the browse button shows its dots, a press released beside it opens nothing, and Ctrl with the
-// full stop opens the file dialog in the target's folder with its name and "OK" on its button.
+// The file path edit in the task dialog, in-process.
 #include "framework/CComPtr.h"
 #include "framework/CComScope.h"
 #include "framework/CWinApp.h"
