@@ -4,85 +4,41 @@
 #include "framework/ModulePath.h"
 
 #include <algorithm>
-#include <fstream>
+
+#include <gdiplus.h>
 
 namespace {
 
-std::uint32_t Crc32(const std::string& bytes)
+// GDI+'s own PNG encoder, loaded only when a picture is saved.
+template <typename Function> Function FromGdiplus(HMODULE hGdiplus, const char* pszName)
 {
-    std::uint32_t crc = 0xFFFFFFFFu;
-    for (unsigned char c : bytes)
-    {
-        crc ^= c;
-        for (int k = 0; k < 8; ++k)
-            crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
-    }
-    return ~crc;
+    return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(::GetProcAddress(hGdiplus, pszName)));
 }
 
-void PutBig32(std::string& out, std::uint32_t v)
+bool WritePng(const std::string& strPath, int nWidth, int nHeight, std::vector<std::uint32_t> pixels)
 {
-    for (int shift = 24; shift >= 0; shift -= 8)
-        out += static_cast<char>((v >> shift) & 0xFF);
-}
-
-void PutChunk(std::string& out, const char* pszType, const std::string& data)
-{
-    PutBig32(out, static_cast<std::uint32_t>(data.size()));
-    const std::string typed = std::string(pszType) + data;
-    out += typed;
-    PutBig32(out, Crc32(typed));
-}
-
-// Uncompressed deflate: big, but any viewer reads it.
-bool WritePng(const std::string& strPath, int nWidth, int nHeight, const std::vector<std::uint32_t>& pixels)
-{
-    std::string raw;
-    for (int y = 0; y < nHeight; ++y)
+    using namespace Gdiplus::DllExports;
+    const HMODULE hGdiplus = ::LoadLibraryA("gdiplus.dll");
+    if (hGdiplus == nullptr)
+        return false;
+    constexpr CLSID kPngEncoder = {0x557CF406, 0x1A04, 0x11D3, {0x9A, 0x73, 0x00, 0x00, 0xF8, 0x1E, 0xF3, 0x2E}};
+    const std::wstring strWidePath(strPath.begin(), strPath.end());
+    const Gdiplus::GdiplusStartupInput input;
+    ULONG_PTR nToken = 0;
+    Gdiplus::GpBitmap* pBitmap = nullptr;
+    bool bSaved = false;
+    if (FromGdiplus<decltype(&Gdiplus::GdiplusStartup)>(hGdiplus, "GdiplusStartup")(&nToken, &input, nullptr) == 0)
     {
-        raw += '\0'; // no filter
-        for (int x = 0; x < nWidth; ++x)
-        {
-            const std::uint32_t v = pixels[static_cast<size_t>(y) * nWidth + x];
-            raw += static_cast<char>((v >> 16) & 0xFF);
-            raw += static_cast<char>((v >> 8) & 0xFF);
-            raw += static_cast<char>(v & 0xFF);
-        }
+        bSaved = FromGdiplus<decltype(&GdipCreateBitmapFromScan0)>(hGdiplus, "GdipCreateBitmapFromScan0")(
+                     nWidth, nHeight, nWidth * 4, PixelFormat32bppRGB, reinterpret_cast<BYTE*>(pixels.data()),
+                     &pBitmap) == 0 &&
+                 FromGdiplus<decltype(&GdipSaveImageToFile)>(hGdiplus, "GdipSaveImageToFile")(
+                     pBitmap, strWidePath.c_str(), &kPngEncoder, nullptr) == 0;
+        FromGdiplus<decltype(&GdipDisposeImage)>(hGdiplus, "GdipDisposeImage")(pBitmap);
+        FromGdiplus<decltype(&Gdiplus::GdiplusShutdown)>(hGdiplus, "GdiplusShutdown")(nToken);
     }
-    // zlib stream of stored blocks, at most 65535 bytes each.
-    std::string z = "\x78\x01";
-    for (size_t pos = 0; pos < raw.size() || pos == 0; pos += 65535)
-    {
-        const size_t n = std::min<size_t>(65535, raw.size() - pos);
-        const bool bLast = pos + n >= raw.size();
-        z += static_cast<char>(bLast ? 1 : 0);
-        z += static_cast<char>(n & 0xFF);
-        z += static_cast<char>(n >> 8);
-        z += static_cast<char>(~n & 0xFF);
-        z += static_cast<char>((~n >> 8) & 0xFF);
-        z.append(raw, pos, n);
-        if (bLast)
-            break;
-    }
-    std::uint32_t a = 1, b = 0;
-    for (unsigned char c : raw)
-    {
-        a = (a + c) % 65521;
-        b = (b + a) % 65521;
-    }
-    PutBig32(z, (b << 16) | a);
-
-    std::string png = "\x89PNG\r\n\x1a\n";
-    std::string header;
-    PutBig32(header, static_cast<std::uint32_t>(nWidth));
-    PutBig32(header, static_cast<std::uint32_t>(nHeight));
-    header += std::string("\x08\x02\x00\x00\x00", 5); // 8-bit RGB
-    PutChunk(png, "IHDR", header);
-    PutChunk(png, "IDAT", z);
-    PutChunk(png, "IEND", "");
-    std::ofstream file(strPath, std::ios::binary | std::ios::trunc);
-    file.write(png.data(), static_cast<std::streamsize>(png.size()));
-    return static_cast<bool>(file);
+    ::FreeLibrary(hGdiplus);
+    return bSaved;
 }
 
 } // namespace

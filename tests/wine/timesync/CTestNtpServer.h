@@ -24,9 +24,9 @@ public:
         bool bSilent = false;
         std::size_t nReplyBytes = 48;
         // Applied to the finished reply; may also resize it.
-        std::function<void(std::vector<std::uint8_t>&)> malform;
+        std::function<void(std::vector<std::uint8_t>&)> malform = nullptr;
         // The server's own clock, before the offset; this machine's precise time unless set.
-        std::function<CNtpStamp()> clock;
+        std::function<CNtpStamp()> clock = nullptr;
     };
 
     explicit CTestNtpServer(Behaviour behaviour);
