@@ -7,9 +7,7 @@
 namespace {
 
 constexpr std::uint64_t kFileTimeTicksPerSecond = 10000000;
-// From 1601-01-01, where FILETIME counts, to 1900-01-01, where NTP does.
-constexpr std::uint64_t kSeconds1601To1900 = 9435484800;
-constexpr unsigned kStopPollMs = 20;
+constexpr std::uint64_t kSeconds1601To1900 = 9435484800; // from where FILETIME counts to where NTP does
 
 void Put(std::vector<std::uint8_t>& packet, std::size_t nOffset, const CNtpStamp& stamp)
 {
@@ -65,11 +63,10 @@ void CTestNtpServer::Serve()
 {
     while (!m_bStop)
     {
-        // Short waits, so that the destructor's stop is seen at once.
         fd_set readable;
         FD_ZERO(&readable);
         FD_SET(m_hSocket, &readable);
-        timeval timeout{0, static_cast<long>(kStopPollMs * 1000)};
+        timeval timeout{0, 20000}; // short, so that the destructor's stop is seen at once
         if (::select(0, &readable, nullptr, nullptr, &timeout) <= 0)
             continue;
 
@@ -94,9 +91,9 @@ void CTestNtpServer::Serve()
             ::Sleep(m_behaviour.nDelayMs);
         std::vector<std::uint8_t> reply(std::max<std::size_t>(m_behaviour.nReplyBytes, 48), 0);
         reply[0] = 0x1C; // leap 0, version 3, server
-        reply[1] = 2;
-        reply[2] = 6;
-        reply[3] = 0xEC; // 2^-20 s
+        reply[1] = 2;    // stratum
+        reply[2] = 6;    // poll
+        reply[3] = 0xEC; // precision 2^-20 s
         std::memcpy(reply.data() + 24, request.data() + 40, 8);
         Put(reply, 32, received);
         Put(reply, 40, ServerNow());
