@@ -1,5 +1,4 @@
-// The main dialog in-process: start-up order and its failure paths, the tick, the singleton
-// dialogs and EXIT while one of them runs modally.
+// The main dialog in-process: start-up and its failures, the tick, EXIT while a dialog runs modally.
 #include "app/AppSettings.h"
 #include "app/CMainDlg.h"
 #include "app/SettingsStore.h"
@@ -28,7 +27,6 @@ std::string Task(const std::string& strText, const char* pszWhen = "   *  *  *  
 }
 std::string AnyTimeTask(const std::string& strText) { return Task(strText, "   *  *  *  *  *  *"); }
 
-// A configuration dialog that says whether it still exists.
 class CAliveDialog : public CDialog
 {
 public:
@@ -98,11 +96,14 @@ protected:
     {
         TheSettings() = AppSettings{};
         TheSettings().HOTKEY = static_cast<int>(kTestVirtualKey << 16);
+        WriteTimeTable(Task("r0") + Task("r1"));
+        ASSERT_TRUE(m_other.Create(IDD_MAIN));
     }
 
     // A quit posted by one test's EXIT must not end the next test's loop.
     void TearDown() override
     {
+        ::UnregisterHotKey(m_other.m_hWnd, 1);
         if (m_dlg.IsWindow())
             m_dlg.DestroyWindow();
         MSG msg;
@@ -116,7 +117,6 @@ protected:
         m_folder.Write("TimeTable.ini", "[TIMETABLE_RESERVE]\r\n" + strReserve + "[TIMETABLE]\r\n" + strTasks);
     }
 
-    // Runs the loop until a quit, or until the main dialog's window is gone.
     void RunUntilQuit()
     {
         m_app.m_pMainWnd = &m_dlg;
@@ -141,6 +141,7 @@ protected:
     CScratchFolder m_folder;
     CFakeMessageBox m_box;
     CTestMainDlg m_dlg{m_folder.Path()};
+    CDialog m_other{IDD_MAIN}; // another program's window, to take the hot key
 };
 
 } // namespace
@@ -194,7 +195,6 @@ TEST_F(MainDlg, TooFewReservedTasksOrABadHolidayFileEndTheStart)
 
 TEST_F(MainDlg, TheTickRunsWithPeriodDelay)
 {
-    WriteTimeTable(Task("r0") + Task("r1"));
     TheSettings().DELAY = 50;
     m_dlg.m_nTicksWanted = 11;
     ASSERT_TRUE(m_dlg.Create(IDD_MAIN));
@@ -208,7 +208,6 @@ TEST_F(MainDlg, TheTickRunsWithPeriodDelay)
 
 TEST_F(MainDlg, ExitDuringTheModalConfigDialogCancelsItAndFreesItAfterItsLoop)
 {
-    WriteTimeTable(Task("r0") + Task("r1"));
     ASSERT_TRUE(m_dlg.Create(IDD_MAIN));
     RunConfig([this](CDialog& config) {
         m_dlg.SendMessage(WM_COMMAND, ID_CONFIG); // only brings the open one to the front
@@ -224,31 +223,23 @@ TEST_F(MainDlg, ExitDuringTheModalConfigDialogCancelsItAndFreesItAfterItsLoop)
 
 TEST_F(MainDlg, AHotKeyTakenElsewhereShowsBothMessagesInOrder)
 {
-    WriteTimeTable(Task("r0") + Task("r1"));
-    CDialog other(IDD_MAIN);
-    ASSERT_TRUE(other.Create(IDD_MAIN));
-    ASSERT_TRUE(::RegisterHotKey(other.m_hWnd, 1, 0, kTestVirtualKey));
+    ASSERT_TRUE(::RegisterHotKey(m_other.m_hWnd, 1, 0, kTestVirtualKey));
     EXPECT_FALSE(m_dlg.Create(IDD_MAIN));
     ASSERT_LE(2u, m_box.m_texts.size());
     EXPECT_EQ("ホットキーの設定に失敗しました。\n既に別のアプリケーションで使用している可能性があります\n", m_box.m_texts[0]);
     EXPECT_EQ("ホットキーの設定をして下さい。", m_box.m_texts[1]);
     EXPECT_EQ(0, TheSettings().HOTKEY);
-    ::UnregisterHotKey(other.m_hWnd, 1);
 }
 
 TEST_F(MainDlg, AKeyTakenWhileConfigRunsEndsTheProgramButTheFileKeepsTheUsersKey)
 {
-    WriteTimeTable(Task("r0") + Task("r1"));
     const std::string strHotKeyLine = "HOTKEY=" + std::to_string(kTestVirtualKey << 16) + "\r\n";
     m_folder.Write("Tempiva.ini", "[TEMPIVA]\r\n" + strHotKeyLine);
     ASSERT_TRUE(LoadSettingsFrom(m_folder.PathOf("Tempiva.ini")));
     ASSERT_TRUE(m_dlg.Create(IDD_MAIN));
-    CDialog other(IDD_MAIN);
-    ASSERT_TRUE(other.Create(IDD_MAIN));
-    // Another program takes the key while the dialog runs; the user changes a setting the
-    // file must keep, then cancels.
-    RunConfig([&other](CDialog& config) {
-        EXPECT_TRUE(::RegisterHotKey(other.m_hWnd, 1, 0, kTestVirtualKey));
+    // Another program takes the key meanwhile; the user changes a setting the file must keep, then cancels.
+    RunConfig([this](CDialog& config) {
+        EXPECT_TRUE(::RegisterHotKey(m_other.m_hWnd, 1, 0, kTestVirtualKey));
         TheSettings().DRAW_SEC = 321;
         config.EndDialog(IDCANCEL);
     });
@@ -260,7 +251,6 @@ TEST_F(MainDlg, AKeyTakenWhileConfigRunsEndsTheProgramButTheFileKeepsTheUsersKey
     const std::string strFile = m_folder.Read("Tempiva.ini").value_or("");
     EXPECT_NE(std::string::npos, strFile.find(strHotKeyLine)) << strFile;
     EXPECT_NE(std::string::npos, strFile.find("DRAW_SEC=321\r\n")) << strFile;
-    ::UnregisterHotKey(other.m_hWnd, 1);
 }
 
 TEST_F(MainDlg, TheTickShowsAtTheLeadAndAsksForTheSoundOnceWithItsFlags)

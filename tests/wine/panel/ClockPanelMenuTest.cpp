@@ -1,5 +1,4 @@
-// The panel's context menu in-process: its items in order, SET TIME greyed by the settings;
-// and how long the panel stays.
+// The panel in-process: its context menu, SET TIME greyed by the settings; how long it stays.
 #include "app/AppSettings.h"
 #include "framework/WndClass.h"
 #include "panel/CClockPanel.h"

@@ -1,5 +1,4 @@
-// The LCD clock in a real window, read back pixel for pixel through WM_PRINTCLIENT; it takes
-// the face's size whatever it was created with.
+// The LCD clock in a real window, read back through WM_PRINTCLIENT, at the face's size whatever it was made.
 #include "panel/CClockST.h"
 #include "res/resource.h"
 #include "tests/wine/support/FakeClock.h"
@@ -23,7 +22,6 @@ protected:
                                      nullptr));
     }
     void StartDefault() { m_clock.Start(IDB_LCD_FACE, IDB_LCD_LARGE, IDB_LCD_SMALL); }
-    // Drawn afresh, as an animation asks for it; always the face's size.
     CWindowPicture Picture()
     {
         CWindowPicture picture(m_clock.m_hWnd, PictureSource::PrintClient);

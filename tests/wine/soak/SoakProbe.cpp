@@ -1,7 +1,5 @@
-// Drives the real main dialog as a user who never restarts it: hot-key panels with their
-// calendar opened and closed, then notices shown in batches. At the marks given on the command
-// line it reports how many cycles ran and the private memory, on the same stream as Wine's
-// own traces, which SoakTest.sh reads for hooks, window classes and GDI objects.
+// Drives the real main dialog as a user who never restarts it (hot-key panels, then notices); at the
+// marks it reports the private memory on Wine's trace stream, which SoakTest.sh reads.
 // Usage: soak_probe.exe CYCLES NOTICES MARK...
 #include "app/AppSettings.h"
 #include "app/CMainDlg.h"
@@ -19,8 +17,7 @@
 
 namespace {
 
-// Private memory as Windows counts it: Wine leaves PrivateUsage 0 but keeps the same figure,
-// the commit charge, in PagefileUsage.
+// Private memory: Wine leaves PrivateUsage 0 but keeps the same figure, the commit charge, in PagefileUsage.
 void Mark(const char* pszWhat, int nCount)
 {
     PROCESS_MEMORY_COUNTERS pmc{sizeof pmc};
@@ -30,7 +27,6 @@ void Mark(const char* pszWhat, int nCount)
     std::fflush(stderr);
 }
 
-// Lets the panel and its companions paint, as they would on a user's screen.
 void Settle()
 {
     MSG msg;

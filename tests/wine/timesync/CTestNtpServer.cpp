@@ -100,7 +100,6 @@ void CTestNtpServer::Serve()
         reply.resize(m_behaviour.nReplyBytes);
         if (m_behaviour.malform)
             m_behaviour.malform(reply);
-        // A lost reply shows in the test as a time-out; there is nothing to do about it here.
         ::sendto(m_hSocket, reinterpret_cast<const char*>(reply.data()), static_cast<int>(reply.size()), 0,
                  reinterpret_cast<const sockaddr*>(&client), nClientLength);
     }

@@ -1,6 +1,5 @@
-// An SNTP server on a loopback port for the client's tests, run on its own thread. It answers
-// with its own precise clock moved by a chosen offset, after a chosen delay, through a chosen
-// malformation, or not at all.
+// An SNTP server on a loopback port, on its own thread: it answers with its precise clock moved by an
+// offset, after a delay, through a malformation, or not at all.
 #pragma once
 
 #include "timesync/CNtpStamp.h"
@@ -35,7 +34,6 @@ public:
     CTestNtpServer& operator=(const CTestNtpServer&) = delete;
 
     std::uint16_t Port() const { return m_nPort; }
-    // Every datagram that reached the server, in order.
     std::vector<std::vector<std::uint8_t>> Requests() const;
 
     // This machine's UTC time to 100 ns, not through the clock seam.

@@ -1,6 +1,5 @@
-// Setting the clock from a time server in-process: the real main dialog asks a loopback test
-// server, decides, and shows its report on the real panel as reserved task 1's notice. The
-// clock setter is a recorder and the client's clock is fixed, so offsets are exact.
+// SET TIME in-process: the real main dialog asks a loopback server and shows its report as reserved task
+// 1's notice on the real panel. The setter records and the clock is fixed, so offsets are exact.
 #include "app/AppSettings.h"
 #include "app/CMainDlg.h"
 #include "framework/CWinApp.h"
@@ -65,8 +64,8 @@ protected:
         const auto reserved = [](const std::string& strText) { // long past: the tick never shows it
             return "2000  1  1  *  0  0  0  3  *  *  \"" + strText + "\"\r\n";
         };
-        m_folder.Write("TimeTable.ini",
-                       "[TIMETABLE_RESERVE]\r\n" + reserved("task 0") + reserved(kOwnText) + "[TIMETABLE]\r\n");
+        m_folder.Write("TimeTable.ini", "[TIMETABLE_RESERVE]\r\n" + reserved("task 0") + reserved(kOwnText) +
+                                            "[TIMETABLE]\r\n");
         m_app.m_pMainWnd = &m_dlg;
     }
 
@@ -163,18 +162,21 @@ TEST_P(SetTimeFromServerCases, SetsAFreshReadingPlusTheOffsetOrSaysWhyNotInANoti
     if (c.pszPicture == nullptr)
         return;
     PumpMessages(2500, [&] { return ::IsWindowVisible(hPanel) && ::IsWindowVisible(hNotice); });
-    EXPECT_FALSE(Screenshot({rcPanel.left, rcNotice.top, rcPanel.right, rcPanel.bottom}, c.pszPicture).empty());
+    const RECT rcBoth{rcPanel.left, rcNotice.top, rcPanel.right, rcPanel.bottom};
+    EXPECT_FALSE(Screenshot(rcBoth, c.pszPicture).empty());
 }
 
 // +3599.9996 prints as 3600.000, yet it is under the hour and is set; exactly an hour is too much.
-INSTANTIATE_TEST_SUITE_P(
-    Offsets, SetTimeFromServerCases,
-    ::testing::Values(SetCase{3599.9996, Corrected("3600.000"), At(11, 0, 0, 0)},
-                      SetCase{0.0004, Corrected("0.000"), At(10, 0, 0, 1)},
-                      SetCase{-0.25, Corrected("-0.250"), At(9, 59, 59, 751)},
-                      SetCase{1.2504, Corrected("1.250"), At(10, 0, 1, 251), SetCase::kNone, "panel-clockset.png"},
-                      SetCase{-3600.0, kTooFar, {}}, SetCase{3600.0, kTooFar, {}},
-                      SetCase{2.0002, kSettingFailedBytes, At(10, 0, 2, 1), SetCase::kSetterRefuses},
-                      SetCase{2.0, kSettingFailedBytes, {}, SetCase::kNoPrivilege},
-                      SetCase{0.0, " 時刻に失敗しました。\n Failed to retreive time from NTP server, GetLastError "
-                                   "returned 10060\n", {}, SetCase::kSilentServer}));
+const SetCase kSetCases[] = {
+    {3599.9996, Corrected("3600.000"), At(11, 0, 0, 0)},
+    {0.0004, Corrected("0.000"), At(10, 0, 0, 1)},
+    {-0.25, Corrected("-0.250"), At(9, 59, 59, 751)},
+    {1.2504, Corrected("1.250"), At(10, 0, 1, 251), SetCase::kNone, "panel-clockset.png"},
+    {-3600.0, kTooFar, {}},
+    {3600.0, kTooFar, {}},
+    {2.0002, kSettingFailedBytes, At(10, 0, 2, 1), SetCase::kSetterRefuses},
+    {2.0, kSettingFailedBytes, {}, SetCase::kNoPrivilege},
+    {0.0, " 時刻に失敗しました。\n Failed to retreive time from NTP server, GetLastError returned 10060\n", {},
+     SetCase::kSilentServer},
+};
+INSTANTIATE_TEST_SUITE_P(Offsets, SetTimeFromServerCases, ::testing::ValuesIn(kSetCases));
