@@ -4,41 +4,16 @@
 #include "framework/ModulePath.h"
 
 #include <algorithm>
+#include <memory>
 
 #include <gdiplus.h>
 
 namespace {
 
-// GDI+'s own PNG encoder, loaded only when a picture is saved.
-template <typename Function> Function FromGdiplus(HMODULE hGdiplus, const char* pszName)
+// A GDI+ function: the library is loaded only when a picture is saved.
+template <typename Function> Function Gdip(HMODULE hDll, const char* pszName)
 {
-    return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(::GetProcAddress(hGdiplus, pszName)));
-}
-
-bool WritePng(const std::string& strPath, int nWidth, int nHeight, std::vector<std::uint32_t> pixels)
-{
-    using namespace Gdiplus::DllExports;
-    const HMODULE hGdiplus = ::LoadLibraryA("gdiplus.dll");
-    if (hGdiplus == nullptr)
-        return false;
-    constexpr CLSID kPngEncoder = {0x557CF406, 0x1A04, 0x11D3, {0x9A, 0x73, 0x00, 0x00, 0xF8, 0x1E, 0xF3, 0x2E}};
-    const std::wstring strWidePath(strPath.begin(), strPath.end());
-    const Gdiplus::GdiplusStartupInput input;
-    ULONG_PTR nToken = 0;
-    Gdiplus::GpBitmap* pBitmap = nullptr;
-    bool bSaved = false;
-    if (FromGdiplus<decltype(&Gdiplus::GdiplusStartup)>(hGdiplus, "GdiplusStartup")(&nToken, &input, nullptr) == 0)
-    {
-        bSaved = FromGdiplus<decltype(&GdipCreateBitmapFromScan0)>(hGdiplus, "GdipCreateBitmapFromScan0")(
-                     nWidth, nHeight, nWidth * 4, PixelFormat32bppRGB, reinterpret_cast<BYTE*>(pixels.data()),
-                     &pBitmap) == 0 &&
-                 FromGdiplus<decltype(&GdipSaveImageToFile)>(hGdiplus, "GdipSaveImageToFile")(
-                     pBitmap, strWidePath.c_str(), &kPngEncoder, nullptr) == 0;
-        FromGdiplus<decltype(&GdipDisposeImage)>(hGdiplus, "GdipDisposeImage")(pBitmap);
-        FromGdiplus<decltype(&Gdiplus::GdiplusShutdown)>(hGdiplus, "GdiplusShutdown")(nToken);
-    }
-    ::FreeLibrary(hGdiplus);
-    return bSaved;
+    return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(::GetProcAddress(hDll, pszName)));
 }
 
 } // namespace
@@ -65,21 +40,14 @@ void CWindowPicture::Take(HWND hWnd, PictureSource source, const RECT& rc)
         return;
     CMemoryDC dc(nullptr);
     CSelectObject keep(dc, bitmap);
-    switch (source)
+    if (source == PictureSource::PrintClient)
     {
-    case PictureSource::PrintClient:
         ::SendMessageA(hWnd, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(static_cast<HDC>(dc)), PRF_CLIENT);
-        break;
-    case PictureSource::ClientNow: {
-        CClientDC client(hWnd);
-        ::BitBlt(dc, 0, 0, nWidth, nHeight, client, 0, 0, SRCCOPY);
-        break;
     }
-    case PictureSource::ScreenNow: {
-        CClientDC screen(nullptr);
-        ::BitBlt(dc, 0, 0, nWidth, nHeight, screen, rc.left, rc.top, SRCCOPY);
-        break;
-    }
+    else
+    {
+        CClientDC from(source == PictureSource::ClientNow ? hWnd : nullptr); // the client area, or the screen
+        ::BitBlt(dc, 0, 0, nWidth, nHeight, from, rc.left, rc.top, SRCCOPY);
     }
     ::GdiFlush();
     const auto* pSource = static_cast<const std::uint32_t*>(pBits);
@@ -98,9 +66,25 @@ int CWindowPicture::Count(COLORREF cr, const RECT& rc) const
 
 void CWindowPicture::Save(const std::string& strName) const
 {
-    const std::string strDir = GetModuleDirectory() + "screenshots";
-    ::CreateDirectoryA(strDir.c_str(), nullptr);
-    WritePng(strDir + "\\" + strName, nWidth, nHeight, pixels);
+    using namespace Gdiplus::DllExports;
+    const std::string strPath = GetModuleDirectory() + "screenshots";
+    ::CreateDirectoryA(strPath.c_str(), nullptr);
+    const std::wstring strWidePath(strPath.begin(), strPath.end());
+    const std::unique_ptr<HINSTANCE__, decltype(&::FreeLibrary)> dll(::LoadLibraryA("gdiplus.dll"), &::FreeLibrary);
+    const HMODULE hDll = dll.get();
+    const Gdiplus::GdiplusStartupInput input;
+    ULONG_PTR nToken = 0;
+    if (hDll == nullptr || Gdip<decltype(&Gdiplus::GdiplusStartup)>(hDll, "GdiplusStartup")(&nToken, &input, nullptr))
+        return;
+    constexpr CLSID kPng = {0x557CF406, 0x1A04, 0x11D3, {0x9A, 0x73, 0x00, 0x00, 0xF8, 0x1E, 0xF3, 0x2E}};
+    std::vector<std::uint32_t> bits = pixels;
+    Gdiplus::GpBitmap* pBitmap = nullptr;
+    if (Gdip<decltype(&GdipCreateBitmapFromScan0)>(hDll, "GdipCreateBitmapFromScan0")(
+            nWidth, nHeight, nWidth * 4, PixelFormat32bppRGB, reinterpret_cast<BYTE*>(bits.data()), &pBitmap) == 0)
+        Gdip<decltype(&GdipSaveImageToFile)>(hDll, "GdipSaveImageToFile")(
+            pBitmap, (strWidePath + L"\\" + std::wstring(strName.begin(), strName.end())).c_str(), &kPng, nullptr);
+    Gdip<decltype(&GdipDisposeImage)>(hDll, "GdipDisposeImage")(pBitmap);
+    Gdip<decltype(&Gdiplus::GdiplusShutdown)>(hDll, "GdiplusShutdown")(nToken);
 }
 
 std::vector<std::uint32_t> Screenshot(const RECT& rc, const std::string& strName)
