@@ -98,6 +98,7 @@ protected:
         TheSettings().HOTKEY = static_cast<int>(kTestVirtualKey << 16);
         WriteTimeTable(Task("r0") + Task("r1"));
         ASSERT_TRUE(m_other.Create(IDD_MAIN));
+        m_app.m_pMainWnd = &m_dlg; // its end ends the loop
     }
 
     // A quit posted by one test's EXIT must not end the next test's loop.
@@ -117,12 +118,6 @@ protected:
         m_folder.Write("TimeTable.ini", "[TIMETABLE_RESERVE]\r\n" + strReserve + "[TIMETABLE]\r\n" + strTasks);
     }
 
-    void RunUntilQuit()
-    {
-        m_app.m_pMainWnd = &m_dlg;
-        m_app.Run();
-    }
-
     // CONFIG as the menu posts it, with a step run once its dialog is up, inside its modal loop.
     void RunConfig(const std::function<void(CDialog&)>& step)
     {
@@ -134,7 +129,7 @@ protected:
             return true;
         }});
         m_dlg.PostMessage(WM_COMMAND, ID_CONFIG);
-        RunUntilQuit();
+        m_app.Run();
     }
 
     CWinApp m_app;
@@ -198,7 +193,7 @@ TEST_F(MainDlg, TheTickRunsWithPeriodDelay)
     TheSettings().DELAY = 50;
     m_dlg.m_nTicksWanted = 11;
     ASSERT_TRUE(m_dlg.Create(IDD_MAIN));
-    RunUntilQuit();
+    m_app.Run();
     ASSERT_EQ(11u, m_dlg.m_ticks.size());
     const ULONGLONG nElapsedMs = m_dlg.m_ticks.back() - m_dlg.m_ticks.front();
     // Ten periods, each re-armed after the tick: never shorter, and not wildly longer.

@@ -9,12 +9,6 @@ namespace {
 constexpr std::uint64_t kFileTimeTicksPerSecond = 10000000;
 constexpr std::uint64_t kSeconds1601To1900 = 9435484800; // from where FILETIME counts to where NTP does
 
-void Put(std::vector<std::uint8_t>& packet, std::size_t nOffset, const CNtpStamp& stamp)
-{
-    const std::array<std::uint8_t, 8> wire = stamp.ToNetwork();
-    std::memcpy(packet.data() + nOffset, wire.data(), wire.size());
-}
-
 } // namespace
 
 CTestNtpServer::CTestNtpServer(Behaviour behaviour) : m_behaviour(std::move(behaviour))
@@ -95,8 +89,8 @@ void CTestNtpServer::Serve()
         reply[2] = 6;    // poll
         reply[3] = 0xEC; // precision 2^-20 s
         std::memcpy(reply.data() + 24, request.data() + 40, 8);
-        Put(reply, 32, received);
-        Put(reply, 40, ServerNow());
+        for (const auto& [nOffset, stamp] : {std::pair{32, received}, {40, ServerNow()}})
+            std::memcpy(reply.data() + nOffset, stamp.ToNetwork().data(), 8);
         reply.resize(m_behaviour.nReplyBytes);
         if (m_behaviour.malform)
             m_behaviour.malform(reply);
