@@ -16,11 +16,6 @@
 
 namespace {
 
-double SecondsSince(ULONGLONG nStartMs)
-{
-    return static_cast<double>(::GetTickCount64() - nStartMs) / 1000.0;
-}
-
 class SntpClient : public ::testing::Test
 {
 protected:
@@ -111,7 +106,7 @@ TEST_F(SntpClient, FailsWithTheCauseAsSoonAsItIsKnown)
         DWORD nError = 0;
         const ULONGLONG nStartMs = ::GetTickCount64();
         EXPECT_FALSE(Ask("127.0.0.1", nPort, result, nError));
-        const double dSeconds = SecondsSince(nStartMs);
+        const double dSeconds = static_cast<double>(::GetTickCount64() - nStartMs) / 1000.0;
         EXPECT_EQ(1, std::count(c.errors.begin(), c.errors.end(), nError)) << nError;
         EXPECT_GE(dSeconds, c.dMinSeconds);
         EXPECT_LT(dSeconds, c.dMaxSeconds);
