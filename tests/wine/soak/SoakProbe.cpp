@@ -20,7 +20,8 @@ namespace {
 // Private memory: Wine leaves PrivateUsage 0 but keeps the same figure, the commit charge, in PagefileUsage.
 void Mark(const char* pszWhat, int nCount)
 {
-    PROCESS_MEMORY_COUNTERS pmc{sizeof pmc};
+    PROCESS_MEMORY_COUNTERS pmc{};
+    pmc.cb = sizeof pmc;
     ::GetProcessMemoryInfo(::GetCurrentProcess(), &pmc, sizeof pmc);
     std::fprintf(stderr, "soak-mark %04lx %s %d %llu\n", ::GetCurrentProcessId(), pszWhat, nCount,
                  static_cast<unsigned long long>(pmc.PagefileUsage / 1024));
