@@ -7,9 +7,7 @@
 class CFailingFileSystem : public IFileSystem
 {
 public:
-    CFailingFileSystem(int nFailWriteStep, int nFailRead) : m_nFailWriteStep(nFailWriteStep), m_nFailRead(nFailRead)
-    {
-    }
+    CFailingFileSystem(int nWriteStep, int nRead) : m_nFailWriteStep(nWriteStep), m_nFailRead(nRead) {}
 
     HANDLE Open(const char* pszPath, DWORD dwAccess, DWORD dwShare, DWORD dwDisposition) override
     {

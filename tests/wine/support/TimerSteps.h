@@ -49,17 +49,15 @@ inline std::function<bool()> AnswerDialog(int nButtonId)
 {
     return [nButtonId] {
         HWND hFound = nullptr;
-        ::EnumThreadWindows(
-            ::GetCurrentThreadId(),
-            [](HWND hWnd, LPARAM lParam) -> BOOL {
-                char szClass[8] = {};
-                ::GetClassNameA(hWnd, szClass, sizeof szClass);
-                if (!::IsWindowVisible(hWnd) || std::string_view(szClass) != "#32770")
-                    return TRUE;
+        const auto look = [](HWND hWnd, LPARAM lParam) -> BOOL {
+            char szClass[8] = {};
+            ::GetClassNameA(hWnd, szClass, sizeof szClass);
+            const bool bDialog = ::IsWindowVisible(hWnd) && std::string_view(szClass) == "#32770";
+            if (bDialog)
                 *reinterpret_cast<HWND*>(lParam) = hWnd;
-                return FALSE;
-            },
-            reinterpret_cast<LPARAM>(&hFound));
+            return !bDialog;
+        };
+        ::EnumThreadWindows(::GetCurrentThreadId(), look, reinterpret_cast<LPARAM>(&hFound));
         if (hFound != nullptr)
             ::PostMessageA(hFound, WM_COMMAND, MAKEWPARAM(nButtonId, BN_CLICKED), 0);
         return hFound != nullptr;

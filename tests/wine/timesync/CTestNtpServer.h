@@ -22,16 +22,12 @@ public:
         unsigned nDelayMs = 0; // between stamping the receipt and stamping the reply
         bool bSilent = false;
         std::size_t nReplyBytes = 48;
-        // Applied to the finished reply; may also resize it.
-        std::function<void(std::vector<std::uint8_t>&)> malform = nullptr;
-        // The server's own clock, before the offset; this machine's precise time unless set.
-        std::function<CNtpStamp()> clock = nullptr;
+        std::function<void(std::vector<std::uint8_t>&)> malform = nullptr; // applied to the finished reply
+        std::function<CNtpStamp()> clock = nullptr; // before the offset; this machine's precise time unless set
     };
 
     explicit CTestNtpServer(Behaviour behaviour);
     ~CTestNtpServer();
-    CTestNtpServer(const CTestNtpServer&) = delete;
-    CTestNtpServer& operator=(const CTestNtpServer&) = delete;
 
     std::uint16_t Port() const { return m_nPort; }
     std::vector<std::vector<std::uint8_t>> Requests() const;
