@@ -1,24 +1,14 @@
-// Proves that the test harness took away the right to set the clock, without trying to
-// set it while the right is still there.
+// The right to set the clock is gone from the bounding set, so no program started since holds it;
+// settimeofday is tried only once that is certain.
 #include <gtest/gtest.h>
 
 #include <cerrno>
-#include <cstdint>
-#include <fstream>
-#include <string>
 #include <sys/prctl.h>
 #include <sys/time.h>
 #include <linux/capability.h>
 
 TEST(Harness, TestsCannotSetTheClock)
 {
-    // Effective capabilities of this process, from /proc/self/status.
-    std::ifstream status("/proc/self/status");
-    std::uint64_t nEffective = ~0ull;
-    for (std::string line; std::getline(status, line);)
-        if (line.rfind("CapEff:", 0) == 0)
-            nEffective = std::stoull(line.substr(7), nullptr, 16);
-    ASSERT_EQ(0u, nEffective & (1ull << CAP_SYS_TIME)) << "CAP_SYS_TIME is effective";
     ASSERT_EQ(0, prctl(PR_CAPBSET_READ, CAP_SYS_TIME, 0, 0, 0))
         << "CAP_SYS_TIME is still in the bounding set: run under the Wine session";
     timeval now{};

@@ -58,14 +58,12 @@ T Num(const std::string& word)
     return static_cast<T>(std::stoll(word, nullptr, 0));
 }
 
-// A rectangle from four numbers of a row, from word i on.
 template <typename Rect>
 Rect RectAt(const DataRow& row, std::size_t i)
 {
     return {Num(row[i]), Num(row[i + 1]), Num(row[i + 2]), Num(row[i + 3])};
 }
 
-// A task from fourteen words of a row, from word i on, in the order of its fields.
 inline TimeTask TaskAt(const DataRow& r, std::size_t i)
 {
     const auto w = r.begin() + static_cast<std::ptrdiff_t>(i);

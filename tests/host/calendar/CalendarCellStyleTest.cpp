@@ -5,26 +5,16 @@
 
 TEST(CalendarCellStyle, SelectionMarkTodayAndMonthCombine)
 {
-    constexpr std::uint32_t kDate = 0x00112233;
-    constexpr std::uint32_t kOther = 0x00808080;
-    constexpr std::uint32_t kBack = 0x00FFFFFF;
-    constexpr std::uint32_t kMarked = 0x000000FF;
-    using Role = CalendarFontRole;
-    // December 2026 displayed, the 7th selected. Date, marked, today; then drawn, font role,
-    // text, fill, fill colour, frame.
-    const std::tuple<CalendarDate, bool, bool, CalendarCellStyle> cases[] = {
-        {{2026, 12, 7}, false, true, {true, Role::Date, kBack, true, kDate, true}},
-        {{2026, 12, 7}, true, false, {true, Role::MarkedDate, kMarked, true, kDate, false}},
-        {{2026, 12, 8}, false, false, {true, Role::Date, kDate, false, 0, false}},
-        {{2027, 1, 2}, true, false, {true, Role::OtherMonth, kMarked, false, 0, false}},
-        {{2026, 11, 30}, false, false, {true, Role::OtherMonth, kOther, false, 0, false}},
-        {{99, 12, 31}, true, true, {}},
-    };
     const CalendarSelection selection{{2026, 12, 7}, {2026, 12, 7}};
-    for (const auto& [date, bMarked, bToday, expected] : cases)
-        EXPECT_EQ(expected, DecideCellStyle(date, 12, 2026, selection, {bMarked, kMarked, bToday},
-                                            {kDate, kOther, kBack}))
-            << date.m_nYear << "-" << date.m_nMonth << "-" << date.m_nDay;
+    for (const DataRow& r : DataRows("calendar-cell-styles.txt"))
+    {
+        const auto n = [&r](std::size_t i) { return Num<std::uint32_t>(r[i]); };
+        const CalendarCellStyle expected{n(5) != 0, static_cast<CalendarFontRole>(n(6)), n(7), n(8) != 0,
+                                         n(9), n(10) != 0};
+        EXPECT_EQ(expected, DecideCellStyle({Num(r[0]), Num(r[1]), Num(r[2])}, 12, 2026, selection,
+                                            {r[3] == "1", 0xFF, r[4] == "1"}, {0x112233, 0x808080, 0xFFFFFF}))
+            << r[0] << "-" << r[1] << "-" << r[2];
+    }
     EXPECT_EQ(0x00000084u, kTodayFrameColour);
     // The selection is inclusive, and empty when either end is invalid.
     const CalendarSelection range{{2026, 1, 30}, {2026, 2, 2}};

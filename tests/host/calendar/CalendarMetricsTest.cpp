@@ -26,30 +26,26 @@ public:
     }
 };
 
-const CalendarGeometry kGeometry = ComputeCalendarGeometry({16, 15, 12, 20, 240, 146});
-
 } // namespace
 
 TEST(CalendarMetrics, CellsFitEveryDateFontAndTheWeekdayLettersAndTheBlockTitlesOfTenYearsEitherSide)
 {
     CFakeMeasurer measurer;
-    // Cell 16 (the marked font's "31") x 15 (the other-month font's "01"); narrow titles leave
-    // the block width to the cells.
+    // Cell 16 (the marked font's "31") x 15 (the other-month font's "01"); narrow titles.
     EXPECT_EQ((CalendarMetrics{16, 15, 12, 20, 7 * 16 + 40, 6 * 15 + 12 + 20 + 24}),
               MeasureCalendarMetrics(measurer, kNames, 2026));
-    measurer.m_nWeekdayWidth = 21;
-    EXPECT_EQ(21, MeasureCalendarMetrics(measurer, kNames, 2026).m_nCellWidth);
     for (const DataRow& r : DataRows("calendar-titles.txt"))
     {
-        CFakeMeasurer wide;
-        wide.m_strWideTitle = r[0];
-        EXPECT_EQ(Num(r[2]), MeasureCalendarMetrics(wide, kNames, Num(r[1])).m_nBlockWidth) << r[0];
+        measurer.m_strWideTitle = r[0];
+        EXPECT_EQ(Num(r[2]), MeasureCalendarMetrics(measurer, kNames, Num(r[1])).m_nBlockWidth) << r[0];
     }
+    measurer.m_nWeekdayWidth = 21;
+    EXPECT_EQ(21, MeasureCalendarMetrics(measurer, kNames, 2026).m_nCellWidth);
 }
 
 TEST(CalendarGeometry, TitleArrowsWeekdaysCellsAndTheDayUnderThePointerFromTheMetrics)
 {
-    const CalendarGeometry& g = kGeometry;
+    const CalendarGeometry g = ComputeCalendarGeometry({16, 15, 12, 20, 240, 146});
     EXPECT_EQ((CalendarRect{0, 0, 239, 20}), g.m_rcTitleBand);
     EXPECT_EQ((CalendarRect{1, 1, 230, 18}), g.m_rcTitleText);
     EXPECT_EQ((CalendarRect{10, 1, 220, 18}), g.m_rcTitleHit);
@@ -62,14 +58,10 @@ TEST(CalendarGeometry, TitleArrowsWeekdaysCellsAndTheDayUnderThePointerFromTheMe
     EXPECT_EQ((CalendarRect{5, 36, 26, 54}), CellFillRect(g, 0));
     EXPECT_EQ((CalendarRect{5, 36, 26, 53}), CellHitRect(g, 0));
     EXPECT_EQ((CalendarRect{128, 121, 144, 136}), CellTextRect(g, 41));
-    // A day is hit inside the grid, the left cell winning the column two cells share.
-    const std::pair<CalendarPoint, std::optional<int>> cases[] = {
-        {{8, 36}, 0},  {{7, 40}, std::nullopt}, {{25, 40}, 0},    {{26, 40}, 1},
-        {{10, 52}, 0}, {{10, 53}, 7},           {{143, 137}, 41}, {{144, 137}, std::nullopt},
-    };
-    for (const auto& [pt, nCell] : cases)
-        EXPECT_EQ(nCell, HitDay(kGeometry, pt)) << pt.x << "," << pt.y;
+    for (const DataRow& r : DataRows("calendar-hits.txt"))
+        EXPECT_EQ(r[2] == "-" ? std::nullopt : std::optional(Num(r[2])), HitDay(g, {Num(r[0]), Num(r[1])}))
+            << r[0] << "," << r[1];
     const CalendarGridDates first = BuildCalendarGrid(1, 100, 1);
-    EXPECT_EQ(std::nullopt, SelectableDayAt(kGeometry, first, {10, 40})) << "27 December 99";
-    EXPECT_EQ((CalendarDate{100, 1, 1}), SelectableDayAt(kGeometry, first, {108, 40}));
+    EXPECT_EQ(std::nullopt, SelectableDayAt(g, first, {10, 40})) << "27 December 99";
+    EXPECT_EQ((CalendarDate{100, 1, 1}), SelectableDayAt(g, first, {108, 40}));
 }

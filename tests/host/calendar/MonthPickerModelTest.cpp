@@ -8,9 +8,8 @@ TEST(MonthPicker, RowsAroundTheCentreAndTheRowLevelWithThePointer)
     EXPECT_EQ((CalendarMonth{10, 99}), PickerRowMonth({1, 100}, 7, 0));
     EXPECT_EQ((CalendarMonth{2, 2027}), PickerRowMonth({1, 2027}, 7, 4));
     EXPECT_EQ((CalendarMonth{3, 10000}), PickerRowMonth({12, 9999}, 7, 6));
-    EXPECT_TRUE(IsAcceptedRowCount(3));
-    EXPECT_FALSE(IsAcceptedRowCount(1));
-    EXPECT_FALSE(IsAcceptedRowCount(8));
+    for (const auto& [nRows, bAccepted] : {std::pair{3, true}, {1, false}, {8, false}})
+        EXPECT_EQ(bAccepted, IsAcceptedRowCount(nRows)) << nRows;
     // Seven rows of 16 pixels in a client area of 114: PlacePicker's 2 x ((7 x 16 + 3) / 2).
     EXPECT_EQ((CalendarRect{440, 343, 560, 457}), PlacePicker({500, 400}, 101, 16, 7));
     for (const DataRow& r : DataRows("picker-rows.txt"))

@@ -11,25 +11,20 @@ TEST(ColourSchemeChoice, DefaultWinsOverUserAndAnUnmatchedSetBecomesUser)
         EXPECT_EQ(Num(r[3]), SelectScheme(schemes, cr(0), cr(1), cr(2))) << r[0];
         EXPECT_EQ(cr(2), schemes[Num(r[3])].crOff);
     }
-    EXPECT_STREQ("USER", schemes[0].pszName);
     EXPECT_EQ(0x6CA49Eu, schemes[1].crOff) << "only row 0 is ever overwritten";
 }
 
 TEST(ShowStyleAndHotKey, PackAndUnpackTheirFields)
 {
-    using S = DisplayStyle;
-    for (const auto& [nShowStyle, style] : {std::pair{0, S{0, 0}}, {4, S{0, 1}}, {1, S{1, 0}}, {6, S{2, 1}}})
+    for (const DataRow& r : DataRows("show-styles.txt"))
     {
-        EXPECT_EQ(style, UnpackShowStyle(nShowStyle)) << nShowStyle;
-        EXPECT_EQ(nShowStyle, PackShowStyle(style));
+        if (r[0] == "key")
+            EXPECT_EQ(Num<std::uint16_t>(r[2]), HotKeyControlValue(Num(r[1]))) << r[1];
+        else if (r[0] == "pack")
+            EXPECT_EQ(Num(r[1]), PackShowStyle({Num(r[2]), Num(r[3])})) << r[2] << " " << r[3];
+        else
+            EXPECT_EQ((DisplayStyle{Num(r[2]), Num(r[3])}), UnpackShowStyle(Num(r[1]))) << r[1];
     }
-    EXPECT_EQ(4, PackShowStyle({0, 5})) << "any direction but 0 is vertical";
-    EXPECT_EQ(3, PackShowStyle({-1, 0})) << "no method checked keeps both method bits";
-    EXPECT_EQ((DisplayStyle{3, 1}), UnpackShowStyle(0x7F)) << "higher bits are not looked at";
-    // The setting and the control hold key and flags in opposite order.
-    EXPECT_EQ(0x00F0u, HotKeyControlValue(0xF00000)); // the default: 0xF0 without modifiers
-    EXPECT_EQ(0x0641u, HotKeyControlValue(0x410006)); // Ctrl+Alt+A
-    EXPECT_EQ(0x0841u, HotKeyControlValue(0x0141FF08)) << "only bits 16-23 and 0-7 count";
     EXPECT_EQ(0x410006, PackHotKey(0x41, 0x06));
 }
 

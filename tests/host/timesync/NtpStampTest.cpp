@@ -35,8 +35,7 @@ TEST(NtpStamp, ReadsAndWritesTheWorkedTimesAcrossTheErasAndTheWireInNetworkOrder
     const std::uint8_t bytes[8] = {0xC3, 0x9E, 0x4B, 0x80, 0x80, 0x00, 0x00, 0x01};
     const CNtpStamp stamp = CNtpStamp::FromNetwork(bytes);
     EXPECT_EQ(CNtpStamp(0xC39E4B80u, 0x80000001u), stamp);
-    const std::array<std::uint8_t, 8> wire = stamp.ToNetwork();
-    EXPECT_TRUE(std::equal(wire.begin(), wire.end(), bytes));
+    EXPECT_TRUE(std::ranges::equal(stamp.ToNetwork(), bytes));
 }
 
 TEST(NtpStamp, EveryDayFrom1900To2104HasItsDayNumberAndWeekdayAndRoundTripsThroughTheWire)
@@ -44,8 +43,7 @@ TEST(NtpStamp, EveryDayFrom1900To2104HasItsDayNumberAndWeekdayAndRoundTripsThrou
     using namespace std::chrono;
     const sys_days epoch{year{1900} / January / 1};
     ASSERT_EQ(kNtpEpochDayNumber, DateToDayNumber(1900, 1, 1));
-    // From the first whole day of era 0's window to the last of era 1's, at a time of day that
-    // moves so that every field is exercised.
+    // On the wire from the first whole day of era 0's window to the last of era 1's, every field moving.
     const sys_days firstOnWire{year{1968} / January / 21};
     const sys_days lastOnWire{year{2104} / February / 25};
     int n = 0;

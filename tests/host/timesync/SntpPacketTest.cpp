@@ -1,9 +1,8 @@
 #include "timesync/NtpArithmetic.h"
 #include "timesync/SntpPacket.h"
 
-#include <gtest/gtest.h>
+#include "tests/host/HostData.h"
 
-#include <functional>
 #include <vector>
 
 namespace {
@@ -15,8 +14,7 @@ CNtpStamp At(std::uint32_t nSeconds, std::uint32_t nMs)
 
 void Put(std::vector<std::uint8_t>& packet, std::size_t nOffset, const CNtpStamp& stamp)
 {
-    const std::array<std::uint8_t, 8> wire = stamp.ToNetwork();
-    std::copy(wire.begin(), wire.end(), packet.begin() + static_cast<std::ptrdiff_t>(nOffset));
+    std::ranges::copy(stamp.ToNetwork(), packet.begin() + static_cast<std::ptrdiff_t>(nOffset));
 }
 
 const CNtpStamp kSent = At(3990000000u, 250);
@@ -24,10 +22,10 @@ const CNtpStamp kServerReceived = At(3990000012u, 595);
 const CNtpStamp kServerSent = At(3990000012u, 600);
 const CNtpStamp kArrived = At(3990000000u, 260);
 
-// What a server in sync says to our request, with the 20 optional bytes when asked.
-std::vector<std::uint8_t> GoodReply(std::size_t nBytes = kSntpPacketBytes)
+// What a server in sync says to our request, with the 20 optional bytes of a digest.
+std::vector<std::uint8_t> GoodReply()
 {
-    std::vector<std::uint8_t> reply(nBytes, 0);
+    std::vector<std::uint8_t> reply(kSntpReplyBufferBytes, 0);
     reply[0] = 0x1C; // leap 0, version 3, server
     reply[1] = 2;
     Put(reply, 24, kSent);
@@ -35,8 +33,6 @@ std::vector<std::uint8_t> GoodReply(std::size_t nBytes = kSntpPacketBytes)
     Put(reply, 40, kServerSent);
     return reply;
 }
-
-using Mutation = std::function<void(std::vector<std::uint8_t>&)>;
 
 } // namespace
 
@@ -53,50 +49,33 @@ TEST(SntpPacket, RequestCarriesOnlyOurTimeAndTheOffsetIsTheMeanOfTheTwoLegs)
     EXPECT_NEAR(-0.25, SntpClockOffset(At(100, 500), At(100, 260), At(100, 260), At(100, 520)), 1e-9);
 }
 
-TEST(SntpPacket, AcceptedRepliesFillEveryFieldWithOrWithoutTheDigest)
+TEST(SntpPacket, AcceptedRepliesFillEveryFieldAndRefusedOnesThatMustNotMoveTheClockNone)
 {
-    // Strata 1 to 15, leaps 0 to 2 (2: a leap second is announced, the time is still good), and
-    // version 4, which servers may answer with.
-    for (std::size_t nBytes : {kSntpPacketBytes, kSntpReplyBufferBytes})
-        for (const auto& [nHeader, nStratum] : {std::pair{0x9C, 2}, {0x1C, 1}, {0x5C, 15}, {0x24, 15}})
-        {
-            std::vector<std::uint8_t> reply = GoodReply(nBytes);
-            reply[0] = static_cast<std::uint8_t>(nHeader);
-            reply[1] = static_cast<std::uint8_t>(nStratum);
-            SntpResult result;
-            ASSERT_EQ(SntpReplyCheck::Accepted, ReadSntpReply(reply, kSent, kArrived, result)) << nHeader;
-            EXPECT_EQ(nHeader >> 6, result.leapIndicator);
-            EXPECT_EQ(nStratum, result.stratum);
-            EXPECT_EQ(kSent, result.originateTime);
-            EXPECT_EQ(kServerReceived, result.receiveTime);
-            EXPECT_EQ(kServerSent, result.transmitTime);
-            EXPECT_EQ(kArrived, result.destinationTime);
-            EXPECT_NEAR(12.3425, result.clockOffset, 1e-6);
-        }
-}
-
-TEST(SntpPacket, RefusesRepliesThatMustNotMoveTheClock)
-{
-    const std::tuple<const char*, Mutation, SntpReplyCheck> cases[] = {
-        {"47 bytes", [](auto& r) { r.resize(47); }, SntpReplyCheck::TooShort},
-        {"client mode", [](auto& r) { r[0] = 0x1B; }, SntpReplyCheck::NotFromServer},
-        {"leap 3", [](auto& r) { r[0] = 0xDC; }, SntpReplyCheck::Unsynchronised},
-        {"kiss-o'-death", [](auto& r) { r[1] = 0; }, SntpReplyCheck::BadStratum},
-        {"stratum 16", [](auto& r) { r[1] = 16; }, SntpReplyCheck::BadStratum},
-        {"zero transmit", [](auto& r) { Put(r, 40, CNtpStamp()); }, SntpReplyCheck::NoTransmitTime},
-        {"zero originate", [](auto& r) { Put(r, 24, CNtpStamp()); }, SntpReplyCheck::NotOurRequest},
-        {"originate one unit off", [](auto& r) { Put(r, 24, CNtpStamp(kSent.Value() + 1)); },
-         SntpReplyCheck::NotOurRequest},
-        {"originate a second off", [](auto& r) { Put(r, 24, CNtpStamp(kSent.Value() + (1ull << 32))); },
-         SntpReplyCheck::NotOurRequest},
-    };
-    for (const auto& [what, mutate, expected] : cases)
+    const std::vector<std::string> checks = {"Accepted", "TooShort", "NotFromServer", "Unsynchronised",
+                                             "BadStratum", "NoTransmitTime", "NotOurRequest"};
+    for (const DataRow& r : DataRows("sntp-replies.txt"))
     {
-        std::vector<std::uint8_t> reply = GoodReply(kSntpReplyBufferBytes);
-        mutate(reply);
+        SCOPED_TRACE(r[0] + " " + r[1] + " " + r[2] + " " + r[3] + " " + (r.size() > 4 ? r[4] : ""));
+        std::vector<std::uint8_t> reply = GoodReply();
+        reply[0] = Num<std::uint8_t>(r[1]);
+        reply[1] = Num<std::uint8_t>(r[2]);
+        reply.resize(Num<std::size_t>(r[3]));
+        if (r.size() > 5 && std::isdigit(static_cast<unsigned char>(r[4][0])))
+            Put(reply, Num<std::size_t>(r[4]),
+                r[5] == "zero" ? CNtpStamp() : CNtpStamp(kSent.Value() + Num<std::uint64_t>(r[5])));
         SntpResult result;
-        EXPECT_EQ(expected, ReadSntpReply(reply, kSent, kArrived, result)) << what;
-        EXPECT_EQ(0.0, result.clockOffset) << what << ": a refused reply fills nothing";
-        EXPECT_EQ(CNtpStamp(), result.destinationTime) << what;
+        EXPECT_EQ(r[0], checks.at(static_cast<std::size_t>(ReadSntpReply(reply, kSent, kArrived, result))));
+        if (r[0] != "Accepted")
+        {
+            EXPECT_EQ(0.0, result.clockOffset) << "a refused reply fills nothing";
+            EXPECT_EQ(CNtpStamp(), result.destinationTime);
+            continue;
+        }
+        EXPECT_EQ(Num(r[1]) >> 6, result.leapIndicator);
+        EXPECT_EQ(Num(r[2]), result.stratum);
+        EXPECT_EQ((std::array{kSent, kServerReceived, kServerSent, kArrived}),
+                  (std::array{result.originateTime, result.receiveTime, result.transmitTime,
+                              result.destinationTime}));
+        EXPECT_NEAR(12.3425, result.clockOffset, 1e-6);
     }
 }

@@ -4,12 +4,9 @@
 
 namespace {
 
-// A control three lines of 16 pixels high, with the notice's timing: a 10 ms step, 2 s rests.
-constexpr int kLine = 16;
-constexpr int kHeight = 3 * kLine;
+constexpr int kHeight = 3 * 16; // three lines; the notice's timing: a 10 ms step, 2 s rests
 
-// Steps from nOffset until the text rests or has scrolled out, as the control's timer does:
-// the steps taken, the offset reached, whether it scrolled out.
+// Steps as the control's timer does until the text rests or has scrolled out.
 std::tuple<int, int, bool> StepUntilRestOrOut(int nOffset, int nTextHeight, bool bWrap)
 {
     for (int nSteps = 1; nSteps <= 1000; ++nSteps)
@@ -27,19 +24,17 @@ std::tuple<int, int, bool> StepUntilRestOrOut(int nOffset, int nTextHeight, bool
 TEST(ScrollerModel, RisesUntilTheLastLineHasLeftRestingWhereAPageEndsAndReentersFromBelow)
 {
     for (const DataRow& r : DataRows("scroller.txt"))
-        EXPECT_EQ(std::tuple(Num(r[3]), Num(r[4]), r[5] == "1"),
-                  StepUntilRestOrOut(Num(r[0]), Num(r[1]), r[2] == "1")) << r[0] << " " << r[1];
-    // It rests at the top only when the rest outlasts a step.
-    EXPECT_TRUE(RestsAt(0, kLine, kHeight, 81, 80));
-    EXPECT_FALSE(RestsAt(0, kLine, kHeight, 80, 80));
-    EXPECT_FALSE(RestsAt(-1, kLine, kHeight, 2000, 0));
-    EXPECT_FALSE(RestsAt(1, kLine, kHeight, 2000, 0));
-    // Copies fill the control below a wrapping text; an empty text is drawn once.
-    EXPECT_EQ(std::optional<int>(6), NextCopyTop(-10, kLine, kHeight, true));
-    EXPECT_EQ(std::optional<int>(47), NextCopyTop(31, kLine, kHeight, true));
-    EXPECT_EQ(std::nullopt, NextCopyTop(32, kLine, kHeight, true));
-    EXPECT_EQ(std::nullopt, NextCopyTop(-10, kLine, kHeight, false));
-    EXPECT_EQ(std::nullopt, NextCopyTop(0, 0, kHeight, true));
+    {
+        SCOPED_TRACE(r[0] + " " + r[1] + " " + r[2]);
+        const auto n = [&r](std::size_t i) { return Num(r[i]); };
+        if (r[0] == "step")
+            EXPECT_EQ(std::tuple(n(4), n(5), r[6] == "1"), StepUntilRestOrOut(n(1), n(2), r[3] == "1"));
+        else if (r[0] == "rest")
+            EXPECT_EQ(r[5] == "1", RestsAt(n(1), n(2), kHeight, n(3), n(4)));
+        else
+            EXPECT_EQ(r[4] == "-" ? std::nullopt : std::optional(n(4)),
+                      NextCopyTop(n(1), n(2), kHeight, r[3] == "1"));
+    }
 }
 
 TEST(NoticePages, EmptyPiecesAreDroppedAndThePagesComeRoundAgain)
@@ -47,10 +42,8 @@ TEST(NoticePages, EmptyPiecesAreDroppedAndThePagesComeRoundAgain)
     for (const DataRow& r : DataRows("notice-pages.txt"))
         EXPECT_EQ(DataRow(r.begin() + 1, r.end()), SplitPages(r[0])) << r[0];
     std::size_t nNext = 1; // page 0 is shown first
-    std::vector<std::size_t> turned;
-    for (int i = 0; i < 3; ++i)
-        turned.push_back(TurnPage(nNext, 3).value());
-    EXPECT_EQ((std::vector<std::size_t>{1, 2, 0}), turned);
+    EXPECT_EQ((std::array<std::optional<std::size_t>, 3>{1, 2, 0}),
+              (std::array{TurnPage(nNext, 3), TurnPage(nNext, 3), TurnPage(nNext, 3)}));
     EXPECT_EQ(std::nullopt, TurnPage(nNext, 1));
     EXPECT_EQ(std::nullopt, TurnPage(nNext, 0));
 }

@@ -2,18 +2,14 @@
 
 #include "timetable/TaskLine.h"
 
-#include <gtest/gtest.h>
+#include "tests/host/HostData.h"
 
 using namespace std::string_literals;
 
 TEST(SectionBlock, NulAndLineFeedFormsGiveTheSameEntries)
 {
-    const std::vector<std::string_view> expected = {"one", "two", "three"};
-    EXPECT_EQ(expected, SplitSectionBlock("one\0two\0three\0\0"s));
-    EXPECT_EQ(expected, SplitSectionBlock("one\r\ntwo\0three\n\0\0"s));
-    EXPECT_EQ(expected, SplitSectionBlock("one\n\n\ntwo\0three"s)) << "blank lines are skipped";
-    EXPECT_EQ(expected, SplitSectionBlock("one\0two\0three\0\0ghost\0\0"s)) << "a double NUL ends the block";
-    EXPECT_TRUE(SplitSectionBlock("\0\0"s).empty());
+    for (const DataRow& r : DataRows("section-blocks.txt"))
+        EXPECT_EQ(std::vector<std::string_view>(r.begin() + 1, r.end()), SplitSectionBlock(r[0])) << r[0];
     EXPECT_EQ("a\0b\0\0"s, JoinSectionBlock({"a", "b"}));
     EXPECT_EQ("\0\0"s, FormatTaskSection({}));
 }
@@ -32,7 +28,6 @@ TEST(TaskSection, ReadsUntilTheFirstBadLineAndShowsItCutAfterEightyBytes)
     EXPECT_EQ(strAscii + "...", ShownLine(strAscii + "b"));
     // A two-byte character across the 80th byte goes whole to the cut.
     EXPECT_EQ(std::string(79, 'a') + "...", ShownLine(std::string(79, 'a') + "\x95\x5c" + "b"));
-    // Holidays read in file order.
     const HolidaySectionParse holidays = ParseHolidaySection("* 1 1 FF0000 \"a\"\r\n2026 1 12 0 \"b\"\r\n"s);
     EXPECT_TRUE(holidays.ok);
     ASSERT_EQ(2u, holidays.records.size());

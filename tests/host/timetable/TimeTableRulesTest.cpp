@@ -30,21 +30,20 @@ TEST(TimeTableRows, ColumnsTheSelectionAfterADeleteAndTheCombosOfferingsAndReadi
                 EXPECT_EQ(entry, TaskFieldText(field, TaskFieldValue(field, entry).value())) << entry;
         }
     }
-    // A middle row: the next moves up into its place; the last row: the new last one; the only
-    // deletable row: the last reserved one; nothing left.
+    // The next row moves up; after the last, the new last; after the only deletable one, the last reserved.
     for (const auto& [nDeleted, nLeft, nSelected] : {std::tuple{2, 4, 2}, {4, 4, 3}, {2, 2, 1}, {0, 0, -1}})
         EXPECT_EQ(nSelected, SelectionAfterDelete(nDeleted, nLeft)) << nDeleted << "/" << nLeft;
 }
 
 TEST(TaskDialog, ColourMinusOneIsAutomaticAndTheTextsBackslashFormsAreLineFeedsAndTabs)
 {
-    EXPECT_EQ(kClrDefault, ButtonColourOfTask(-1));
-    EXPECT_EQ(-1, TaskColourOfButton(kClrDefault));
-    EXPECT_EQ(0x123456u, TaskColour(-1, 0x123456));
-    for (const int crColour : {0x000000, 0x0000FF, 0xFFFFFF})
+    for (const auto& [crTask, crButton, crDrawn] :
+         {std::tuple{-1, kClrDefault, 0x123456u}, {0x000000, 0x000000u, 0x000000u},
+          {0x0000FF, 0x0000FFu, 0x0000FFu}, {0xFFFFFF, 0xFFFFFFu, 0xFFFFFFu}})
     {
-        EXPECT_EQ(crColour, TaskColourOfButton(ButtonColourOfTask(crColour))) << "black is no automatic";
-        EXPECT_EQ(static_cast<std::uint32_t>(crColour), TaskColour(crColour, 0x123456));
+        EXPECT_EQ(crButton, ButtonColourOfTask(crTask)) << crTask;
+        EXPECT_EQ(crTask, TaskColourOfButton(crButton)) << crTask;
+        EXPECT_EQ(crDrawn, TaskColour(crTask, 0x123456)) << crTask;
     }
     EXPECT_EQ("a\nb\tc\\x", ExpandControlEscapes("a\\nb\\tc\\x"));
     EXPECT_EQ("\x95\x5cn", ExpandControlEscapes("\x95\x5cn")) << "a kanji whose second byte is a backslash";
