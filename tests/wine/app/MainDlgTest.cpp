@@ -1,5 +1,4 @@
-// The main dialog in-process: start-up order and its failure paths, the tick, the singleton
-// dialogs and EXIT while one of them runs modally.
+// The main dialog in-process: start-up and its failures, the tick, EXIT while a dialog runs modally.
 #include "app/AppSettings.h"
 #include "app/CMainDlg.h"
 #include "app/SettingsStore.h"
@@ -9,6 +8,7 @@
 #include "tests/wine/support/FakeClock.h"
 #include "tests/wine/support/FakeMessageBox.h"
 #include "tests/wine/support/ScratchFolder.h"
+#include "tests/wine/support/TimerSteps.h"
 
 #include <gtest/gtest.h>
 
@@ -27,38 +27,15 @@ std::string Task(const std::string& strText, const char* pszWhen = "   *  *  *  
 }
 std::string AnyTimeTask(const std::string& strText) { return Task(strText, "   *  *  *  *  *  *"); }
 
-// A dialog that runs a step once it is up, for the commands that come while it is modal.
-class CScriptedDialog : public CDialog
+class CAliveDialog : public CDialog
 {
 public:
-    CScriptedDialog(std::function<void(CScriptedDialog&)> step, bool& bAlive)
-        : CDialog(IDD_MAIN), m_step(std::move(step)), m_bAlive(bAlive)
-    {
-        m_bAlive = true;
-    }
-    ~CScriptedDialog() override { m_bAlive = false; }
-
-protected:
-    BOOL OnInitDialog() override
-    {
-        SetTimer(1, 1);
-        return TRUE;
-    }
-    void OnTimer(UINT_PTR nId)
-    {
-        KillTimer(nId);
-        m_step(*this);
-    }
-    DECLARE_MSG_MAP()
+    explicit CAliveDialog(bool& bAlive) : CDialog(IDD_MAIN), m_bAlive(bAlive) { m_bAlive = true; }
+    ~CAliveDialog() override { m_bAlive = false; }
 
 private:
-    std::function<void(CScriptedDialog&)> m_step;
     bool& m_bAlive;
 };
-
-BEGIN_MSG_MAP(CScriptedDialog, CDialog)
-    MapTimer<&CScriptedDialog::OnTimer>(),
-END_MSG_MAP()
 
 class CTestMainDlg : public CMainDlg
 {
@@ -77,9 +54,10 @@ public:
     int m_nTimeSettings = 0;
     std::vector<ULONGLONG> m_ticks;
     size_t m_nTicksWanted = 0;
-    std::function<void(CScriptedDialog&)> m_configStep;
+    bool m_bMakeConfig = false;
     int m_nConfigDialogsMade = 0;
     bool m_bConfigAlive = false;
+    CDialog* m_pConfig = nullptr;
 
 protected:
     BOOL RunTaskTick() override
@@ -91,11 +69,24 @@ protected:
     }
     std::unique_ptr<CDialog> MakeConfigDialog() override
     {
-        if (!m_configStep)
+        if (!m_bMakeConfig)
             return nullptr;
         ++m_nConfigDialogsMade;
-        return std::make_unique<CScriptedDialog>(m_configStep, m_bConfigAlive);
+        auto pDialog = std::make_unique<CAliveDialog>(m_bConfigAlive);
+        m_pConfig = pDialog.get();
+        return pDialog;
     }
+};
+
+class CRecordingSoundPlayer : public ISoundPlayer
+{
+public:
+    BOOL Play(const char* pszSound, HMODULE hModule, DWORD dwFlags) override
+    {
+        m_calls.emplace_back(pszSound, hModule, dwFlags);
+        return FALSE; // as for a file that is not there
+    }
+    std::vector<std::tuple<std::string, HMODULE, DWORD>> m_calls;
 };
 
 class MainDlg : public ::testing::Test
@@ -105,11 +96,15 @@ protected:
     {
         TheSettings() = AppSettings{};
         TheSettings().HOTKEY = static_cast<int>(kTestVirtualKey << 16);
+        WriteTimeTable(Task("r0") + Task("r1"));
+        ASSERT_TRUE(m_other.Create(IDD_MAIN));
+        m_app.m_pMainWnd = &m_dlg; // its end ends the loop
     }
 
     // A quit posted by one test's EXIT must not end the next test's loop.
     void TearDown() override
     {
+        ::UnregisterHotKey(m_other.m_hWnd, 1);
         if (m_dlg.IsWindow())
             m_dlg.DestroyWindow();
         MSG msg;
@@ -123,10 +118,17 @@ protected:
         m_folder.Write("TimeTable.ini", "[TIMETABLE_RESERVE]\r\n" + strReserve + "[TIMETABLE]\r\n" + strTasks);
     }
 
-    // Runs the loop until a quit, or until the main dialog's window is gone.
-    void RunUntilQuit()
+    // CONFIG as the menu posts it, with a step run once its dialog is up, inside its modal loop.
+    void RunConfig(const std::function<void(CDialog&)>& step)
     {
-        m_app.m_pMainWnd = &m_dlg;
+        m_dlg.m_bMakeConfig = true;
+        CTimerSteps steps({[&] {
+            if (!m_dlg.m_bConfigAlive || !m_dlg.m_pConfig->IsWindow())
+                return false;
+            step(*m_dlg.m_pConfig);
+            return true;
+        }});
+        m_dlg.PostMessage(WM_COMMAND, ID_CONFIG);
         m_app.Run();
     }
 
@@ -134,6 +136,7 @@ protected:
     CScratchFolder m_folder;
     CFakeMessageBox m_box;
     CTestMainDlg m_dlg{m_folder.Path()};
+    CDialog m_other{IDD_MAIN}; // another program's window, to take the hot key
 };
 
 } // namespace
@@ -146,11 +149,10 @@ TEST_F(MainDlg, StartUpTasksTakeTheirRoads)
     ASSERT_TRUE(m_dlg.Create(IDD_MAIN));
     EXPECT_EQ((std::vector<std::string>{"reserved 0", "third"}), m_dlg.m_shown);
     EXPECT_EQ(1, m_dlg.m_nTimeSettings) << "reserved task 1 sets the clock instead of showing";
-    ASSERT_EQ(5u, m_dlg.m_tasks.size());
-    EXPECT_EQ(1, m_dlg.m_tasks[0]->m_bProtected);
-    EXPECT_EQ(1, m_dlg.m_tasks[1]->m_bProtected);
-    EXPECT_EQ(0, m_dlg.m_tasks[2]->m_bProtected);
-    EXPECT_EQ(0, m_dlg.m_tasks[3]->m_bProtected);
+    std::vector<int> protectedFlags;
+    for (const auto& pTask : m_dlg.m_tasks)
+        protectedFlags.push_back(pTask->m_bProtected);
+    EXPECT_EQ((std::vector<int>{1, 1, 0, 0, 0}), protectedFlags);
     EXPECT_FALSE(m_dlg.GetStyle() & WS_VISIBLE);
     EXPECT_TRUE(m_box.m_texts.empty());
     m_dlg.SaveTimeTable();
@@ -188,11 +190,10 @@ TEST_F(MainDlg, TooFewReservedTasksOrABadHolidayFileEndTheStart)
 
 TEST_F(MainDlg, TheTickRunsWithPeriodDelay)
 {
-    WriteTimeTable(Task("r0") + Task("r1"));
     TheSettings().DELAY = 50;
     m_dlg.m_nTicksWanted = 11;
     ASSERT_TRUE(m_dlg.Create(IDD_MAIN));
-    RunUntilQuit();
+    m_app.Run();
     ASSERT_EQ(11u, m_dlg.m_ticks.size());
     const ULONGLONG nElapsedMs = m_dlg.m_ticks.back() - m_dlg.m_ticks.front();
     // Ten periods, each re-armed after the tick: never shorter, and not wildly longer.
@@ -202,18 +203,13 @@ TEST_F(MainDlg, TheTickRunsWithPeriodDelay)
 
 TEST_F(MainDlg, ExitDuringTheModalConfigDialogCancelsItAndFreesItAfterItsLoop)
 {
-    WriteTimeTable(Task("r0") + Task("r1"));
     ASSERT_TRUE(m_dlg.Create(IDD_MAIN));
-    CTestMainDlg* pMain = &m_dlg;
-    m_dlg.m_configStep = [pMain](CScriptedDialog& config) {
-        // A second CONFIG only brings the open one to the front.
-        pMain->SendMessage(WM_COMMAND, ID_CONFIG);
+    RunConfig([this](CDialog& config) {
+        m_dlg.SendMessage(WM_COMMAND, ID_CONFIG); // only brings the open one to the front
         EXPECT_TRUE(config.IsWindow());
-        pMain->SendMessage(WM_COMMAND, ID_APP_EXIT);
-        EXPECT_TRUE(pMain->m_bConfigAlive) << "freed while its modal loop still runs";
-    };
-    m_dlg.PostMessage(WM_COMMAND, ID_CONFIG);
-    RunUntilQuit();
+        m_dlg.SendMessage(WM_COMMAND, ID_APP_EXIT);
+        EXPECT_TRUE(m_dlg.m_bConfigAlive) << "freed while its modal loop still runs";
+    });
     EXPECT_EQ(1, m_dlg.m_nConfigDialogsMade);
     EXPECT_FALSE(m_dlg.m_bConfigAlive);
     EXPECT_FALSE(m_dlg.IsWindow());
@@ -222,36 +218,26 @@ TEST_F(MainDlg, ExitDuringTheModalConfigDialogCancelsItAndFreesItAfterItsLoop)
 
 TEST_F(MainDlg, AHotKeyTakenElsewhereShowsBothMessagesInOrder)
 {
-    WriteTimeTable(Task("r0") + Task("r1"));
-    CDialog other(IDD_MAIN);
-    ASSERT_TRUE(other.Create(IDD_MAIN));
-    ASSERT_TRUE(::RegisterHotKey(other.m_hWnd, 1, 0, kTestVirtualKey));
+    ASSERT_TRUE(::RegisterHotKey(m_other.m_hWnd, 1, 0, kTestVirtualKey));
     EXPECT_FALSE(m_dlg.Create(IDD_MAIN));
     ASSERT_LE(2u, m_box.m_texts.size());
     EXPECT_EQ("ホットキーの設定に失敗しました。\n既に別のアプリケーションで使用している可能性があります\n", m_box.m_texts[0]);
     EXPECT_EQ("ホットキーの設定をして下さい。", m_box.m_texts[1]);
     EXPECT_EQ(0, TheSettings().HOTKEY);
-    ::UnregisterHotKey(other.m_hWnd, 1);
 }
 
 TEST_F(MainDlg, AKeyTakenWhileConfigRunsEndsTheProgramButTheFileKeepsTheUsersKey)
 {
-    WriteTimeTable(Task("r0") + Task("r1"));
     const std::string strHotKeyLine = "HOTKEY=" + std::to_string(kTestVirtualKey << 16) + "\r\n";
     m_folder.Write("Tempiva.ini", "[TEMPIVA]\r\n" + strHotKeyLine);
     ASSERT_TRUE(LoadSettingsFrom(m_folder.PathOf("Tempiva.ini")));
     ASSERT_TRUE(m_dlg.Create(IDD_MAIN));
-    CDialog other(IDD_MAIN);
-    ASSERT_TRUE(other.Create(IDD_MAIN));
-    m_dlg.m_configStep = [&other](CScriptedDialog& config) {
-        // Another program takes the key while the dialog runs; the user changes a setting
-        // the file must keep, then cancels.
-        EXPECT_TRUE(::RegisterHotKey(other.m_hWnd, 1, 0, kTestVirtualKey));
+    // Another program takes the key meanwhile; the user changes a setting the file must keep, then cancels.
+    RunConfig([this](CDialog& config) {
+        EXPECT_TRUE(::RegisterHotKey(m_other.m_hWnd, 1, 0, kTestVirtualKey));
         TheSettings().DRAW_SEC = 321;
         config.EndDialog(IDCANCEL);
-    };
-    m_dlg.PostMessage(WM_COMMAND, ID_CONFIG);
-    RunUntilQuit();
+    });
     EXPECT_FALSE(m_dlg.IsWindow());
     const std::vector<std::string> expected = {kHotKeyRefusedText, "ホットキーの設定ができないので終了します。"};
     EXPECT_EQ(expected, m_box.m_texts);
@@ -260,23 +246,7 @@ TEST_F(MainDlg, AKeyTakenWhileConfigRunsEndsTheProgramButTheFileKeepsTheUsersKey
     const std::string strFile = m_folder.Read("Tempiva.ini").value_or("");
     EXPECT_NE(std::string::npos, strFile.find(strHotKeyLine)) << strFile;
     EXPECT_NE(std::string::npos, strFile.find("DRAW_SEC=321\r\n")) << strFile;
-    ::UnregisterHotKey(other.m_hWnd, 1);
 }
-
-namespace {
-
-class CRecordingSoundPlayer : public ISoundPlayer
-{
-public:
-    BOOL Play(const char* pszSound, HMODULE hModule, DWORD dwFlags) override
-    {
-        m_calls.emplace_back(pszSound, hModule, dwFlags);
-        return FALSE; // as for a file that is not there
-    }
-    std::vector<std::tuple<std::string, HMODULE, DWORD>> m_calls;
-};
-
-} // namespace
 
 TEST_F(MainDlg, TheTickShowsAtTheLeadAndAsksForTheSoundOnceWithItsFlags)
 {

@@ -1,5 +1,4 @@
-// Saving survives what a resident program meets over months: a save cut short at any step,
-// files that cannot be written or read, and the end of the session before EXIT.
+// Saving survives what a resident program meets over months, and the end of the session before EXIT.
 #include "app/AppSettings.h"
 #include "app/CMainDlg.h"
 #include "app/SettingsStore.h"
@@ -35,8 +34,7 @@ protected:
 
     std::string Read(const char* pszName) const { return m_folder.Read(pszName).value_or("<missing>"); }
 
-    // Fails each write step of the save in turn, from the first until the save gets through:
-    // every failed one must leave the old file whole, the one that succeeds the new one.
+    // Fails each write step in turn until the save gets through: every failure leaves the old file whole.
     template <typename Save> void CutShortAtEveryStep(const char* pszName, const std::string& strOld, Save save)
     {
         for (int nStep = 1;; ++nStep)
@@ -104,8 +102,7 @@ TEST_F(Saving, AReadErrorPartWayWritesNothing)
 
 TEST_F(Saving, AnUnwritableSettingsFileIsReportedOnceWithItsPath)
 {
-    // A folder where the file should be: the profile functions read nothing (a first run),
-    // and the save cannot replace it.
+    // A folder in the file's place: nothing is read (a first run), and the save cannot replace it.
     ASSERT_TRUE(::CreateDirectoryA(m_folder.PathOf("Tempiva.ini").c_str(), nullptr));
     LoadSettingsFrom(m_folder.PathOf("Tempiva.ini"));
     ASSERT_EQ(2u, m_box.m_texts.size()) << "the first-run greeting, then the failure";
@@ -114,7 +111,6 @@ TEST_F(Saving, AnUnwritableSettingsFileIsReportedOnceWithItsPath)
     ::RemoveDirectoryA(m_folder.PathOf("Tempiva.ini").c_str());
 }
 
-// OK in the real time table and configuration dialogs, then a save whose move fails.
 TEST_F(Saving, AFailedSaveAfterADialogsOkIsReportedOnceWithItsPath)
 {
     INITCOMMONCONTROLSEX icc{sizeof icc, ICC_HOTKEY_CLASS | ICC_LISTVIEW_CLASSES};

@@ -12,7 +12,6 @@ namespace {
 class SettingsStore : public ::testing::Test
 {
 protected:
-    // Loads the folder's Tempiva.ini as a start of the program would.
     void Load() { LoadSettingsFrom(m_folder.PathOf("Tempiva.ini")); }
     std::string File() const { return m_folder.Read("Tempiva.ini").value_or("<missing>"); }
 

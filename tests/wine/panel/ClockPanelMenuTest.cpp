@@ -1,5 +1,4 @@
-// The panel's context menu in-process: its items in order, SET TIME greyed by the settings;
-// and how long the panel stays.
+// The panel in-process: its context menu, SET TIME greyed by the settings; how long it stays.
 #include "app/AppSettings.h"
 #include "framework/WndClass.h"
 #include "panel/CClockPanel.h"
@@ -17,12 +16,10 @@ namespace {
 class CMenuOwner : public CWnd
 {
 public:
-    std::vector<std::string> m_items;
-
     LRESULT OnInitMenuPopup(WPARAM wParam, LPARAM)
     {
-        HMENU hMenu = reinterpret_cast<HMENU>(wParam);
-        for (UINT i = 0; i < static_cast<UINT>(::GetMenuItemCount(hMenu)); ++i)
+        const HMENU hMenu = reinterpret_cast<HMENU>(wParam);
+        for (int i = 0; i < ::GetMenuItemCount(hMenu); ++i)
         {
             char szText[64] = {};
             ::GetMenuStringA(hMenu, i, szText, sizeof szText, MF_BYPOSITION);
@@ -38,6 +35,8 @@ public:
         KillTimer(nId);
         ::EndMenu();
     }
+    std::vector<std::string> m_items;
+
     DECLARE_MSG_MAP()
 };
 
@@ -46,7 +45,7 @@ BEGIN_MSG_MAP(CMenuOwner, CWnd)
     MapTimer<&CMenuOwner::OnTimer>(),
 END_MSG_MAP()
 
-class ClockPanelMenu : public ::testing::Test
+class ClockPanel : public ::testing::Test
 {
 protected:
     void SetUp() override
@@ -55,33 +54,28 @@ protected:
         TheSettings().SERVER[0] = "ntp.example";
         ASSERT_TRUE(m_owner.CreateEx(0, AfxRegisterWndClass(0), "owner", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr));
     }
-    void OpenMenu()
-    {
-        ASSERT_TRUE(m_panel.Create(&m_owner, 0x40008, 0x50004, 3, 0, nullptr));
-        m_panel.SendMessage(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(m_panel.m_hWnd), MAKELPARAM(500, 500));
-    }
 
     CMenuOwner m_owner;
-    CClockPanel m_panel;
 };
 
 } // namespace
 
-TEST_F(ClockPanelMenu, ListsTheFiveCommandsWithSetTimeGreyWithoutTimeSync)
+TEST_F(ClockPanel, TheMenuListsTheFiveCommandsWithSetTimeGreyWithoutTimeSync)
 {
     for (const int nUseNtp : {0, 1})
     {
         TheSettings().USE_NTP = nUseNtp;
         m_owner.m_items.clear();
-        OpenMenu();
+        CClockPanel panel;
+        ASSERT_TRUE(panel.Create(&m_owner, 0x40008, 0x50004, 3, 0, nullptr));
+        panel.SendMessage(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(panel.m_hWnd), MAKELPARAM(500, 500));
         EXPECT_EQ((std::vector<std::string>{"ABOUT...", "-", nUseNtp ? "SET TIME" : "SET TIME (grey)", "-",
                                             "TIME TABLE...", "CONFIG...", "-", "&EXIT"}),
                   m_owner.m_items);
-        m_panel.DestroyWindow();
     }
 }
 
-TEST_F(ClockPanelMenu, TheAutoHidePeriodFollowsTheTask)
+TEST_F(ClockPanel, TheAutoHidePeriodFollowsTheTask)
 {
     // -1 seconds stays open for about 49 days; the hot key's panel, without a task, ten seconds.
     for (const auto& [nSeconds, nPeriodMs] : {std::pair{30, 30000u}, {-1, 4294966296u}, {0, 10000u}})

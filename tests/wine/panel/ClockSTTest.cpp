@@ -1,5 +1,4 @@
-// The LCD clock in a real window, read back pixel for pixel through WM_PRINTCLIENT; it takes
-// the face's size whatever it was created with.
+// The LCD clock in a real window, read back through WM_PRINTCLIENT, at the face's size whatever it was made.
 #include "panel/CClockST.h"
 #include "res/resource.h"
 #include "tests/wine/support/FakeClock.h"
@@ -23,7 +22,6 @@ protected:
                                      nullptr));
     }
     void StartDefault() { m_clock.Start(IDB_LCD_FACE, IDB_LCD_LARGE, IDB_LCD_SMALL); }
-    // Drawn afresh, as an animation asks for it; always the face's size.
     CWindowPicture Picture()
     {
         CWindowPicture picture(m_clock.m_hWnd, PictureSource::PrintClient);
@@ -81,13 +79,7 @@ void ExpectPicture(const CWindowPicture& picture, COLORREF crBack, COLORREF crOn
 
 } // namespace
 
-TEST_F(ClockST, ShowsTheTimeInTheDefaultColours)
-{
-    StartDefault();
-    ExpectPicture(Picture(), kBack, kOn, kOff);
-}
-
-TEST_F(ClockST, NewColoursShowOnlyAfterResetAndStart)
+TEST_F(ClockST, ShowsTheCurrentSecondAndNewColoursOnlyAfterResetAndStart)
 {
     StartDefault();
     const COLORREF crBack = RGB(0, 0, 128);
@@ -95,26 +87,21 @@ TEST_F(ClockST, NewColoursShowOnlyAfterResetAndStart)
     const COLORREF crOff = RGB(0, 64, 64);
     m_clock.SetColours(crBack, crOn, crOff);
     ExpectPicture(Picture(), kBack, kOn, kOff);
-    m_clock.Start(IDB_LCD_FACE, IDB_LCD_LARGE, IDB_LCD_SMALL);
+    StartDefault();
     ExpectPicture(Picture(), kBack, kOn, kOff);
     m_clock.Reset();
-    m_clock.Start(IDB_LCD_FACE, IDB_LCD_LARGE, IDB_LCD_SMALL);
-    ExpectPicture(Picture(), crBack, crOn, crOff);
-}
-
-TEST_F(ClockST, APrintedPictureShowsTheCurrentSecond)
-{
     StartDefault();
+    ExpectPicture(Picture(), crBack, crOn, crOff);
+
     m_time.m_stLocal = LocalTime(2027, 1, 1, 0, 0, 0);
     const CWindowPicture picture = Picture();
-    EXPECT_EQ(kOn, picture.At(5 + 2, 33 + 8)) << "hour tens 0 has its upper left bar";
-    EXPECT_EQ(kOff, picture.At(5 + 12, 33 + 16)) << "hour tens 0 has no middle bar";
-    EXPECT_EQ(kOff, picture.At(119 + 1, 5 + 4)) << "day units 1";
+    EXPECT_EQ(crOn, picture.At(5 + 2, 33 + 8)) << "hour tens 0 has its upper left bar";
+    EXPECT_EQ(crOff, picture.At(5 + 12, 33 + 16)) << "hour tens 0 has no middle bar";
+    EXPECT_EQ(crOff, picture.At(119 + 1, 5 + 4)) << "day units 1";
 }
 
 TEST_F(ClockST, MissingBitmapsLeaveAPlainFace)
 {
     m_clock.Start(999, 998, 997);
-    const CWindowPicture picture = Picture();
-    EXPECT_EQ(kBack, picture.At(5 + 12, 33 + 2));
+    EXPECT_EQ(kBack, Picture().At(5 + 12, 33 + 2));
 }

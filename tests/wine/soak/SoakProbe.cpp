@@ -1,7 +1,5 @@
-// Drives the real main dialog as a user who never restarts it: hot-key panels with their
-// calendar opened and closed, then notices shown in batches. At the marks given on the command
-// line it reports how many cycles ran and the private memory, on the same stream as Wine's
-// own traces, which SoakTest.sh reads for hooks, window classes and GDI objects.
+// Drives the real main dialog as a user who never restarts it (hot-key panels, then notices); at the
+// marks it reports the private memory on Wine's trace stream, which SoakTest.sh reads.
 // Usage: soak_probe.exe CYCLES NOTICES MARK...
 #include "app/AppSettings.h"
 #include "app/CMainDlg.h"
@@ -10,36 +8,26 @@
 #include "tests/wine/support/FakeMessageBox.h"
 #include "tests/wine/support/ScratchFolder.h"
 
+#include <psapi.h>
+
 #include <cstdio>
 #include <cstdlib>
-#include <string>
-
-#include <psapi.h>
 #include <set>
+#include <string>
 
 namespace {
 
-constexpr int kNoticesPerPanel = 10;
-
-// Private memory as Windows counts it: Wine leaves PrivateUsage 0 but keeps the same figure,
-// the commit charge, in PagefileUsage.
-unsigned long long PrivateKilobytes()
+// Private memory: Wine leaves PrivateUsage 0 but keeps the same figure, the commit charge, in PagefileUsage.
+void Mark(const char* pszWhat, int nCount)
 {
     PROCESS_MEMORY_COUNTERS pmc{};
     pmc.cb = sizeof pmc;
-    if (!::GetProcessMemoryInfo(::GetCurrentProcess(), &pmc, sizeof pmc))
-        return 0;
-    return pmc.PagefileUsage / 1024;
-}
-
-void Mark(const char* pszWhat, int nCount)
-{
+    ::GetProcessMemoryInfo(::GetCurrentProcess(), &pmc, sizeof pmc);
     std::fprintf(stderr, "soak-mark %04lx %s %d %llu\n", ::GetCurrentProcessId(), pszWhat, nCount,
-                 PrivateKilobytes());
+                 static_cast<unsigned long long>(pmc.PagefileUsage / 1024));
     std::fflush(stderr);
 }
 
-// Lets the panel and its companions paint, as they would on a user's screen.
 void Settle()
 {
     MSG msg;
@@ -76,10 +64,11 @@ int main(int argc, char** argv)
 
     for (int nCycle = 1; nCycle <= nCycles; ++nCycle)
     {
-        dlg.SendMessage(WM_HOTKEY, 1);
-        Settle();
-        dlg.SendMessage(WM_HOTKEY, 1);
-        Settle();
+        for (int nPress = 0; nPress < 2; ++nPress) // the panel with its calendar, then away
+        {
+            dlg.SendMessage(WM_HOTKEY, 1);
+            Settle();
+        }
         if (marks.count(nCycle))
             Mark("cycles", nCycle);
     }
@@ -88,7 +77,7 @@ int main(int argc, char** argv)
     {
         dlg.ShowClockPanel(&task);
         Settle();
-        if (nNotice % kNoticesPerPanel == 0)
+        if (nNotice % 10 == 0) // a new panel every ten notices
             dlg.SendMessage(WM_HOTKEY, 1);
         if (marks.count(nNotice))
             Mark("notices", nNotice);

@@ -1,5 +1,4 @@
-// Stands in for the clock setter in every test: records each time it was asked to set and
-// answers with a chosen result, so no test ever moves the machine's clock.
+// Stands in for the clock setter: records each time asked and answers as chosen; no test moves the clock.
 #pragma once
 
 #include "framework/Seams.h"

@@ -1,6 +1,5 @@
-// The file calls of the saves, failing at a chosen one as a full disk, a pulled stick or a
-// dying process would: the n-th write step (opening for writing, a write, the flush, the
-// move) or the n-th read. Every other call goes to the system.
+// The saves' file calls, failing as a full disk would at the n-th write step (open for writing, a write,
+// the flush, the move) or the n-th read; every other call goes to the system.
 #pragma once
 
 #include "framework/Seams.h"
@@ -8,9 +7,7 @@
 class CFailingFileSystem : public IFileSystem
 {
 public:
-    CFailingFileSystem(int nFailWriteStep, int nFailRead) : m_nFailWriteStep(nFailWriteStep), m_nFailRead(nFailRead)
-    {
-    }
+    CFailingFileSystem(int nWriteStep, int nRead) : m_nFailWriteStep(nWriteStep), m_nFailRead(nRead) {}
 
     HANDLE Open(const char* pszPath, DWORD dwAccess, DWORD dwShare, DWORD dwDisposition) override
     {

@@ -1,5 +1,4 @@
-// Answers message boxes in tests: records each text and returns a chosen button, so no
-// test ever waits on a real box.
+// Answers message boxes: records each text and returns a chosen button; no test waits on a real box.
 #pragma once
 
 #include "framework/Seams.h"

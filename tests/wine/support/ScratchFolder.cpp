@@ -3,49 +3,23 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
-#include <vector>
-
-namespace {
-
-void RemoveTree(const std::string& strDir)
-{
-    WIN32_FIND_DATAA fd;
-    HANDLE hFind = ::FindFirstFileA((strDir + "*").c_str(), &fd);
-    if (hFind != INVALID_HANDLE_VALUE)
-    {
-        do
-        {
-            const std::string strName = fd.cFileName;
-            if (strName == "." || strName == "..")
-                continue;
-            const std::string strFull = strDir + strName;
-            if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-                RemoveTree(strFull + "\\");
-            else
-                ::DeleteFileA(strFull.c_str());
-        } while (::FindNextFileA(hFind, &fd));
-        ::FindClose(hFind);
-    }
-    ::RemoveDirectoryA(strDir.c_str());
-}
-
-} // namespace
 
 CScratchFolder::CScratchFolder()
 {
-    std::vector<char> temp(MAX_PATH + 1);
-    const DWORD nLength = ::GetTempPathA(static_cast<DWORD>(temp.size()), temp.data());
-    if (nLength == 0 || nLength >= temp.size())
+    char szTemp[MAX_PATH + 1];
+    const DWORD nLength = ::GetTempPathA(sizeof szTemp, szTemp);
+    if (nLength == 0 || nLength >= sizeof szTemp)
         throw std::runtime_error("no temporary folder");
     static unsigned s_nSerial = 0;
     for (;;)
     {
         char szName[64];
         std::snprintf(szName, sizeof szName, "tempiva-%lu-%u\\", ::GetCurrentProcessId(), ++s_nSerial);
-        m_strPath = std::string(temp.data(), nLength) + szName;
+        m_strPath = std::string(szTemp, nLength) + szName;
         if (::CreateDirectoryA(m_strPath.c_str(), nullptr))
             return;
         if (::GetLastError() != ERROR_ALREADY_EXISTS)
@@ -55,7 +29,8 @@ CScratchFolder::CScratchFolder()
 
 CScratchFolder::~CScratchFolder()
 {
-    RemoveTree(m_strPath);
+    std::error_code error;
+    std::filesystem::remove_all(m_strPath, error);
 }
 
 void CScratchFolder::Write(const std::string& strName, const std::string& strBytes) const

@@ -1,5 +1,4 @@
-// In-process tests look for the windows a call made (a notice, the calendar) among this
-// thread's top-level windows, and let their timers and paints run for a while.
+// The windows a call made (a notice, the calendar) among this thread's, and a message pump.
 #pragma once
 
 #include "framework/CWnd.h"
@@ -22,7 +21,6 @@ template <typename T> std::vector<T*> ThreadWindowsOf()
     return found;
 }
 
-// The first visible one of them, or none.
 template <typename T> T* ShowingWindowOf()
 {
     for (T* pWnd : ThreadWindowsOf<T>())
@@ -31,7 +29,6 @@ template <typename T> T* ShowingWindowOf()
     return nullptr;
 }
 
-// The object bound to a dialog's control, as a T.
 template <typename T> T& ControlOf(HWND hDialog, int nId)
 {
     return *dynamic_cast<T*>(CWnd::FromHandlePermanent(::GetDlgItem(hDialog, nId)));

@@ -1,7 +1,5 @@
-// Acting inside a modal loop that a call is about to enter (a dialog's own, the system colour
-// dialog's): a thread timer runs the steps in order while that loop waits. A step returns
-// false to be tried again at the next tick (its window is not there yet); a step posts what
-// would open a further modal loop, so it never blocks the ones after it.
+// Steps run by a thread timer inside the modal loop a call enters. A step returns false to be tried
+// again (its window is not there yet), and posts what opens a further loop, so as not to block the rest.
 #pragma once
 
 #include <windows.h>
@@ -51,17 +49,15 @@ inline std::function<bool()> AnswerDialog(int nButtonId)
 {
     return [nButtonId] {
         HWND hFound = nullptr;
-        ::EnumThreadWindows(
-            ::GetCurrentThreadId(),
-            [](HWND hWnd, LPARAM lParam) -> BOOL {
-                char szClass[8] = {};
-                ::GetClassNameA(hWnd, szClass, sizeof szClass);
-                if (!::IsWindowVisible(hWnd) || std::string_view(szClass) != "#32770")
-                    return TRUE;
+        const auto look = [](HWND hWnd, LPARAM lParam) -> BOOL {
+            char szClass[8] = {};
+            ::GetClassNameA(hWnd, szClass, sizeof szClass);
+            const bool bDialog = ::IsWindowVisible(hWnd) && std::string_view(szClass) == "#32770";
+            if (bDialog)
                 *reinterpret_cast<HWND*>(lParam) = hWnd;
-                return FALSE;
-            },
-            reinterpret_cast<LPARAM>(&hFound));
+            return !bDialog;
+        };
+        ::EnumThreadWindows(::GetCurrentThreadId(), look, reinterpret_cast<LPARAM>(&hFound));
         if (hFound != nullptr)
             ::PostMessageA(hFound, WM_COMMAND, MAKEWPARAM(nButtonId, BN_CLICKED), 0);
         return hFound != nullptr;

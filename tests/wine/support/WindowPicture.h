@@ -19,7 +19,6 @@ class CWindowPicture
 {
 public:
     CWindowPicture(HWND hWnd, PictureSource source);
-    // What the screen shows in a rectangle.
     explicit CWindowPicture(const RECT& rcScreen);
 
     COLORREF At(int x, int y) const
@@ -29,7 +28,7 @@ public:
     }
     // Pixels of the colour in the rectangle (right and bottom excluded), cut to the picture.
     int Count(COLORREF cr, const RECT& rc) const;
-    // As a PNG in the screenshots folder beside the tests, so a reader can look at what a test saw.
+    // In the screenshots folder beside the tests, so a reader can look at what a test saw.
     void Save(const std::string& strName) const;
 
     int nWidth = 0;
@@ -40,5 +39,4 @@ private:
     void Take(HWND hWnd, PictureSource source, const RECT& rc);
 };
 
-// What the screen shows in a rectangle, saved as a PNG.
 std::vector<std::uint32_t> Screenshot(const RECT& rc, const std::string& strName);

@@ -7,15 +7,7 @@
 namespace {
 
 constexpr std::uint64_t kFileTimeTicksPerSecond = 10000000;
-// From 1601-01-01, where FILETIME counts, to 1900-01-01, where NTP does.
-constexpr std::uint64_t kSeconds1601To1900 = 9435484800;
-constexpr unsigned kStopPollMs = 20;
-
-void Put(std::vector<std::uint8_t>& packet, std::size_t nOffset, const CNtpStamp& stamp)
-{
-    const std::array<std::uint8_t, 8> wire = stamp.ToNetwork();
-    std::memcpy(packet.data() + nOffset, wire.data(), wire.size());
-}
+constexpr std::uint64_t kSeconds1601To1900 = 9435484800; // from where FILETIME counts to where NTP does
 
 } // namespace
 
@@ -65,11 +57,10 @@ void CTestNtpServer::Serve()
 {
     while (!m_bStop)
     {
-        // Short waits, so that the destructor's stop is seen at once.
         fd_set readable;
         FD_ZERO(&readable);
         FD_SET(m_hSocket, &readable);
-        timeval timeout{0, static_cast<long>(kStopPollMs * 1000)};
+        timeval timeout{0, 20000}; // short, so that the destructor's stop is seen at once
         if (::select(0, &readable, nullptr, nullptr, &timeout) <= 0)
             continue;
 
@@ -94,16 +85,15 @@ void CTestNtpServer::Serve()
             ::Sleep(m_behaviour.nDelayMs);
         std::vector<std::uint8_t> reply(std::max<std::size_t>(m_behaviour.nReplyBytes, 48), 0);
         reply[0] = 0x1C; // leap 0, version 3, server
-        reply[1] = 2;
-        reply[2] = 6;
-        reply[3] = 0xEC; // 2^-20 s
+        reply[1] = 2;    // stratum
+        reply[2] = 6;    // poll
+        reply[3] = 0xEC; // precision 2^-20 s
         std::memcpy(reply.data() + 24, request.data() + 40, 8);
-        Put(reply, 32, received);
-        Put(reply, 40, ServerNow());
+        for (const auto& [nOffset, stamp] : {std::pair{32, received}, {40, ServerNow()}})
+            std::memcpy(reply.data() + nOffset, stamp.ToNetwork().data(), 8);
         reply.resize(m_behaviour.nReplyBytes);
         if (m_behaviour.malform)
             m_behaviour.malform(reply);
-        // A lost reply shows in the test as a time-out; there is nothing to do about it here.
         ::sendto(m_hSocket, reinterpret_cast<const char*>(reply.data()), static_cast<int>(reply.size()), 0,
                  reinterpret_cast<const sockaddr*>(&client), nClientLength);
     }

@@ -1,6 +1,5 @@
-// An SNTP server on a loopback port for the client's tests, run on its own thread. It answers
-// with its own precise clock moved by a chosen offset, after a chosen delay, through a chosen
-// malformation, or not at all.
+// An SNTP server on a loopback port, on its own thread: it answers with its precise clock moved by an
+// offset, after a delay, through a malformation, or not at all.
 #pragma once
 
 #include "timesync/CNtpStamp.h"
@@ -23,19 +22,14 @@ public:
         unsigned nDelayMs = 0; // between stamping the receipt and stamping the reply
         bool bSilent = false;
         std::size_t nReplyBytes = 48;
-        // Applied to the finished reply; may also resize it.
-        std::function<void(std::vector<std::uint8_t>&)> malform;
-        // The server's own clock, before the offset; this machine's precise time unless set.
-        std::function<CNtpStamp()> clock;
+        std::function<void(std::vector<std::uint8_t>&)> malform = nullptr; // applied to the finished reply
+        std::function<CNtpStamp()> clock = nullptr; // before the offset; this machine's precise time unless set
     };
 
     explicit CTestNtpServer(Behaviour behaviour);
     ~CTestNtpServer();
-    CTestNtpServer(const CTestNtpServer&) = delete;
-    CTestNtpServer& operator=(const CTestNtpServer&) = delete;
 
     std::uint16_t Port() const { return m_nPort; }
-    // Every datagram that reached the server, in order.
     std::vector<std::vector<std::uint8_t>> Requests() const;
 
     // This machine's UTC time to 100 ns, not through the clock seam.

@@ -1,6 +1,5 @@
-// Setting the clock from a time server in-process: the real main dialog asks a loopback test
-// server, decides, and shows its report on the real panel as reserved task 1's notice. The
-// clock setter is a recorder and the client's clock is fixed, so offsets are exact.
+// SET TIME in-process: the real main dialog asks a loopback server and shows its report as reserved task
+// 1's notice on the real panel. The setter records and the clock is fixed, so offsets are exact.
 #include "app/AppSettings.h"
 #include "app/CMainDlg.h"
 #include "framework/CWinApp.h"
@@ -27,37 +26,19 @@ const char* const kOwnText = "reserved task 1's own text";
 // " 時刻に失敗しました。" in Shift-JIS, spelt out so that the encoding itself is pinned.
 const char* const kSettingFailedBytes = "\x20\x8E\x9E\x8D\x8F\x82\xC9\x8E\xB8\x94\x73\x82\xB5\x82\xDC\x82\xB5"
                                         "\x82\xBD\x81\x42";
+const char* const kTooFar = " １時間以上ずれています。手動で調整して下さい。";
 
-std::string ReservedLine(const std::string& strText)
-{
-    // A date long past: the tick never shows it.
-    return "2000  1  1  *  0  0  0  3  *  *  \"" + strText + "\"\r\n";
-}
-
-// A client on a token that will not grant the privilege.
 class CRefusedPrivilegeClient : public CSntpClient
 {
 public:
     BOOL EnableSetTimePrivilege() override { return FALSE; }
 };
 
-class CReportingMainDlg : public CMainDlg
+class CTestMainDlg : public CMainDlg
 {
 public:
     using CMainDlg::CMainDlg;
 
-    // The real panel shows the report; the text the panel was given and the notice's own
-    // text are both kept.
-    BOOL ShowClockPanel(TimeTask* pTask) override
-    {
-        m_reports.push_back(pTask != nullptr ? pTask->m_strText : std::string("<no task>"));
-        const BOOL bResult = CMainDlg::ShowClockPanel(pTask);
-        m_notices.push_back(NoticeTexts());
-        return bResult;
-    }
-
-    std::vector<std::string> m_reports;
-    std::vector<std::vector<std::string>> m_notices;
     bool m_bRefusePrivilege = false;
 
 protected:
@@ -65,19 +46,8 @@ protected:
     {
         std::unique_ptr<CSntpClient> pClient =
             m_bRefusePrivilege ? std::make_unique<CRefusedPrivilegeClient>() : CMainDlg::MakeSntpClient();
-        // The loopback server answers at once: only the silent one is waited for, and the
-        // client's own tests time the full wait.
-        pClient->m_nTimeoutMs = 500;
+        pClient->m_nTimeoutMs = 500; // the client's own tests time the full wait
         return pClient;
-    }
-
-private:
-    static std::vector<std::string> NoticeTexts()
-    {
-        std::vector<std::string> texts;
-        for (CTaskNoticeWnd* pNotice : ThreadWindowsOf<CTaskNoticeWnd>())
-            texts.push_back(pNotice->m_scroller.GetText());
-        return texts;
     }
 };
 
@@ -91,102 +61,29 @@ protected:
         TheSettings().DRAW_SEC = 1;
         TheSettings().USE_NTP = 1;
         TheSettings().SERVER[0] = "127.0.0.1";
-        m_folder.Write("TimeTable.ini", "[TIMETABLE_RESERVE]\r\n" + ReservedLine("task 0") + ReservedLine(kOwnText) +
+        const auto reserved = [](const std::string& strText) { // long past: the tick never shows it
+            return "2000  1  1  *  0  0  0  3  *  *  \"" + strText + "\"\r\n";
+        };
+        m_folder.Write("TimeTable.ini", "[TIMETABLE_RESERVE]\r\n" + reserved("task 0") + reserved(kOwnText) +
                                             "[TIMETABLE]\r\n");
         m_app.m_pMainWnd = &m_dlg;
-    }
-
-    void TearDown() override
-    {
-        if (m_dlg.IsWindow())
-            m_dlg.DestroyWindow();
-        MSG msg;
-        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-        {
-        }
     }
 
     // A server whose clock is the client's fixed clock moved by the offset, on its own port.
     std::unique_ptr<CTestNtpServer> StartServer(double dOffsetSeconds, bool bSilent = false)
     {
-        CTestNtpServer::Behaviour behaviour;
-        behaviour.dOffsetSeconds = dOffsetSeconds;
-        behaviour.bSilent = bSilent;
-        behaviour.clock = [] { return NtpNow(); };
-        auto pServer = std::make_unique<CTestNtpServer>(behaviour);
+        auto pServer = std::make_unique<CTestNtpServer>(
+            CTestNtpServer::Behaviour{dOffsetSeconds, 0, bSilent, 48, nullptr, [] { return NtpNow(); }});
         TheSettings().PORT = pServer->Port();
         return pServer;
-    }
-
-    // SET TIME as the panel's menu sends it.
-    void SetTime()
-    {
-        ASSERT_TRUE(m_dlg.Create(IDD_MAIN));
-        m_dlg.SendMessage(WM_COMMAND, ID_SETTIME);
-    }
-
-    void ExpectReported(const std::string& strReport)
-    {
-        ASSERT_EQ(std::vector<std::string>{strReport}, m_dlg.m_reports);
-        ASSERT_EQ(1u, m_dlg.m_notices.size());
-        EXPECT_EQ(std::vector<std::string>{strReport}, m_dlg.m_notices[0]) << "the panel shows it as a notice";
-        EXPECT_EQ(kOwnText, m_dlg.m_tasks[1]->m_strText) << "the task's own text is back";
     }
 
     CFakeClock m_clock{LocalTime(2026, 12, 7, 10, 0, 0)};
     CClockSetterRecorder m_setter;
     CWinApp m_app;
     CScratchFolder m_folder;
-    CReportingMainDlg m_dlg{m_folder.Path()};
+    CTestMainDlg m_dlg{m_folder.Path()};
 };
-
-} // namespace
-
-TEST_F(SetTimeFromServer, DoesNothingUnlessUseNtpAndServer1AreSet)
-{
-    const auto pServer = StartServer(10.0);
-    ASSERT_TRUE(m_dlg.Create(IDD_MAIN));
-
-    TheSettings().USE_NTP = 0;
-    EXPECT_FALSE(m_dlg.SetTimeFromServer());
-    // SERVER2 is never a stand-in for SERVER1.
-    TheSettings().USE_NTP = 1;
-    TheSettings().SERVER[0].clear();
-    TheSettings().SERVER[1] = "127.0.0.1";
-    EXPECT_FALSE(m_dlg.SetTimeFromServer());
-    m_dlg.SendMessage(WM_COMMAND, ID_SETTIME);
-
-    EXPECT_TRUE(pServer->Requests().empty());
-    EXPECT_TRUE(m_dlg.m_reports.empty());
-    EXPECT_TRUE(m_setter.m_times.empty());
-}
-
-struct SetCase
-{
-    double dOffsetSeconds;
-    const char* pszShown;
-    // The fixed clock reads 10:00:00.000, taken as 10:00:00.0005 (the middle of its
-    // millisecond); the stamp's fraction is rounded to the millisecond.
-    SYSTEMTIME stSet;
-};
-
-class SetTimeFromServerSets : public SetTimeFromServer, public ::testing::WithParamInterface<SetCase>
-{
-};
-
-TEST_P(SetTimeFromServerSets, ToAFreshReadingPlusTheOffsetAndReportsTheComputedOffset)
-{
-    const SetCase& c = GetParam();
-    const auto pServer = StartServer(c.dOffsetSeconds);
-    SetTime();
-    ExpectReported(std::string(" 時刻を合わせました。\n ") + c.pszShown + " 秒補正しました。");
-    ASSERT_EQ(1u, m_setter.m_times.size());
-    const SYSTEMTIME& st = m_setter.m_times[0];
-    const SYSTEMTIME& want = c.stSet;
-    EXPECT_EQ(std::make_tuple(want.wYear, want.wMonth, want.wDay, want.wHour, want.wMinute, want.wSecond,
-                              want.wMilliseconds),
-              std::make_tuple(st.wYear, st.wMonth, st.wDay, st.wHour, st.wMinute, st.wSecond, st.wMilliseconds));
-}
 
 SYSTEMTIME At(WORD wHour, WORD wMinute, WORD wSecond, WORD wMilliseconds)
 {
@@ -195,72 +92,91 @@ SYSTEMTIME At(WORD wHour, WORD wMinute, WORD wSecond, WORD wMilliseconds)
     return st;
 }
 
-// +3599.9996 prints as 3600.000, yet it is under the hour and is set.
-INSTANTIATE_TEST_SUITE_P(Offsets, SetTimeFromServerSets,
-                         ::testing::Values(SetCase{3599.9996, "3600.000", At(11, 0, 0, 0)},
-                                           SetCase{0.0004, "0.000", At(10, 0, 0, 1)},
-                                           SetCase{-0.25, "-0.250", At(9, 59, 59, 751)}));
+std::string Corrected(const char* pszSeconds)
+{
+    return std::string(" 時刻を合わせました。\n ") + pszSeconds + " 秒補正しました。";
+}
 
-class SetTimeFromServerRefuses : public SetTimeFromServer, public ::testing::WithParamInterface<double>
+struct SetCase
+{
+    double dOffsetSeconds;
+    std::string strReport;
+    // The fixed clock reads 10:00:00.000, taken as 10:00:00.0005 (the middle of its
+    // millisecond); the stamp's fraction is rounded to the millisecond. wYear 0: never set.
+    SYSTEMTIME stSet;
+    enum { kNone, kSetterRefuses, kNoPrivilege, kSilentServer } twist = kNone;
+    const char* pszPicture = nullptr;
+};
+
+class SetTimeFromServerCases : public SetTimeFromServer, public ::testing::WithParamInterface<SetCase>
 {
 };
 
-TEST_P(SetTimeFromServerRefuses, AnHourOffEitherWayAndLeavesTheClockAlone)
+} // namespace
+
+TEST_F(SetTimeFromServer, DoesNothingUnlessUseNtpAndServer1AreSet)
 {
-    const auto pServer = StartServer(GetParam());
-    SetTime();
-    ExpectReported(" １時間以上ずれています。手動で調整して下さい。");
+    const auto pServer = StartServer(10.0);
+    ASSERT_TRUE(m_dlg.Create(IDD_MAIN));
+    TheSettings().USE_NTP = 0;
+    EXPECT_FALSE(m_dlg.SetTimeFromServer());
+    TheSettings().USE_NTP = 1;
+    TheSettings().SERVER[0].clear();
+    TheSettings().SERVER[1] = "127.0.0.1"; // never a stand-in for SERVER1
+    EXPECT_FALSE(m_dlg.SetTimeFromServer());
+    m_dlg.SendMessage(WM_COMMAND, ID_SETTIME);
+    EXPECT_TRUE(pServer->Requests().empty());
+    EXPECT_EQ(nullptr, m_dlg.Panel());
     EXPECT_TRUE(m_setter.m_times.empty());
 }
 
-// Exactly an hour counts as too much.
-INSTANTIATE_TEST_SUITE_P(Offsets, SetTimeFromServerRefuses, ::testing::Values(-3600.0, 3600.0));
-
-// Without the privilege nothing is tried; a token without the right still switches "on",
-// and then the system refuses the time.
-class SetTimeFromServerRefused : public SetTimeFromServer, public ::testing::WithParamInterface<bool>
+TEST_P(SetTimeFromServerCases, SetsAFreshReadingPlusTheOffsetOrSaysWhyNotInANoticeOnThePanel)
 {
-};
-
-TEST_P(SetTimeFromServerRefused, GivesTheThirdMessage)
-{
-    const bool bPrivilege = GetParam();
-    const auto pServer = StartServer(2.0);
-    m_dlg.m_bRefusePrivilege = !bPrivilege;
-    CClockSetterRecorder refusing(FALSE);
-    SetTime();
-    ExpectReported(kSettingFailedBytes);
-    EXPECT_EQ(bPrivilege ? 1u : 0u, refusing.m_times.size());
-}
-
-INSTANTIATE_TEST_SUITE_P(PrivilegeOrSetting, SetTimeFromServerRefused, ::testing::Bool());
-
-TEST_F(SetTimeFromServer, ASilentServerIsReportedWithTheTimeOutCode)
-{
-    const auto pServer = StartServer(0.0, true);
-    SetTime();
-    ExpectReported(" 時刻に失敗しました。\n Failed to retreive time from NTP server, GetLastError returned 10060\n");
+    const SetCase& c = GetParam();
+    const auto pServer = StartServer(c.dOffsetSeconds, c.twist == SetCase::kSilentServer);
+    m_dlg.m_bRefusePrivilege = c.twist == SetCase::kNoPrivilege;
+    CClockSetterRecorder setter(c.twist != SetCase::kSetterRefuses);
+    ASSERT_TRUE(m_dlg.Create(IDD_MAIN));
+    m_dlg.SendMessage(WM_COMMAND, ID_SETTIME); // as the panel's menu sends it
     EXPECT_EQ(1u, pServer->Requests().size());
-    EXPECT_TRUE(m_setter.m_times.empty());
-}
-
-// The report as the user sees it: the notice standing on the panel (the README's picture).
-TEST_F(SetTimeFromServer, TheReportStandsOnThePanel)
-{
-    const auto pServer = StartServer(1.25);
-    SetTime();
-    ASSERT_NE(nullptr, m_dlg.Panel());
     const std::vector<CTaskNoticeWnd*> notices = ThreadWindowsOf<CTaskNoticeWnd>();
     ASSERT_EQ(1u, notices.size());
+    EXPECT_EQ(c.strReport, notices[0]->m_scroller.GetText()) << "the panel shows it as a notice";
+    EXPECT_EQ(kOwnText, m_dlg.m_tasks[1]->m_strText) << "the task's own text is back";
+    ASSERT_EQ(c.stSet.wYear != 0 ? 1u : 0u, setter.m_times.size());
+    const auto fields = [](const SYSTEMTIME& st) {
+        return std::tuple(st.wYear, st.wMonth, st.wDay, st.wHour, st.wMinute, st.wSecond, st.wMilliseconds);
+    };
+    if (!setter.m_times.empty())
+    {
+        EXPECT_EQ(fields(c.stSet), fields(setter.m_times[0]));
+    }
+    ASSERT_NE(nullptr, m_dlg.Panel());
     const HWND hNotice = notices[0]->m_hWnd;
     const HWND hPanel = m_dlg.Panel()->m_hWnd;
-    PumpMessages(2500, [&] { return ::IsWindowVisible(hPanel) && ::IsWindowVisible(hNotice); });
     RECT rcPanel{};
     RECT rcNotice{};
     ::GetWindowRect(hPanel, &rcPanel);
     ::GetWindowRect(hNotice, &rcNotice);
-    EXPECT_EQ(rcPanel.top, rcNotice.bottom);
-    RECT rcAll = rcPanel;
-    rcAll.top = rcNotice.top;
-    EXPECT_FALSE(Screenshot(rcAll, "panel-clockset.png").empty());
+    EXPECT_EQ(rcPanel.top, rcNotice.bottom) << "the notice stands on the panel";
+    if (c.pszPicture == nullptr)
+        return;
+    PumpMessages(2500, [&] { return ::IsWindowVisible(hPanel) && ::IsWindowVisible(hNotice); });
+    const RECT rcBoth{rcPanel.left, rcNotice.top, rcPanel.right, rcPanel.bottom};
+    EXPECT_FALSE(Screenshot(rcBoth, c.pszPicture).empty());
 }
+
+// +3599.9996 prints as 3600.000, yet it is under the hour and is set; exactly an hour is too much.
+const SetCase kSetCases[] = {
+    {3599.9996, Corrected("3600.000"), At(11, 0, 0, 0)},
+    {0.0004, Corrected("0.000"), At(10, 0, 0, 1)},
+    {-0.25, Corrected("-0.250"), At(9, 59, 59, 751)},
+    {1.2504, Corrected("1.250"), At(10, 0, 1, 251), SetCase::kNone, "panel-clockset.png"},
+    {-3600.0, kTooFar, {}},
+    {3600.0, kTooFar, {}},
+    {2.0002, kSettingFailedBytes, At(10, 0, 2, 1), SetCase::kSetterRefuses},
+    {2.0, kSettingFailedBytes, {}, SetCase::kNoPrivilege},
+    {0.0, " 時刻に失敗しました。\n Failed to retreive time from NTP server, GetLastError returned 10060\n", {},
+     SetCase::kSilentServer},
+};
+INSTANTIATE_TEST_SUITE_P(Offsets, SetTimeFromServerCases, ::testing::ValuesIn(kSetCases));

@@ -1,8 +1,6 @@
-// One SNTP exchange from the command line, for comparing our offset with another client's:
-// sntp_query HOST PORT [SECONDS] prints the offset and the round-trip delay in seconds, and
-// the exchange's wall time. With SECONDS, the program's clock seam runs that many seconds
-// behind this machine's clock, so the offset it measures should grow by as much; the
-// machine's clock itself is never touched.
+// sntp_query HOST PORT [SECONDS]: one SNTP exchange, printing the offset, the round trip and the wall
+// time, to compare with another client's. With SECONDS, the clock seam (never the machine's clock)
+// runs that far behind, so the offset should grow by as much.
 #include "framework/Seams.h"
 #include "timesync/CSntpClient.h"
 
@@ -13,8 +11,7 @@
 
 namespace {
 
-// The real UTC time moved back by a fixed amount, truncated to the millisecond as
-// GetSystemTime is.
+// The real UTC time moved back, truncated to the millisecond as GetSystemTime is.
 class CLaggingClock : public IClock
 {
 public:
