@@ -62,7 +62,6 @@ protected:
         Send(WM_LBUTTONDOWN, pt);
         Send(WM_LBUTTONUP, pt, 0);
     }
-    // The pointer moves to pt, the message comes through the queue and the program's loop runs.
     void Post(UINT uMsg, POINT pt, WPARAM wKeys = MK_LBUTTON)
     {
         POINT ptScreen = pt;
@@ -151,7 +150,6 @@ TEST_F(CalendarCtrl, PressAndDragMoveOneSelectedDateTheReleaseNotifiesOnceAndADo
     EXPECT_EQ(nullptr, ::GetCapture());
     EXPECT_EQ((CalendarMonth{12, 2026}), m_calendar.DisplayedMonth()) << "a neighbour's date does not page";
 
-    // The second press of a double click comes as WM_LBUTTONDBLCLK.
     ASSERT_NE(0u, ::GetClassLongPtrA(m_calendar, GCL_STYLE) & CS_DBLCLKS);
     m_host.m_codes.clear();
     const POINT pt = CellCentre({2026, 12, 22});

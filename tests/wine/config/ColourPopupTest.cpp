@@ -76,8 +76,7 @@ protected:
 
 TEST_F(ColourPopup, ShowsTheFortyColoursMarksTheOpeningOneAndReportsEachSelectionInOrder)
 {
-    // Inputs: a key, or (WM_MOUSEMOVE, cell) a move to the centre of a cell.
-    using Inputs = std::vector<std::pair<UINT, int>>;
+    using Inputs = std::vector<std::pair<UINT, int>>; // keys, or (WM_MOUSEMOVE, cell): to the cell's centre
     // The opening colour and its marked cell, the inputs, whether they open "More Colors...", the
     // reports, the colour after.
     const std::tuple<COLORREF, int, Inputs, bool, std::vector<std::string>, COLORREF> cases[] = {
@@ -138,8 +137,7 @@ TEST_F(ColourPopup, APopupThatCannotBeMadeLeavesTheButtonUpAndTellsTheParent)
     ::UnhookWindowsHookEx(hHook);
     EXPECT_FALSE(m_button.IsPopupOpen());
     EXPECT_EQ((std::vector<std::string>{"DROPDOWN 0000FF", "CLOSEUP 0000FF"}), m_host.m_reports);
-    // And the next click opens one as usual.
-    CColourPopup* pPopup = Open(kBlue);
+    CColourPopup* pPopup = Open(kBlue); // the next click opens one as usual
     ASSERT_NE(nullptr, pPopup);
     pPopup->SendMessage(WM_KEYDOWN, VK_ESCAPE);
 }

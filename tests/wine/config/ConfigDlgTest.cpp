@@ -35,7 +35,6 @@ protected:
         TheSettings().SERVER[0] = "ntp.example";
     }
 
-    // Runs the dialog; the action runs once it shows and ends it.
     INT_PTR Run(std::function<void()> action)
     {
         CTimerSteps timer({[&] { return ::IsWindowVisible(m_dlg.m_hWnd) && (action(), true); }});
@@ -128,7 +127,6 @@ TEST_F(ConfigDialog, SwitchesGovernTheirGroupsAndTypedFieldsSurviveSchemeAndColo
             EXPECT_FALSE(::IsWindowEnabled(Item(nId))) << nId;
         Click(IDC_ROLL);
         Click(IDC_USE_NTP);
-        // Every control of the dialog that is now disabled, by id or, for a label, by text.
         std::set<std::string> disabled;
         for (HWND hChild = ::GetWindow(m_dlg.m_hWnd, GW_CHILD); hChild;
              hChild = ::GetWindow(hChild, GW_HWNDNEXT))

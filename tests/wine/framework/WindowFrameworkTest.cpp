@@ -2,7 +2,6 @@
 // (Reflection to controls is proven by the colour button, the check group box and the link line.)
 #include "framework/CDialog.h"
 #include "framework/CWinApp.h"
-#include "framework/CWnd.h"
 #include "framework/ModulePath.h"
 #include "framework/WndClass.h"
 #include "tests/wine/support/TimerSteps.h"
@@ -67,20 +66,6 @@ BOOL CreateProbe(CWnd& wnd, const char* pszTitle)
 {
     return wnd.CreateEx(0, AfxRegisterWndClass(0), pszTitle, WS_POPUP, 0, 0, 10, 10, nullptr, nullptr);
 }
-
-class CTestDialog : public CDialog
-{
-public:
-    CTestDialog() : CDialog(900) {}
-    int m_nInits = 0;
-
-protected:
-    BOOL OnInitDialog() override
-    {
-        ++m_nInits;
-        return TRUE;
-    }
-};
 
 // A window that destroys itself from its own handler and ends its object in PostNcDestroy. The
 // object's bytes are poisoned then, so a write into the dead object shows.
@@ -162,17 +147,16 @@ TEST(WindowFramework, AWindowMayDeleteItsObjectFromItsOwnHandler)
 TEST(WindowFramework, AModalDialogEndsByEndDialogCloseOrQuit)
 {
     // The action, the result, and whether a quit reaches the outer loop.
-    const std::tuple<void (*)(CTestDialog&), INT_PTR, bool> rows[] = {
-        {[](CTestDialog& d) { d.EndDialog(IDRETRY); }, IDRETRY, false},
-        {[](CTestDialog& d) { d.SendMessage(WM_CLOSE); }, IDCANCEL, false},
-        {[](CTestDialog&) { ::PostQuitMessage(5); }, IDCANCEL, true},
+    const std::tuple<void (*)(CDialog&), INT_PTR, bool> rows[] = {
+        {[](CDialog& d) { d.EndDialog(IDRETRY); }, IDRETRY, false},
+        {[](CDialog& d) { d.SendMessage(WM_CLOSE); }, IDCANCEL, false},
+        {[](CDialog&) { ::PostQuitMessage(5); }, IDCANCEL, true},
     };
     for (const auto& [pfnAction, nResult, bQuit] : rows)
     {
-        CTestDialog dlg;
+        CDialog dlg(900);
         CTimerSteps steps({[&] { return dlg.IsWindow() && (pfnAction(dlg), true); }});
         EXPECT_EQ(nResult, dlg.DoModal());
-        EXPECT_EQ(1, dlg.m_nInits);
         EXPECT_FALSE(dlg.IsWindow());
         MSG msg{};
         EXPECT_EQ(bQuit, ::PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) != FALSE);

@@ -49,7 +49,6 @@ public:
     const LinkArea& Area() { return Link().Line().TextArea(); }
     CWindowPicture Picture() { return CWindowPicture(Link().m_hWnd, PictureSource::ClientNow); }
 
-    // Timer expiries, each followed by the paint the loop would give first.
     void Step(int nSteps)
     {
         for (int i = 0; i < nSteps; ++i)
@@ -59,7 +58,6 @@ public:
         }
     }
 
-    // Of the first copy's part on the line.
     POINT MiddleOfTheFirstCopy()
     {
         const LinkCopy copy = Link().Line().Copies().front();
