@@ -76,11 +76,6 @@ protected:
                     ::DispatchMessageA(&msg);
                 }
     }
-    POINT ToClient(POINT ptScreen) const
-    {
-        ::ScreenToClient(m_calendar, &ptScreen);
-        return ptScreen;
-    }
 
     static constexpr COLORREF kDate = RGB(0, 0, 160);
     static constexpr COLORREF kBackground = RGB(250, 250, 210);
@@ -175,7 +170,8 @@ TEST_F(CalendarCtrl, ThePickerOpensCentredScrollsOnTicksAboveItAndTheReleasePick
     ASSERT_TRUE(::IsWindowVisible(*pPicker));
     EXPECT_EQ(m_calendar.m_hWnd, ::GetCapture());
     const RECT rcPicker = pPicker->GetWindowRect();
-    const POINT ptCentre = ToClient(Centre(rcPicker));
+    POINT ptCentre = Centre(rcPicker);
+    ::ScreenToClient(m_calendar, &ptCentre);
     EXPECT_EQ(ptTitle.x, ptCentre.x);
     EXPECT_EQ(ptTitle.y, ptCentre.y);
     EXPECT_EQ((CalendarMonth{1, 2027}), pPicker->CentreMonth());
@@ -185,7 +181,8 @@ TEST_F(CalendarCtrl, ThePickerOpensCentredScrollsOnTicksAboveItAndTheReleasePick
     const int nRowHeight = pPicker->RowHeight();
     POINT ptClientTop{0, 0};
     ::ClientToScreen(*pPicker, &ptClientTop);
-    const POINT ptThirdRow = ToClient({rcPicker.left - 30, ptClientTop.y + 2 * nRowHeight + nRowHeight / 2});
+    POINT ptThirdRow{rcPicker.left - 30, ptClientTop.y + 2 * nRowHeight + nRowHeight / 2};
+    ::ScreenToClient(m_calendar, &ptThirdRow);
     Post(WM_MOUSEMOVE, ptThirdRow);
     EXPECT_EQ((CalendarMonth{12, 2026}), pPicker->HighlightedMonth());
     EXPECT_EQ((CalendarMonth{1, 2027}), pPicker->CentreMonth()) << "level with the list: no scrolling";

@@ -57,7 +57,6 @@ protected:
     {
         return CWindowPicture(Item(IDC_PREVIEW), PictureSource::PrintClient).At(pt.x, pt.y);
     }
-    void PressOk() const { m_dlg.SendMessage(WM_COMMAND, IDOK); }
 
     CWinApp m_app;
     CFakeMessageBox m_box;
@@ -98,12 +97,12 @@ TEST_F(ConfigDialog, ShowsTheSettingsAndWritesThemBackOnOk)
         SetText(IDC_SERVER, "C.EXAMPLE");
         // A hot key another program holds keeps the dialog open and stores nothing.
         ASSERT_TRUE(::RegisterHotKey(nullptr, 9, MOD_CONTROL | MOD_ALT, 0x54));
-        PressOk();
+        m_dlg.SendMessage(WM_COMMAND, IDOK);
         ::UnregisterHotKey(nullptr, 9);
         EXPECT_EQ(std::vector<std::string>{kHotKeyRefusedText}, m_box.m_texts);
         EXPECT_TRUE(::IsWindowVisible(m_dlg.m_hWnd));
         EXPECT_EQ("c.example", TheSettings().SERVER[2]);
-        PressOk();
+        m_dlg.SendMessage(WM_COMMAND, IDOK);
     }));
     const std::array<std::string, kServerCount> servers = {"C.EXAMPLE", "b.example"};
     EXPECT_EQ(servers, s.SERVER) << "SERVER1 was empty; the typed name replaces c.example, whatever its case";
@@ -162,14 +161,14 @@ TEST_F(ConfigDialog, SwitchesGovernTheirGroupsAndTypedFieldsSurviveSchemeAndColo
         ThreadWindowsOf<CColourPopup>().at(0)->SendMessage(WM_KEYDOWN, VK_SPACE);
         EXPECT_EQ(::GetSysColor(COLOR_APPWORKSPACE), PreviewAt(kFaceBackground));
 
-        PressOk();
+        m_dlg.SendMessage(WM_COMMAND, IDOK);
         SetText(IDC_DRAW_SEC, "-1");
-        PressOk();
+        m_dlg.SendMessage(WM_COMMAND, IDOK);
         EXPECT_EQ((std::vector<std::string>{kRangeMessage, "正の整数を入力してください。"}), m_box.m_texts);
         EXPECT_TRUE(::IsWindowVisible(m_dlg.m_hWnd));
         EXPECT_EQ(before.RGB_ON, TheSettings().RGB_ON) << "nothing is stored before the fields are right";
         SetText(IDC_DRAW_SEC, " 10000 ");
-        PressOk();
+        m_dlg.SendMessage(WM_COMMAND, IDOK);
     }));
     // Roll with the direction kept while fade disabled it; Green's "off" colour; and the automatic
     // background's grey: no file can hold CLR_DEFAULT.

@@ -13,7 +13,6 @@
 #include <cstdint>
 #include <memory>
 #include <tuple>
-#include <vector>
 
 namespace {
 
@@ -56,11 +55,8 @@ int StepUntilPageOrRest(CScrollerCtrl& scroller)
 int ThreeLinesHigh(int nPoints, const char* pszFace)
 {
     CClientDC screen(nullptr);
-    LOGFONTA lf{};
-    lf.lfHeight = -(::GetDeviceCaps(screen, LOGPIXELSY) * nPoints / 72);
-    lf.lfCharSet = DEFAULT_CHARSET;
-    ::lstrcpynA(lf.lfFaceName, pszFace, LF_FACESIZE);
-    CFont font(::CreateFontIndirectA(&lf));
+    CFont font(::CreateFontA(-(::GetDeviceCaps(screen, LOGPIXELSY) * nPoints / 72), 0, 0, 0, 0, 0, 0, 0,
+                             DEFAULT_CHARSET, 0, 0, 0, 0, pszFace));
     CSelectObject keep(screen, font);
     RECT rc{0, 0, 1000, 1000};
     return ::DrawTextA(screen, "1\n2\n3", -1, &rc, DT_CALCRECT | DT_NOPREFIX);

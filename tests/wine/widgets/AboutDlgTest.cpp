@@ -77,12 +77,6 @@ public:
         Link().SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(ptClient.x, ptClient.y));
     }
 
-    void Click(POINT ptClient)
-    {
-        Link().SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(ptClient.x, ptClient.y));
-        Link().SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(ptClient.x, ptClient.y));
-    }
-
     CAboutDlg m_dlg;
 };
 
@@ -154,7 +148,8 @@ TEST_F(AboutBox, TheLineStepsAPixelLeftInItsFrameStopsInRedUnderThePointerWhereA
     ::SetTimer(Link().m_hWnd, kLinkScrollTimerId, kLinkScrollPeriodMs, nullptr);
     const POINT pt = MiddleOfTheFirstCopy();
     RestPointerAt(POINT{1, 1});
-    Click(POINT{1, 1});
+    Link().SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(1, 1));
+    Link().SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(1, 1));
     EXPECT_TRUE(opener.m_calls.empty()) << "a click on the frame while the line moves";
     const RECT rcSpan = SpanOf(Link(), Link().Line().Copies().front());
     RestPointerAt(pt);
@@ -170,7 +165,8 @@ TEST_F(AboutBox, TheLineStepsAPixelLeftInItsFrameStopsInRedUnderThePointerWhereA
     PumpMessages(300); // twenty steps, were it running
     EXPECT_TRUE(Link().IsHovering());
     EXPECT_EQ(resting.pixels, Picture().pixels) << "the line stands still under the pointer";
-    Click(pt);
+    Link().SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
+    Link().SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(pt.x, pt.y));
     EXPECT_EQ((std::vector<CShellCall>{{"open", kTempivaHomePage, nullptr, nullptr, SW_SHOW}}), opener.m_calls);
 
     // Moving off the links, or out of the control, resumes it.

@@ -11,7 +11,6 @@
 
 #include <gtest/gtest.h>
 
-#include <commctrl.h>
 #include <shlobj.h>
 
 namespace {
