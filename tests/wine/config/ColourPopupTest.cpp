@@ -126,7 +126,7 @@ TEST_F(ColourPopup, ShowsTheFortyColoursMarksTheOpeningOneAndReportsEachSelectio
     }
 }
 
-TEST_F(ColourPopup, APopupThatCannotBeMadeLeavesTheButtonUpAndTellsTheParent)
+TEST_F(ColourPopup, APopupThatCannotBeMadeLeavesTheButtonUpAndTheFaceShowsAutomaticButNoSwatchWhenDisabled)
 {
     const HOOKPROC refuseCreation = [](int nCode, WPARAM wParam, LPARAM lParam) -> LRESULT {
         return nCode == HCBT_CREATEWND ? 1 : ::CallNextHookEx(nullptr, nCode, wParam, lParam);
@@ -140,10 +140,7 @@ TEST_F(ColourPopup, APopupThatCannotBeMadeLeavesTheButtonUpAndTellsTheParent)
     CColourPopup* pPopup = Open(kBlue); // the next click opens one as usual
     ASSERT_NE(nullptr, pPopup);
     pPopup->SendMessage(WM_KEYDOWN, VK_ESCAPE);
-}
 
-TEST_F(ColourPopup, TheFaceShowsTheDefaultColourForAutomaticAndNoSwatchWhenDisabled)
-{
     m_button.SetDefaultColour(RGB(12, 34, 56));
     m_button.SetColour(kClrDefault);
     const RECT rcSwatch{6, 6, 12, 10}; // inside the swatch whatever the edge sizes
