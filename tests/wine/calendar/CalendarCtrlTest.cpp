@@ -19,8 +19,6 @@ class CNotifyRecorder : public CWnd
 {
 public:
     std::vector<UINT> m_codes; // of every WM_NOTIFY whose ids are the calendar's
-
-protected:
     LRESULT WindowProc(UINT uMsg, WPARAM wParam, LPARAM lParam) override
     {
         const auto* pHeader = reinterpret_cast<const NMHDR*>(lParam);

@@ -24,8 +24,6 @@ class CColourHost : public CWnd
 public:
     std::vector<std::string> m_reports;
     bool m_bOnlyOwnId = true;
-
-protected:
     LRESULT WindowProc(UINT uMsg, WPARAM wParam, LPARAM lParam) override
     {
         static const char* const kNames[] = {"CHANGE", "DROPDOWN", "CLOSEUP", "OK", "CANCEL"};
@@ -62,12 +60,6 @@ protected:
         return popups.size() == 1 ? popups[0] : nullptr;
     }
 
-    static POINT CellCentre(const CColourPopup& popup, int nCell)
-    {
-        const PopupRect rc = CellRect(popup.Layout(), nCell);
-        return {(rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2};
-    }
-
     CColourHost m_host;
     CColorButton m_button;
 };
@@ -102,10 +94,10 @@ TEST_F(ColourPopup, ShowsTheFortyColoursMarksTheOpeningOneAndReportsEachSelectio
         picture.Save("colour-popup.png");
         for (int i = 0; i < kColourCount; ++i)
         {
-            const POINT pt = CellCentre(*pPopup, i);
-            EXPECT_EQ(kColourTable[static_cast<size_t>(i)].crColour, picture.At(pt.x, pt.y)) << "cell " << i;
-            // Inside the cell's edge: the marked cell is lit, the others are plain.
             const PopupRect rc = CellRect(pPopup->Layout(), i);
+            const COLORREF crCentre = picture.At((rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2);
+            EXPECT_EQ(kColourTable[static_cast<size_t>(i)].crColour, crCentre) << "cell " << i;
+            // Inside the cell's edge: the marked cell is lit, the others are plain.
             const COLORREF crEdge = ::GetSysColor(i == nMarked ? COLOR_BTNHIGHLIGHT : COLOR_BTNFACE);
             EXPECT_EQ(crEdge, picture.At(rc.left + 1, rc.top + 1)) << "cell " << i;
         }
@@ -113,8 +105,9 @@ TEST_F(ColourPopup, ShowsTheFortyColoursMarksTheOpeningOneAndReportsEachSelectio
         for (const auto& [uMsg, nValue] : inputs)
             if (uMsg == WM_MOUSEMOVE)
             {
-                const POINT pt = CellCentre(*pPopup, nValue);
-                pPopup->SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(pt.x, pt.y));
+                const PopupRect rc = CellRect(pPopup->Layout(), nValue);
+                const int x = (rc.left + rc.right) / 2;
+                pPopup->SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(x, (rc.top + rc.bottom) / 2));
             }
             else
                 pPopup->SendMessage(uMsg, static_cast<WPARAM>(nValue));

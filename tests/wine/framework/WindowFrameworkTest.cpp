@@ -136,8 +136,7 @@ TEST(WindowFramework, AWindowMayDeleteItsObjectFromItsOwnHandler)
 
 TEST(WindowFramework, AModalDialogEndsByEndDialogCloseOrQuit)
 {
-    // The action, the result, and whether a quit reaches the outer loop.
-    const std::tuple<void (*)(CDialog&), INT_PTR, bool> rows[] = {
+    const std::tuple<void (*)(CDialog&), INT_PTR, bool> rows[] = { // and a quit left for the outer loop
         {[](CDialog& d) { d.EndDialog(IDRETRY); }, IDRETRY, false},
         {[](CDialog& d) { d.SendMessage(WM_CLOSE); }, IDCANCEL, false},
         {[](CDialog&) { ::PostQuitMessage(5); }, IDCANCEL, true},

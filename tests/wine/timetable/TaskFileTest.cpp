@@ -75,8 +75,7 @@ TEST_F(TaskFile, FilesSavedAsUtf8ReadAsShiftJisAndAreWrittenBackWhollyInShiftJis
     const std::string strSjisText = "ソフト表示ポ|予定表";
     // The writer doubles the backslash that 表 ends in before the closing quote.
     const std::string strSaved = file("; 予定表", strSjisText + "\\");
-    // The file, the text read, and the file saved.
-    const std::tuple<std::string, std::string, std::string> rows[] = {
+    const std::tuple<std::string, std::string, std::string> rows[] = { // file, text read, file saved
         {strUtf8, strSjisText, strSaved},
         {"\xEF\xBB\xBF" + strUtf8, strSjisText, strSaved},
         {file("; 予定表", strSjisText), strSjisText, strSaved},

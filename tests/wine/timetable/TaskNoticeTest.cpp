@@ -75,14 +75,15 @@ protected:
     }
     void TearDown() override { EXPECT_TRUE(m_boxes.m_texts.empty()); }
 
-    std::unique_ptr<CTaskNoticeWnd> Open(const std::string& strText, int crText = -1, int crBack = -1)
+    std::unique_ptr<CTaskNoticeWnd> Open(const std::string& strText, int crText = -1, int crBack = -1,
+                                         BOOL bMade = TRUE)
     {
         TimeTask task;
         task.m_strText = strText;
         task.m_crText = crText;
         task.m_crBack = crBack;
         auto pNotice = std::make_unique<CTaskNoticeWnd>();
-        EXPECT_TRUE(pNotice->Create(&m_owner, kGiven, 0x40008, 0x50004, 3, 0, &task));
+        EXPECT_EQ(bMade, pNotice->Create(&m_owner, kGiven, 0x40008, 0x50004, 3, 0, &task)) << strText;
         return pNotice;
     }
 
@@ -121,18 +122,18 @@ TEST_F(TaskNotice, IsThreeLinesOfItsFontHighEndsAboveWhatItStacksOnAndDrawsInThe
         EXPECT_EQ(std::make_tuple(5, 2, rcClient.right - 5, rcClient.bottom - 2),
                   std::make_tuple(rcScroller.left, rcScroller.top, rcScroller.right, rcScroller.bottom));
 
-        // On the screen, where the frame around the scroller is the settings' background.
         const int w = rcClient.right;
         const int h = rcClient.bottom;
         RECT rcScreen = rcClient;
         ::MapWindowPoints(pNotice->m_hWnd, HWND_DESKTOP, reinterpret_cast<POINT*>(&rcScreen), 2);
-        std::unique_ptr<CWindowPicture> p;
+        std::unique_ptr<CWindowPicture> p; // on the screen, framed in the settings' background
         PumpMessages(2000, [&] {
             p = std::make_unique<CWindowPicture>(rcScreen);
             return p->At(w / 2, h - 4) == crBack && p->Count(crText, RECT{0, 0, w, h}) > 40;
         });
         p->Save(std::string("notice-colours-") + pszWhat + ".png");
-        for (POINT pt : {POINT{0, 0}, POINT{4, h / 2}, POINT{w - 1, h - 1}, POINT{w / 2, 1}, POINT{w / 2, h - 2}})
+        const POINT frame[] = {{0, 0}, {4, h / 2}, {w - 1, h - 1}, {w / 2, 1}, {w / 2, h - 2}};
+        for (const POINT pt : frame)
             EXPECT_EQ(kDefaultBack, p->At(pt.x, pt.y)) << pt.x << "," << pt.y;
         EXPECT_EQ(crBack, p->At(5, 2));
         EXPECT_EQ(crBack, p->At(w - 6, h - 3));
@@ -140,42 +141,10 @@ TEST_F(TaskNotice, IsThreeLinesOfItsFontHighEndsAboveWhatItStacksOnAndDrawsInThe
     }
 }
 
-TEST_F(TaskNotice, PagesComeRoundNoPageMeansNoWindowAndClosingOrDeletingEndsItSafely)
+TEST_F(TaskNotice, APageRestsRisesOutTheNextComesInFromBelowPagesComeRoundAndEndingTheNoticeIsSafe)
 {
-    const auto pNotice = Open("|one|two||three");
-    std::string strSeen = pNotice->m_scroller.GetText();
-    const LPARAM lScroller = reinterpret_cast<LPARAM>(pNotice->m_scroller.m_hWnd);
-    for (int i = 0; i < 3; ++i) // the scroller tells its notice that the page has scrolled out
-    {
-        pNotice->SendMessage(WM_COMMAND, MAKEWPARAM(1, 0), lScroller);
-        strSeen += "," + pNotice->m_scroller.GetText();
-    }
-    EXPECT_EQ("one,two,three,one", strSeen);
-    for (const char* pszText : {"", "||"})
-    {
-        TimeTask task;
-        task.m_strText = pszText;
-        CTaskNoticeWnd notice;
-        EXPECT_FALSE(notice.Create(&m_owner, kGiven, 0x40008, 0x50004, 3, 0, &task)) << pszText;
-        EXPECT_EQ(nullptr, notice.m_hWnd);
-    }
-
-    Open("one")->SendMessage(WM_CLOSE); // then deleted
-    auto pOpen = Open("one");
-    const HWND hOpen = pOpen->m_hWnd;
-    const HWND hScroller = pOpen->m_scroller.m_hWnd;
-    pOpen.reset();
-    EXPECT_FALSE(::IsWindow(hOpen));
-    EXPECT_FALSE(::IsWindow(hScroller));
-
-    m_owner.DestroyWindow();
-    EXPECT_FALSE(pNotice->IsWindow()) << "an owner that goes first takes its notice with it";
-}
-
-TEST_F(TaskNotice, APageRestsRisesOutAtTheTopTheNextComesInFromBelowOnTheShortestRealTimer)
-{
-    const auto pNotice = Open("one|1\n2\n3\n4\n5");
-    CScrollerCtrl& scroller = pNotice->m_scroller;
+    const auto pRising = Open("one|1\n2\n3\n4\n5");
+    CScrollerCtrl& scroller = pRising->m_scroller;
     const int nHeight = scroller.GetClientRect().bottom;
     const int nLine = scroller.GetTextHeight();
     ASSERT_EQ(3 * nLine, nHeight);
@@ -201,4 +170,27 @@ TEST_F(TaskNotice, APageRestsRisesOutAtTheTopTheNextComesInFromBelowOnTheShortes
     PumpMessages(5000, [&] { return scroller.GetOffset() <= -20; });
     EXPECT_LE(scroller.GetOffset(), -20);
     EXPECT_LT(::GetTickCount64() - nStart, 20u * 80u) << "no faster than at the default delay";
+
+    const auto pNotice = Open("|one|two||three");
+    std::string strSeen = pNotice->m_scroller.GetText();
+    const LPARAM lScroller = reinterpret_cast<LPARAM>(pNotice->m_scroller.m_hWnd);
+    for (int i = 0; i < 3; ++i) // the scroller tells its notice that the page has scrolled out
+    {
+        pNotice->SendMessage(WM_COMMAND, MAKEWPARAM(1, 0), lScroller);
+        strSeen += "," + pNotice->m_scroller.GetText();
+    }
+    EXPECT_EQ("one,two,three,one", strSeen);
+    for (const char* pszText : {"", "||"})
+        EXPECT_EQ(nullptr, Open(pszText, -1, -1, FALSE)->m_hWnd);
+
+    Open("one")->SendMessage(WM_CLOSE); // then deleted
+    auto pOpen = Open("one");
+    const HWND hOpen = pOpen->m_hWnd;
+    const HWND hScroller = pOpen->m_scroller.m_hWnd;
+    pOpen.reset();
+    EXPECT_FALSE(::IsWindow(hOpen));
+    EXPECT_FALSE(::IsWindow(hScroller));
+
+    m_owner.DestroyWindow();
+    EXPECT_FALSE(pNotice->IsWindow()) << "an owner that goes first takes its notice with it";
 }

@@ -188,12 +188,12 @@ TEST_F(AboutBox, TheLineStepsAPixelLeftInItsFrameStopsInRedUnderThePointerWhereA
     // OK destroys the modeless box with its timer and fonts: a hidden box would tick on for nobody.
     const HFONT hBold = Link().BoldFont();
     const HFONT hHover = Link().HoverFont();
-    EXPECT_EQ(static_cast<DWORD>(OBJ_FONT), ::GetObjectType(hBold));
-    EXPECT_EQ(static_cast<DWORD>(OBJ_FONT), ::GetObjectType(hHover));
+    for (const HFONT hFont : {hBold, hHover})
+        EXPECT_EQ(static_cast<DWORD>(OBJ_FONT), ::GetObjectType(hFont));
     const HWND hLink = Link().m_hWnd;
     m_dlg.SendMessage(WM_COMMAND, IDOK);
     EXPECT_FALSE(::IsWindow(hLink));
     EXPECT_FALSE(m_dlg.IsWindow());
-    EXPECT_EQ(0u, ::GetObjectType(hBold));
-    EXPECT_EQ(0u, ::GetObjectType(hHover));
+    for (const HFONT hFont : {hBold, hHover})
+        EXPECT_EQ(0u, ::GetObjectType(hFont)) << "deleted with the box";
 }
