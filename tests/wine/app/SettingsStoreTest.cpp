@@ -25,9 +25,7 @@ protected:
 TEST_F(SettingsStore, AnExistingFileIsReadAsWrittenAndSavedBack)
 {
     // 15 two-byte characters plus "ab" = 32 bytes: the cut must not split the last one.
-    std::string strFont = "ab";
-    for (int i = 0; i < 15; ++i)
-        strFont += "ゴ";
+    const std::string strFont = "abゴゴゴゴゴゴゴゴゴゴゴゴゴゴゴ";
     const std::string strServer(258, 's');
     m_folder.Write("Tempiva.ini", "[TEMPIVA]\r\nHOTKEY=0\r\nRGB_ON=\r\nRGB_BACK=b3b78b\r\nFONT_NAME=" + strFont +
                                       "\r\n[NTP]\r\nSERVER3=" + strServer + "時\r\nUSE_NTP=1\r\nPORT=10123\r\n");
