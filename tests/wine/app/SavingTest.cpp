@@ -63,7 +63,7 @@ protected:
 
 } // namespace
 
-TEST_F(Saving, CutShortAtAnyStepLeavesTheOldFileWhole)
+TEST_F(Saving, CutShortAtAnyStepOrByAReadErrorASaveLeavesTheOldFileWhole)
 {
     TheSettings().DRAW_SEC = 777;
     CutShortAtEveryStep("Tempiva.ini", "[TEMPIVA]\r\nDRAW_SEC=1\r\n" + kForeignSection, [] { return SaveSettings(); });
@@ -79,19 +79,14 @@ TEST_F(Saving, CutShortAtAnyStepLeavesTheOldFileWhole)
     CutShortAtEveryStep("TimeTable.ini", "[TIMETABLE_RESERVE]\r\n[TIMETABLE]\r\n" + kForeignSection,
                         [&] { return SaveTaskSections(strPath, {{"TIMETABLE_RESERVE", {tasks[0].get()}}, {"TIMETABLE", {}}}); });
     EXPECT_EQ("[TIMETABLE_RESERVE]\r\n" + kTask + "[TIMETABLE]\r\n" + kForeignSection, Read("TimeTable.ini"));
-}
 
-TEST_F(Saving, AReadErrorPartWayWritesNothing)
-{
     // The second read fails: what came before it is not the whole file.
     const std::string strOld = "[TIMETABLE]\r\n" + kTask + kForeignSection;
     m_folder.Write("TimeTable.ini", strOld);
     m_folder.Write("Tempiva.ini", strOld);
-    TaskList tasks;
-    ASSERT_TRUE(LoadTaskSection(m_folder.PathOf("TimeTable.ini"), tasks, "TIMETABLE"));
     {
         CFailingFileSystem disk(0, 2);
-        EXPECT_FALSE(SaveTaskSection(m_folder.PathOf("TimeTable.ini"), {tasks[0].get()}, "TIMETABLE"));
+        EXPECT_FALSE(SaveTaskSection(strPath, {tasks[0].get()}, "TIMETABLE"));
         disk.m_nReads = disk.m_nWriteSteps = 0;
         EXPECT_FALSE(SaveSettings());
         EXPECT_EQ(0, disk.m_nWriteSteps);

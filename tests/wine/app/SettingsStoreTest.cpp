@@ -13,7 +13,6 @@ class SettingsStore : public ::testing::Test
 {
 protected:
     void Load() { LoadSettingsFrom(m_folder.PathOf("Tempiva.ini")); }
-    std::string File() const { return m_folder.Read("Tempiva.ini").value_or("<missing>"); }
 
     CWinApp m_app;
     CScratchFolder m_folder;
@@ -40,7 +39,7 @@ TEST_F(SettingsStore, AnExistingFileIsReadAsWrittenAndSavedBack)
     EXPECT_EQ(strFont.substr(0, 30), TheSettings().FONT_NAME);
     EXPECT_EQ("", TheSettings().SERVER[0]) << "no default server in a file that has none";
     EXPECT_EQ(strServer, TheSettings().SERVER[2]);
-    const std::string strFile = File();
+    const std::string strFile = m_folder.Read("Tempiva.ini").value_or("<missing>");
     for (const char* pszLine : {"HOTKEY=0\r\n", "RGB_BACK=B3B78B\r\n", "SERVER3=sss", "PORT=10123\r\n"})
         EXPECT_NE(std::string::npos, strFile.find(pszLine)) << pszLine;
     EXPECT_EQ(std::string::npos, strFile.find("SERVER1"));

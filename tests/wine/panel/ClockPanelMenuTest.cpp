@@ -2,7 +2,6 @@
 #include "app/AppSettings.h"
 #include "framework/WndClass.h"
 #include "panel/CClockPanel.h"
-#include "res/resource.h"
 #include "timetable/TimeTask.h"
 
 #include <gtest/gtest.h>

@@ -65,9 +65,8 @@ void ExpectPicture(const CWindowPicture& picture, COLORREF crBack, COLORREF crOn
     EXPECT_EQ(crBack, picture.At(140, 20)) << "the empty face";
     EXPECT_EQ(crOn, picture.At(63, 13)) << "dash";
     EXPECT_EQ(crOn, picture.At(60, 42)) << "colon";
-    EXPECT_EQ(kWhite, picture.At(0, 0)) << "frame";
-    EXPECT_EQ(kWhite, picture.At(150, 71)) << "frame";
-    EXPECT_EQ(kWhite, picture.At(75, 71)) << "frame";
+    for (const auto& [x, y] : {std::pair{0, 0}, {150, 71}, {75, 71}})
+        EXPECT_EQ(kWhite, picture.At(x, y)) << "frame at " << x << ", " << y;
 }
 
 } // namespace

@@ -25,9 +25,7 @@ CScratchFolder::~CScratchFolder()
 
 void CScratchFolder::Write(const std::string& strName, const std::string& strBytes) const
 {
-    std::ofstream file(PathOf(strName), std::ios::binary | std::ios::trunc);
-    file.write(strBytes.data(), static_cast<std::streamsize>(strBytes.size()));
-    if (!file)
+    if (!(std::ofstream(PathOf(strName), std::ios::binary) << strBytes))
         throw std::runtime_error("cannot write " + PathOf(strName));
 }
 

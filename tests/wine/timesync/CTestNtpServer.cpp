@@ -7,8 +7,7 @@
 CTestNtpServer::CTestNtpServer(Behaviour behaviour) : m_behaviour(std::move(behaviour))
 {
     m_hSocket = ::socket(AF_INET, SOCK_DGRAM, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
+    sockaddr_in address{AF_INET, 0, {}, {}};
     address.sin_addr.s_addr = ::htonl(INADDR_LOOPBACK);
     int nLength = sizeof address;
     if (m_hSocket == INVALID_SOCKET ||
@@ -75,8 +74,7 @@ void CTestNtpServer::Serve()
         if (m_behaviour.bSilent || request.size() < 48)
             continue;
 
-        if (m_behaviour.nDelayMs > 0)
-            ::Sleep(m_behaviour.nDelayMs);
+        ::Sleep(m_behaviour.nDelayMs);
         std::vector<std::uint8_t> reply(std::max<std::size_t>(m_behaviour.nReplyBytes, 48), 0);
         const std::uint8_t header[] = {0x1C, 2, 6, 0xEC}; // leap 0, version 3, server; stratum; poll; 2^-20 s
         std::memcpy(reply.data(), header, sizeof header);

@@ -87,9 +87,8 @@ std::string Corrected(const char* pszSeconds)
 }
 
 enum Twist { kNone, kSetterRefuses, kNoPrivilege, kSilentServer };
-// {offset, report, time set, twist, picture}. The fixed clock reads 10:00:00.000, taken as 10:00:00.0005
-// (the middle of its millisecond); the stamp's fraction is rounded to the millisecond. wYear 0: never set.
-// The time set is {year, month, day of the week (not compared), day, hour, minute, second, millisecond}.
+// {offset, report, time set {y, m, day of week (not compared), d, h, min, s, ms}, twist, picture}. The clock
+// reads 10:00:00.000, taken as 10:00:00.0005; the stamp's fraction is rounded to the ms. wYear 0: never set.
 using SetCase = std::tuple<double, std::string, SYSTEMTIME, Twist, const char*>;
 
 class SetTimeFromServerCases : public SetTimeFromServer, public ::testing::WithParamInterface<SetCase>
@@ -133,17 +132,15 @@ TEST_P(SetTimeFromServerCases, SetsAFreshReadingPlusTheOffsetOrSaysWhyNotInANoti
     };
     for (const SYSTEMTIME& stSet : setter.m_times)
         EXPECT_EQ(fields(stExpected), fields(stSet));
-    ASSERT_NE(nullptr, m_dlg.Panel());
-    const HWND hNotice = notices[0]->m_hWnd;
-    const HWND hPanel = m_dlg.Panel()->m_hWnd;
-    const RECT rcPanel = m_dlg.Panel()->GetWindowRect();
+    const CWnd* const pPanel = m_dlg.Panel();
+    ASSERT_NE(nullptr, pPanel);
+    const RECT rcPanel = pPanel->GetWindowRect();
     const RECT rcNotice = notices[0]->GetWindowRect();
     EXPECT_EQ(rcPanel.top, rcNotice.bottom) << "the notice stands on the panel";
     if (pszPicture == nullptr)
         return;
-    PumpMessages(2500, [&] { return ::IsWindowVisible(hPanel) && ::IsWindowVisible(hNotice); });
-    const RECT rcBoth{rcPanel.left, rcNotice.top, rcPanel.right, rcPanel.bottom};
-    EXPECT_FALSE(Screenshot(rcBoth, pszPicture).empty());
+    PumpMessages(2500, [&] { return ::IsWindowVisible(*pPanel) && ::IsWindowVisible(*notices[0]); });
+    EXPECT_FALSE(Screenshot({rcPanel.left, rcNotice.top, rcPanel.right, rcPanel.bottom}, pszPicture).empty());
 }
 
 // +3599.9996 prints as 3600.000, yet it is under the hour and is set; exactly an hour is too much.

@@ -18,16 +18,17 @@ class SntpClient : public ::testing::Test
 protected:
     void TearDown() override { EXPECT_TRUE(m_setter.m_times.empty()) << "nothing here may set the clock"; }
 
-    bool Ask(const char* pszHost, std::uint16_t nPort, SntpResult& result, DWORD& nError)
+    bool Ask(const char* pszHost, std::uint16_t nPort, SntpResult& result)
     {
         ::SetLastError(0);
         const bool bOk = m_client.GetServerTime(pszHost, result, nPort);
-        nError = ::GetLastError();
+        m_nError = ::GetLastError();
         return bOk;
     }
 
     CClockSetterRecorder m_setter;
     CSntpClient m_client;
+    DWORD m_nError = 0;
 };
 
 } // namespace
@@ -47,8 +48,7 @@ TEST_F(SntpClient, MeasuresTheServersOffsetWithinFiveMilliseconds)
         {
             CTestNtpServer server({dOffsetSeconds, nDelayMs, false, nReplyBytes, nullptr, {}});
             SntpResult result;
-            DWORD nError = 0;
-            ASSERT_TRUE(Ask(pszHost, server.Port(), result, nError)) << nError;
+            ASSERT_TRUE(Ask(pszHost, server.Port(), result)) << m_nError;
             const double dPathSeconds = result.destinationTime.DiffSeconds(result.originateTime) -
                                         result.transmitTime.DiffSeconds(result.receiveTime);
             EXPECT_NEAR(dOffsetSeconds, result.clockOffset, dPathSeconds / 2 + 0.001); // seam's millisecond
@@ -92,11 +92,10 @@ TEST_F(SntpClient, FailsWithTheCauseAsSoonAsItIsKnown)
         if (bPortClosed)
             server.reset();
         SntpResult result;
-        DWORD nError = 0;
         const ULONGLONG nStartMs = ::GetTickCount64();
-        EXPECT_FALSE(Ask("127.0.0.1", nPort, result, nError));
+        EXPECT_FALSE(Ask("127.0.0.1", nPort, result));
         const double dSeconds = static_cast<double>(::GetTickCount64() - nStartMs) / 1000.0;
-        EXPECT_EQ(1, std::count(errors.begin(), errors.end(), nError)) << nError;
+        EXPECT_EQ(1, std::count(errors.begin(), errors.end(), m_nError)) << m_nError;
         EXPECT_GE(dSeconds, dMinSeconds);
         EXPECT_LT(dSeconds, dMaxSeconds);
         if (server)
@@ -123,8 +122,7 @@ TEST_F(SntpClient, WaitsForALateReplyWithoutSpinning)
         for (int i = 0; i < kExchanges; ++i)
         {
             SntpResult result;
-            DWORD nError = 0;
-            EXPECT_TRUE(Ask("127.0.0.1", server.Port(), result, nError)) << nError;
+            EXPECT_TRUE(Ask("127.0.0.1", server.Port(), result)) << m_nError;
         }
         return threadMs() - nBeforeMs;
     };
