@@ -1,5 +1,4 @@
-// Tables too long to read inline, from tests/data/host: one row a line, words split at spaces,
-// '#' lines are notes. Numbers may be decimal or 0x hex.
+// Tables from tests/data/host: a row a line, words split at spaces, '#' lines notes, numbers decimal or 0x.
 #pragma once
 
 #include "timetable/TimeTask.h"

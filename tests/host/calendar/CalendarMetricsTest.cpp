@@ -46,18 +46,15 @@ TEST(CalendarMetrics, CellsFitEveryDateFontAndTheWeekdayLettersAndTheBlockTitles
 TEST(CalendarGeometry, TitleArrowsWeekdaysCellsAndTheDayUnderThePointerFromTheMetrics)
 {
     const CalendarGeometry g = ComputeCalendarGeometry({16, 15, 12, 20, 240, 146});
-    EXPECT_EQ((CalendarRect{0, 0, 239, 20}), g.m_rcTitleBand);
-    EXPECT_EQ((CalendarRect{1, 1, 230, 18}), g.m_rcTitleText);
-    EXPECT_EQ((CalendarRect{10, 1, 220, 18}), g.m_rcTitleHit);
+    EXPECT_EQ((std::array<CalendarRect, 8>{{{0, 0, 239, 20}, {1, 1, 230, 18}, {10, 1, 220, 18},
+                                            {128, 21, 144, 34}, {8, 36, 144, 138}, {5, 36, 26, 54},
+                                            {5, 36, 26, 53}, {128, 121, 144, 136}}}),
+              (std::array{g.m_rcTitleBand, g.m_rcTitleText, g.m_rcTitleHit, WeekdayTitleRect(g, 6),
+                          g.m_rcGrid, CellFillRect(g, 0), CellHitRect(g, 0), CellTextRect(g, 41)}));
     EXPECT_EQ((CalendarArrow{{6, 10}, 11, 5, 15, {5, 4, 12, 16}}), g.m_back);
     EXPECT_EQ((CalendarArrow{{230, 10}, 225, 5, 15, {224, 4, 231, 16}}), g.m_forward);
-    EXPECT_EQ((CalendarRect{128, 21, 144, 34}), WeekdayTitleRect(g, 6));
-    EXPECT_EQ((CalendarPoint{8, 35}), g.m_ptSeparatorFrom);
-    EXPECT_EQ((CalendarPoint{144, 35}), g.m_ptSeparatorTo);
-    EXPECT_EQ((CalendarRect{8, 36, 144, 138}), g.m_rcGrid);
-    EXPECT_EQ((CalendarRect{5, 36, 26, 54}), CellFillRect(g, 0));
-    EXPECT_EQ((CalendarRect{5, 36, 26, 53}), CellHitRect(g, 0));
-    EXPECT_EQ((CalendarRect{128, 121, 144, 136}), CellTextRect(g, 41));
+    EXPECT_EQ((std::pair{CalendarPoint{8, 35}, CalendarPoint{144, 35}}),
+              std::pair(g.m_ptSeparatorFrom, g.m_ptSeparatorTo));
     for (const DataRow& r : DataRows("calendar-hits.txt"))
         EXPECT_EQ(r[2] == "-" ? std::nullopt : std::optional(Num(r[2])), HitDay(g, {Num(r[0]), Num(r[1])}))
             << r[0] << "," << r[1];

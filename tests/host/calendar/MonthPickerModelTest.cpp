@@ -5,9 +5,9 @@
 TEST(MonthPicker, RowsAroundTheCentreAndTheRowLevelWithThePointer)
 {
     // Row 0 is three months back, row 6 three on, across the ends of years.
-    EXPECT_EQ((CalendarMonth{10, 99}), PickerRowMonth({1, 100}, 7, 0));
-    EXPECT_EQ((CalendarMonth{2, 2027}), PickerRowMonth({1, 2027}, 7, 4));
-    EXPECT_EQ((CalendarMonth{3, 10000}), PickerRowMonth({12, 9999}, 7, 6));
+    EXPECT_EQ((std::array<CalendarMonth, 3>{{{10, 99}, {2, 2027}, {3, 10000}}}),
+              (std::array{PickerRowMonth({1, 100}, 7, 0), PickerRowMonth({1, 2027}, 7, 4),
+                          PickerRowMonth({12, 9999}, 7, 6)}));
     for (const auto& [nRows, bAccepted] : {std::pair{3, true}, {1, false}, {8, false}})
         EXPECT_EQ(bAccepted, IsAcceptedRowCount(nRows)) << nRows;
     // Seven rows of 16 pixels in a client area of 114: PlacePicker's 2 x ((7 x 16 + 3) / 2).

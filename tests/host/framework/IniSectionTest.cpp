@@ -12,7 +12,6 @@ TEST(IniSection, ReplacesOrFindsTheLinesOfOnlyItsSection)
         else
             EXPECT_EQ(r[2], SetIniKeys(r[1], "S", {{"A", "1"}, {"B", "2"}, {"GONE", std::nullopt}})) << r[1];
     }
-    // Lines are found with their numbers in the file, in the first section of the name only.
     const std::string numbered = "; head\r\n[A]\r\na\r\n[ t ]\r\nfirst\r\n\r\n  ; note\r\n  second\r\n"
                                  "[t]\r\nthird";
     const std::vector<IniLine> expected = {{5, "first"}, {8, "  second"}};

@@ -21,8 +21,7 @@ NoticeNeighbours Around(int nCorner, bool bCalendar)
     return around;
 }
 
-// Notices shown one after another as the window shows them: the rectangle's width and its own
-// height, standing on the pixel below the rectangle or, in a top corner, hanging from its top.
+// Notices as the window shows them, nHeight tall: ending a pixel below the rectangle, or from its top.
 std::vector<PanelRect> ShowNotices(NoticeNeighbours around, int nCorner, size_t nCount, int nHeight)
 {
     std::vector<PanelRect> shown;

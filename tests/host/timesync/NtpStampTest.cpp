@@ -31,7 +31,6 @@ TEST(NtpStamp, ReadsAndWritesTheWorkedTimesAcrossTheErasAndTheWireInNetworkOrder
         EXPECT_EQ(stamp, r[0] == "read" ? stamp : CNtpStamp::FromSystemTime(st)) << r[3] << "-" << r[4];
         EXPECT_EQ(st, r[0] == "write" ? st : stamp.ToSystemTime()) << r[1] << " " << r[2];
     }
-    // The wire form is big-endian, seconds then fraction.
     const std::uint8_t bytes[8] = {0xC3, 0x9E, 0x4B, 0x80, 0x80, 0x00, 0x00, 0x01};
     const CNtpStamp stamp = CNtpStamp::FromNetwork(bytes);
     EXPECT_EQ(CNtpStamp(0xC39E4B80u, 0x80000001u), stamp);

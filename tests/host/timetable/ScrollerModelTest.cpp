@@ -6,7 +6,6 @@ namespace {
 
 constexpr int kHeight = 3 * 16; // three lines; the notice's timing: a 10 ms step, 2 s rests
 
-// Steps as the control's timer does until the text rests or has scrolled out.
 std::tuple<int, int, bool> StepUntilRestOrOut(int nOffset, int nTextHeight, bool bWrap)
 {
     for (int nSteps = 1; nSteps <= 1000; ++nSteps)

@@ -24,7 +24,6 @@ TEST(TimeTableRows, ColumnsTheSelectionAfterADeleteAndTheCombosOfferingsAndReadi
             ASSERT_EQ(Num<std::size_t>(r[3]), entries.size());
             EXPECT_EQ(DataRow(r.begin() + 4, r.begin() + 8),
                       (DataRow{entries[0], entries[1], entries[2], entries.back()}));
-            // The value is among the entries and every entry reads back as the value it shows.
             EXPECT_EQ(1, std::count(entries.begin(), entries.end(), TaskFieldText(field, Num(r[2]))));
             for (const std::string& entry : entries)
                 EXPECT_EQ(entry, TaskFieldText(field, TaskFieldValue(field, entry).value())) << entry;
