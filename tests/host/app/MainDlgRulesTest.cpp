@@ -1,7 +1,5 @@
 #include "app/MainDlgRules.h"
-
 #include "timetable/TaskScheduler.h"
-#include "timetable/TimeTask.h"
 
 #include "tests/host/HostData.h"
 

@@ -3,8 +3,6 @@
 
 #include "tests/host/HostData.h"
 
-#include <vector>
-
 namespace {
 
 const PanelRect kUnplaced{-3, -22, 154, 75};

@@ -7,7 +7,6 @@
 #include <cstdlib>
 #include <ctime>
 #include <random>
-#include <string>
 
 namespace {
 
