@@ -100,8 +100,7 @@ const CNtpStamp kArrived = At(3990000000u, 260);
 TEST(SntpPacket, RequestCarriesOnlyOurTimeAndTheOffsetIsTheMeanOfTheTwoLegs)
 {
     const auto request = BuildSntpRequest(CNtpStamp(0x01020304u, 0x05060708u));
-    std::array<std::uint8_t, kSntpPacketBytes> expected{};
-    expected[0] = 0x1B;
+    std::array<std::uint8_t, kSntpPacketBytes> expected{0x1B};
     for (int i = 0; i < 8; ++i)
         expected[40 + i] = static_cast<std::uint8_t>(i + 1);
     EXPECT_EQ(expected, request);
