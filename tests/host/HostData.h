@@ -41,8 +41,7 @@ inline DataRow DataWords(const std::string& line)
 
 inline std::vector<DataRow> DataRows(const std::string& name)
 {
-    const std::string here = __FILE__;
-    std::ifstream file(here.substr(0, here.rfind('/')) + "/../data/host/" + name);
+    std::ifstream file(std::string(__FILE__, sizeof __FILE__ - sizeof "HostData.h") + "../data/host/" + name);
     std::vector<DataRow> rows;
     for (std::string line; std::getline(file, line);)
         if (!line.empty() && line[0] != '#')
@@ -65,6 +64,7 @@ Rect RectAt(const DataRow& row, std::size_t i)
 
 inline TimeTask TaskAt(const DataRow& r, std::size_t i)
 {
-    const auto n = [&r, i](std::size_t k) { return Num(r[i + k]); };
-    return {n(0), n(1), n(2), n(3), n(4), n(5), n(6), n(7), n(8), n(9), n(10), r[i + 11], r[i + 12], r[i + 13]};
+    const auto w = r.begin() + static_cast<std::ptrdiff_t>(i);
+    const auto n = [w](int k) { return Num(w[k]); };
+    return {n(0), n(1), n(2), n(3), n(4), n(5), n(6), n(7), n(8), n(9), n(10), w[11], w[12], w[13]};
 }

@@ -117,9 +117,8 @@ const std::array<std::string, 12> kNames = {"Jan", "Feb", "Mar", "Apr", "May", "
                                             "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
 
 // Fixed extents with one exception per role, so each maximum is traced to the text that makes it.
-class CFakeMeasurer : public ICalendarMeasurer
+struct CFakeMeasurer : ICalendarMeasurer
 {
-public:
     std::string m_strWideTitle;
     int m_nWeekdayWidth = 11;
 

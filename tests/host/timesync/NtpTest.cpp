@@ -19,6 +19,21 @@ CNtpStamp StampAt(const DataRow& r, std::size_t i)
     return CNtpStamp(Num<std::uint32_t>(r[i]), Num<std::uint32_t>(r[i + 1]));
 }
 
+CNtpStamp At(std::uint32_t nSeconds, std::uint32_t nMs)
+{
+    return CNtpStamp(nSeconds, MsToFraction[nMs]);
+}
+
+void Put(std::vector<std::uint8_t>& packet, std::size_t nOffset, const CNtpStamp& stamp)
+{
+    std::ranges::copy(stamp.ToNetwork(), packet.begin() + static_cast<std::ptrdiff_t>(nOffset));
+}
+
+const CNtpStamp kSent = At(3990000000u, 250);
+const CNtpStamp kServerReceived = At(3990000012u, 595);
+const CNtpStamp kServerSent = At(3990000012u, 600);
+const CNtpStamp kArrived = At(3990000000u, 260);
+
 } // namespace
 
 TEST(NtpStamp, ReadsAndWritesTheWorkedTimesAcrossTheErasAndTheWireInNetworkOrder)
@@ -41,7 +56,6 @@ TEST(NtpStamp, EveryDayFrom1900To2104HasItsDayNumberAndWeekdayAndRoundTripsThrou
 {
     using namespace std::chrono;
     const sys_days epoch{year{1900} / January / 1};
-    ASSERT_EQ(kNtpEpochDayNumber, DateToDayNumber(1900, 1, 1));
     // On the wire from the first whole day of era 0's window to the last of era 1's, every field moving.
     const sys_days firstOnWire{year{1968} / January / 21};
     const sys_days lastOnWire{year{2104} / February / 25};
@@ -78,25 +92,6 @@ TEST(NtpStamp, DifferencesAndSumsReadEachStampInItsEra)
     }
 }
 
-namespace {
-
-CNtpStamp At(std::uint32_t nSeconds, std::uint32_t nMs)
-{
-    return CNtpStamp(nSeconds, MsToFraction[nMs]);
-}
-
-void Put(std::vector<std::uint8_t>& packet, std::size_t nOffset, const CNtpStamp& stamp)
-{
-    std::ranges::copy(stamp.ToNetwork(), packet.begin() + static_cast<std::ptrdiff_t>(nOffset));
-}
-
-const CNtpStamp kSent = At(3990000000u, 250);
-const CNtpStamp kServerReceived = At(3990000012u, 595);
-const CNtpStamp kServerSent = At(3990000012u, 600);
-const CNtpStamp kArrived = At(3990000000u, 260);
-
-} // namespace
-
 TEST(SntpPacket, RequestCarriesOnlyOurTimeAndTheOffsetIsTheMeanOfTheTwoLegs)
 {
     const auto request = BuildSntpRequest(CNtpStamp(0x01020304u, 0x05060708u));
@@ -128,17 +123,12 @@ TEST(SntpPacket, AcceptedRepliesFillEveryFieldAndRefusedOnesThatMustNotMoveTheCl
                 r[5] == "zero" ? CNtpStamp() : CNtpStamp(kSent.Value() + Num<std::uint64_t>(r[5])));
         SntpResult result;
         EXPECT_EQ(r[0], checks.at(static_cast<std::size_t>(ReadSntpReply(reply, kSent, kArrived, result))));
-        if (r[0] != "Accepted")
-        {
-            EXPECT_EQ(0.0, result.clockOffset) << "a refused reply fills nothing";
-            EXPECT_EQ(CNtpStamp(), result.destinationTime);
-            continue;
-        }
-        EXPECT_EQ(Num(r[1]) >> 6, result.leapIndicator);
-        EXPECT_EQ(Num(r[2]), result.stratum);
-        EXPECT_EQ((std::array{kSent, kServerReceived, kServerSent, kArrived}),
-                  (std::array{result.originateTime, result.receiveTime, result.transmitTime,
-                              result.destinationTime}));
-        EXPECT_NEAR(12.3425, result.clockOffset, 1e-6);
+        const CNtpStamp none;
+        EXPECT_EQ(r[0] == "Accepted"
+                      ? std::tuple(Num(r[1]) >> 6, Num(r[2]), kSent, kServerReceived, kServerSent, kArrived)
+                      : std::tuple(0, 0, none, none, none, none), // a refused reply fills nothing
+                  std::tuple(result.leapIndicator, result.stratum, result.originateTime, result.receiveTime,
+                             result.transmitTime, result.destinationTime));
+        EXPECT_NEAR(r[0] == "Accepted" ? 12.3425 : 0.0, result.clockOffset, 1e-6);
     }
 }

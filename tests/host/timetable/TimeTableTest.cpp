@@ -12,6 +12,21 @@ TimeTask Strings(const std::string& text, const std::string& sound, const std::s
 {
     return {0, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, text, sound, extra};
 }
+
+constexpr int kHeight = 3 * 16; // three lines; the notice's timing: a 10 ms step, 2 s rests
+
+std::tuple<int, int, bool> StepUntilRestOrOut(int nOffset, int nTextHeight, bool bWrap)
+{
+    for (int nSteps = 1; nSteps <= 1000; ++nSteps)
+    {
+        const ScrollMove move = ScrollUpOnePixel(nOffset, nTextHeight, kHeight, bWrap);
+        nOffset = move.nOffset;
+        if (move.bScrolledOut || RestsAt(nOffset, nTextHeight, kHeight, 2000, 0))
+            return {nSteps, nOffset, move.bScrolledOut};
+    }
+    return {1000, nOffset, false};
+}
+
 } // namespace
 
 TEST(TaskLine, WritesReadsAndRefusesLinesAsTheOldFormatDid)
@@ -59,11 +74,10 @@ TEST(TaskSection, ReadsUntilTheFirstBadLineAndShowsItCutAfterEightyBytes)
     EXPECT_EQ(std::tuple(false, 1u, "first", IniLine{2, "broken"}, LineFault::TooFewFields),
               std::tuple(parsed.ok, parsed.records.size(), parsed.records.at(0).m_strText, parsed.badLine,
                          parsed.fault));
-    const std::string strAscii(80, 'a');
-    EXPECT_EQ(strAscii, ShownLine(strAscii));
-    EXPECT_EQ(strAscii + "...", ShownLine(strAscii + "b"));
-    // A two-byte character across the 80th byte goes whole to the cut.
-    EXPECT_EQ(std::string(79, 'a') + "...", ShownLine(std::string(79, 'a') + "\x95\x5c" + "b"));
+    const std::string a79(79, 'a'); // a two-byte character across the 80th byte goes whole to the cut
+    for (const auto& [strLine, strShown] :
+         {std::pair{a79 + "a", a79 + "a"}, {a79 + "ab", a79 + "a..."}, {a79 + "\x95\x5c" + "b", a79 + "..."}})
+        EXPECT_EQ(strShown, ShownLine(strLine));
     const HolidaySectionParse holidays = ParseHolidaySection("* 1 1 FF0000 \"a\"\r\n2026 1 12 0 \"b\"\r\n"s);
     EXPECT_EQ(std::tuple(true, 2u, "a", 2026),
               std::tuple(holidays.ok, holidays.records.size(), holidays.records.at(0).m_strName,
@@ -113,24 +127,6 @@ TEST(TaskDialog, ColourMinusOneIsAutomaticAndTheTextsBackslashFormsAreLineFeedsA
     EXPECT_EQ("a\\nb\\t", EscapeControls("a\nb\t"));
 }
 
-namespace {
-
-constexpr int kHeight = 3 * 16; // three lines; the notice's timing: a 10 ms step, 2 s rests
-
-std::tuple<int, int, bool> StepUntilRestOrOut(int nOffset, int nTextHeight, bool bWrap)
-{
-    for (int nSteps = 1; nSteps <= 1000; ++nSteps)
-    {
-        const ScrollMove move = ScrollUpOnePixel(nOffset, nTextHeight, kHeight, bWrap);
-        nOffset = move.nOffset;
-        if (move.bScrolledOut || RestsAt(nOffset, nTextHeight, kHeight, 2000, 0))
-            return {nSteps, nOffset, move.bScrolledOut};
-    }
-    return {1000, nOffset, false};
-}
-
-} // namespace
-
 TEST(ScrollerModel, RisesUntilTheLastLineHasLeftRestingWhereAPageEndsAndReentersFromBelow)
 {
     for (const DataRow& r : DataRows("scroller.txt"))
@@ -152,8 +148,7 @@ TEST(NoticePages, EmptyPiecesAreDroppedAndThePagesComeRoundAgain)
     for (const DataRow& r : DataRows("notice-pages.txt"))
         EXPECT_EQ(DataRow(r.begin() + 1, r.end()), SplitPages(r[0])) << r[0];
     std::size_t nNext = 1; // page 0 is shown first
-    EXPECT_EQ((std::array<std::optional<std::size_t>, 3>{1, 2, 0}),
-              (std::array{TurnPage(nNext, 3), TurnPage(nNext, 3), TurnPage(nNext, 3)}));
-    EXPECT_EQ(std::nullopt, TurnPage(nNext, 1));
-    EXPECT_EQ(std::nullopt, TurnPage(nNext, 0));
+    EXPECT_EQ((std::array<std::optional<std::size_t>, 5>{1, 2, 0, std::nullopt, std::nullopt}),
+              (std::array{TurnPage(nNext, 3), TurnPage(nNext, 3), TurnPage(nNext, 3), TurnPage(nNext, 1),
+                          TurnPage(nNext, 0)}));
 }

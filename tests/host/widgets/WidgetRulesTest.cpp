@@ -20,12 +20,11 @@ TEST(FileEditText, NamesFoldersShortcutsAndWhereTheBrowseButtonOpens)
     for (const DataRow& r : DataRows("file-edit.txt"))
     {
         SCOPED_TRACE(r[0] + " " + r[1]);
+        const FileEditText parsed = r[0] == "parse" ? ParseFileEditText(r[1]) : FileEditText{};
+        const BrowseStart start = r[0] == "browse" ? DecideBrowseStart(r[1], probe) : BrowseStart{};
         if (r[0] == "parse")
-        {
-            const FileEditText parsed = ParseFileEditText(r[1]);
-            EXPECT_EQ(r[2], parsed.strFolder);
-            EXPECT_EQ(DataRow(r.begin() + 3, r.end()), parsed.names);
-        }
+            EXPECT_EQ(std::pair(r[2], DataRow(r.begin() + 3, r.end())),
+                      std::pair(parsed.strFolder, parsed.names));
         else if (r[0] == "path")
             EXPECT_EQ(r[3], PathInFolder(r[1], r[2]));
         else if (r[0] == "name")
@@ -35,10 +34,7 @@ TEST(FileEditText, NamesFoldersShortcutsAndWhereTheBrowseButtonOpens)
         else if (r[0] == "width")
             EXPECT_EQ(Num(r[3]), BrowseButtonWidth(Num(r[1]), Num(r[2])));
         else
-        {
-            const BrowseStart start = DecideBrowseStart(r[1], probe);
             EXPECT_EQ((std::pair{r[2], r[3]}), (std::pair{start.strFolder, start.strName}));
-        }
     }
 }
 
