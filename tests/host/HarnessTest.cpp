@@ -1,4 +1,4 @@
-// settimeofday is tried only once CAP_SYS_TIME is out of the bounding set, so it cannot succeed.
+// settimeofday is tried only once CAP_SYS_TIME is out of the bounding set: nothing started since holds it.
 #include <gtest/gtest.h>
 
 #include <cerrno>
