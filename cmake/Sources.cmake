@@ -91,27 +91,15 @@ set(TEMPIVA_MAIN_SOURCES
 )
 
 set(TEMPIVA_HOST_TEST_SOURCES
-    tests/host/framework/ColourTextTest.cpp
-    tests/host/framework/SjisTextTest.cpp
-    tests/host/framework/TextEncodingTest.cpp
+    tests/host/framework/TextFormatsTest.cpp
     tests/host/app/MainDlgRulesTest.cpp
-    tests/host/timetable/TaskLineTest.cpp
+    tests/host/timetable/TimeTableTest.cpp
     tests/host/timetable/TaskSchedulerTest.cpp
-    tests/host/timetable/SectionBlockTest.cpp
-    tests/host/framework/IniSectionTest.cpp
-    tests/host/timetable/ScrollerModelTest.cpp
     tests/host/panel/PanelLayoutTest.cpp
-    tests/host/timesync/NtpStampTest.cpp
-    tests/host/timesync/SntpPacketTest.cpp
-    tests/host/calendar/CalendarGridTest.cpp
-    tests/host/calendar/CalendarCellStyleTest.cpp
-    tests/host/calendar/CalendarMetricsTest.cpp
-    tests/host/calendar/MonthPickerModelTest.cpp
-    tests/host/config/ColourPopupModelTest.cpp
-    tests/host/config/ConfigRulesTest.cpp
-    tests/host/widgets/LinkLineTest.cpp
-    tests/host/timetable/TimeTableRulesTest.cpp
-    tests/host/widgets/FileEditRulesTest.cpp
+    tests/host/timesync/NtpTest.cpp
+    tests/host/calendar/CalendarTest.cpp
+    tests/host/config/ConfigModelTest.cpp
+    tests/host/widgets/WidgetRulesTest.cpp
 )
 
 set(TEMPIVA_BENCH_SOURCES

@@ -1,5 +1,4 @@
-// The right to set the clock is gone from the bounding set, so no program started since holds it;
-// settimeofday is tried only once that is certain.
+// settimeofday is tried only once CAP_SYS_TIME is out of the bounding set: nothing started since holds it.
 #include <gtest/gtest.h>
 
 #include <cerrno>

@@ -1,5 +1,4 @@
-// Tables too long to read inline, from tests/data/host: one row a line, words split at spaces,
-// '#' lines are notes. Numbers may be decimal or 0x hex.
+// Tables from tests/data/host: a row a line, words split at spaces, '#' lines notes, numbers decimal or 0x.
 #pragma once
 
 #include "timetable/TimeTask.h"
@@ -42,8 +41,7 @@ inline DataRow DataWords(const std::string& line)
 
 inline std::vector<DataRow> DataRows(const std::string& name)
 {
-    const std::string here = __FILE__;
-    std::ifstream file(here.substr(0, here.rfind('/')) + "/../data/host/" + name);
+    std::ifstream file(std::string(__FILE__, sizeof __FILE__ - sizeof "HostData.h") + "../data/host/" + name);
     std::vector<DataRow> rows;
     for (std::string line; std::getline(file, line);)
         if (!line.empty() && line[0] != '#')

@@ -1,7 +1,5 @@
 #include "app/MainDlgRules.h"
-
 #include "timetable/TaskScheduler.h"
-#include "timetable/TimeTask.h"
 
 #include "tests/host/HostData.h"
 
@@ -10,8 +8,8 @@ TEST(AnimationFlags, FollowTheStyleAndTheCorner)
     for (const DataRow& r : DataRows("animation-flags.txt"))
     {
         const AnimationFlags flags = ComputeAnimationFlags(Num(r[0]), Num(r[1]));
-        EXPECT_EQ(Num<std::uint32_t>(r[2]), flags.dwShow) << r[0] << " " << r[1];
-        EXPECT_EQ(Num<std::uint32_t>(r[3]), flags.dwHide) << r[0] << " " << r[1];
+        EXPECT_EQ(std::pair(Num<std::uint32_t>(r[2]), Num<std::uint32_t>(r[3])),
+                  std::pair(flags.dwShow, flags.dwHide)) << r[0] << " " << r[1];
     }
 }
 

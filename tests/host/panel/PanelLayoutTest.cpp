@@ -3,8 +3,6 @@
 
 #include "tests/host/HostData.h"
 
-#include <vector>
-
 namespace {
 
 const PanelRect kUnplaced{-3, -22, 154, 75};
@@ -21,8 +19,7 @@ NoticeNeighbours Around(int nCorner, bool bCalendar)
     return around;
 }
 
-// Notices shown one after another as the window shows them: the rectangle's width and its own
-// height, standing on the pixel below the rectangle or, in a top corner, hanging from its top.
+// Notices as the window shows them, nHeight tall: ending a pixel below the rectangle, or from its top.
 std::vector<PanelRect> ShowNotices(NoticeNeighbours around, int nCorner, size_t nCount, int nHeight)
 {
     std::vector<PanelRect> shown;
@@ -87,7 +84,6 @@ TEST(NoticePlace, FirstOnThePanelOrCalendarThenInColumnsNeverOverlappingAndOverA
         const std::vector<PanelRect> shown = ShowNotices(Around(nCorner, false), nCorner, 40, 300);
         for (const PanelRect& rc : shown)
             EXPECT_TRUE(rc.left >= 0 && rc.top >= 0 && rc.right <= 1280 && rc.bottom <= 800) << nCorner;
-        EXPECT_EQ(shown[0], shown[16]) << nCorner;
-        EXPECT_EQ(shown[15], shown[31]) << nCorner;
+        EXPECT_EQ(std::pair(shown[0], shown[15]), std::pair(shown[16], shown[31])) << nCorner;
     }
 }

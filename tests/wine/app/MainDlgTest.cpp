@@ -109,8 +109,7 @@ protected:
             m_dlg.DestroyWindow();
         MSG msg;
         while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-        {
-        }
+            continue;
     }
 
     void WriteTimeTable(const std::string& strReserve, const std::string& strTasks = "")
@@ -141,8 +140,10 @@ protected:
 
 } // namespace
 
-TEST_F(MainDlg, StartUpTasksTakeTheirRoads)
+TEST_F(MainDlg, StartUpTasksTakeTheirRoadsAndTheTickRunsWithPeriodDelay)
 {
+    TheSettings().DELAY = 50;
+    m_dlg.m_nTicksWanted = 11;
     // A third reserved line is an ordinary task, and moves to the time table on save.
     const std::string strReserve = AnyTimeTask("reserved 0") + AnyTimeTask("reserved 1");
     WriteTimeTable(strReserve + Task("r2"), AnyTimeTask("third") + Task("timed"));
@@ -159,6 +160,12 @@ TEST_F(MainDlg, StartUpTasksTakeTheirRoads)
     EXPECT_EQ("[TIMETABLE_RESERVE]\r\n" + strReserve + "[TIMETABLE]\r\n" + Task("r2") + AnyTimeTask("third") +
                   Task("timed"),
               m_folder.Read("TimeTable.ini").value());
+    m_app.Run();
+    ASSERT_EQ(11u, m_dlg.m_ticks.size());
+    const ULONGLONG nElapsedMs = m_dlg.m_ticks.back() - m_dlg.m_ticks.front();
+    // Ten periods, each re-armed after the tick: never shorter, and not wildly longer.
+    EXPECT_GE(nElapsedMs, 10u * 50u - 20u);
+    EXPECT_LE(nElapsedMs, 10u * 50u * 4u);
 
     m_dlg.SendMessage(WM_COMMAND, IDOK);
     EXPECT_TRUE(m_dlg.IsWindow()) << "Enter never closes the resident dialog";
@@ -166,8 +173,14 @@ TEST_F(MainDlg, StartUpTasksTakeTheirRoads)
     EXPECT_FALSE(m_dlg.IsWindow());
 }
 
-TEST_F(MainDlg, TooFewReservedTasksOrABadHolidayFileEndTheStart)
+TEST_F(MainDlg, AHotKeyTakenElsewhereTooFewReservedTasksOrABadHolidayFileEndTheStart)
 {
+    ASSERT_TRUE(::RegisterHotKey(m_other.m_hWnd, 1, 0, kTestVirtualKey));
+    EXPECT_FALSE(m_dlg.Create(IDD_MAIN));
+    ASSERT_LE(2u, m_box.m_texts.size());
+    EXPECT_EQ("ホットキーの設定に失敗しました。\n既に別のアプリケーションで使用している可能性があります\n", m_box.m_texts[0]);
+    EXPECT_EQ("ホットキーの設定をして下さい。", m_box.m_texts[1]);
+    EXPECT_EQ(0, TheSettings().HOTKEY);
     for (const std::string& strReserve : {std::string(), Task("only one")})
     {
         m_box.m_texts.clear();
@@ -183,22 +196,10 @@ TEST_F(MainDlg, TooFewReservedTasksOrABadHolidayFileEndTheStart)
     m_box.m_texts.clear();
     WriteTimeTable(Task("r0") + Task("r1"));
     m_folder.Write("Holiday.ini", "[HOLIDAY]\r\n   *  1  1\r\n");
-    EXPECT_FALSE(m_dlg.Create(IDD_MAIN));
-    EXPECT_FALSE(m_dlg.IsWindow());
+    CTestMainDlg dlg(m_folder.Path());
+    EXPECT_FALSE(dlg.Create(IDD_MAIN));
+    EXPECT_FALSE(dlg.IsWindow());
     EXPECT_EQ(1u, m_box.m_texts.size());
-}
-
-TEST_F(MainDlg, TheTickRunsWithPeriodDelay)
-{
-    TheSettings().DELAY = 50;
-    m_dlg.m_nTicksWanted = 11;
-    ASSERT_TRUE(m_dlg.Create(IDD_MAIN));
-    m_app.Run();
-    ASSERT_EQ(11u, m_dlg.m_ticks.size());
-    const ULONGLONG nElapsedMs = m_dlg.m_ticks.back() - m_dlg.m_ticks.front();
-    // Ten periods, each re-armed after the tick: never shorter, and not wildly longer.
-    EXPECT_GE(nElapsedMs, 10u * 50u - 20u);
-    EXPECT_LE(nElapsedMs, 10u * 50u * 4u);
 }
 
 TEST_F(MainDlg, ExitDuringTheModalConfigDialogCancelsItAndFreesItAfterItsLoop)
@@ -214,16 +215,6 @@ TEST_F(MainDlg, ExitDuringTheModalConfigDialogCancelsItAndFreesItAfterItsLoop)
     EXPECT_FALSE(m_dlg.m_bConfigAlive);
     EXPECT_FALSE(m_dlg.IsWindow());
     EXPECT_TRUE(m_box.m_texts.empty()) << "no hot key re-registration after EXIT";
-}
-
-TEST_F(MainDlg, AHotKeyTakenElsewhereShowsBothMessagesInOrder)
-{
-    ASSERT_TRUE(::RegisterHotKey(m_other.m_hWnd, 1, 0, kTestVirtualKey));
-    EXPECT_FALSE(m_dlg.Create(IDD_MAIN));
-    ASSERT_LE(2u, m_box.m_texts.size());
-    EXPECT_EQ("ホットキーの設定に失敗しました。\n既に別のアプリケーションで使用している可能性があります\n", m_box.m_texts[0]);
-    EXPECT_EQ("ホットキーの設定をして下さい。", m_box.m_texts[1]);
-    EXPECT_EQ(0, TheSettings().HOTKEY);
 }
 
 TEST_F(MainDlg, AKeyTakenWhileConfigRunsEndsTheProgramButTheFileKeepsTheUsersKey)

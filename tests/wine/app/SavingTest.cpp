@@ -63,7 +63,7 @@ protected:
 
 } // namespace
 
-TEST_F(Saving, CutShortAtAnyStepLeavesTheOldFileWhole)
+TEST_F(Saving, CutShortAtAnyStepOrByAReadErrorASaveLeavesTheOldFileWhole)
 {
     TheSettings().DRAW_SEC = 777;
     CutShortAtEveryStep("Tempiva.ini", "[TEMPIVA]\r\nDRAW_SEC=1\r\n" + kForeignSection, [] { return SaveSettings(); });
@@ -79,19 +79,14 @@ TEST_F(Saving, CutShortAtAnyStepLeavesTheOldFileWhole)
     CutShortAtEveryStep("TimeTable.ini", "[TIMETABLE_RESERVE]\r\n[TIMETABLE]\r\n" + kForeignSection,
                         [&] { return SaveTaskSections(strPath, {{"TIMETABLE_RESERVE", {tasks[0].get()}}, {"TIMETABLE", {}}}); });
     EXPECT_EQ("[TIMETABLE_RESERVE]\r\n" + kTask + "[TIMETABLE]\r\n" + kForeignSection, Read("TimeTable.ini"));
-}
 
-TEST_F(Saving, AReadErrorPartWayWritesNothing)
-{
     // The second read fails: what came before it is not the whole file.
     const std::string strOld = "[TIMETABLE]\r\n" + kTask + kForeignSection;
     m_folder.Write("TimeTable.ini", strOld);
     m_folder.Write("Tempiva.ini", strOld);
-    TaskList tasks;
-    ASSERT_TRUE(LoadTaskSection(m_folder.PathOf("TimeTable.ini"), tasks, "TIMETABLE"));
     {
         CFailingFileSystem disk(0, 2);
-        EXPECT_FALSE(SaveTaskSection(m_folder.PathOf("TimeTable.ini"), {tasks[0].get()}, "TIMETABLE"));
+        EXPECT_FALSE(SaveTaskSection(strPath, {tasks[0].get()}, "TIMETABLE"));
         disk.m_nReads = disk.m_nWriteSteps = 0;
         EXPECT_FALSE(SaveSettings());
         EXPECT_EQ(0, disk.m_nWriteSteps);
@@ -100,18 +95,7 @@ TEST_F(Saving, AReadErrorPartWayWritesNothing)
     EXPECT_EQ(strOld, Read("Tempiva.ini"));
 }
 
-TEST_F(Saving, AnUnwritableSettingsFileIsReportedOnceWithItsPath)
-{
-    // A folder in the file's place: nothing is read (a first run), and the save cannot replace it.
-    ASSERT_TRUE(::CreateDirectoryA(m_folder.PathOf("Tempiva.ini").c_str(), nullptr));
-    LoadSettingsFrom(m_folder.PathOf("Tempiva.ini"));
-    ASSERT_EQ(2u, m_box.m_texts.size()) << "the first-run greeting, then the failure";
-    EXPECT_EQ(0u, m_box.m_texts[1].find(m_folder.PathOf("Tempiva.ini") + " を保存できませんでした。\n"))
-        << m_box.m_texts[1];
-    ::RemoveDirectoryA(m_folder.PathOf("Tempiva.ini").c_str());
-}
-
-TEST_F(Saving, AFailedSaveAfterADialogsOkIsReportedOnceWithItsPath)
+TEST_F(Saving, AFailedSaveAfterADialogsOkOrOnTheFirstRunIsReportedOnceWithItsPath)
 {
     INITCOMMONCONTROLSEX icc{sizeof icc, ICC_HOTKEY_CLASS | ICC_LISTVIEW_CLASSES};
     ::InitCommonControlsEx(&icc);
@@ -133,6 +117,14 @@ TEST_F(Saving, AFailedSaveAfterADialogsOkIsReportedOnceWithItsPath)
         EXPECT_TRUE(dlg.IsWindow()) << "the program goes on";
         dlg.SendMessage(WM_COMMAND, ID_APP_EXIT);
     }
+    // A folder in the file's place: nothing is read (a first run), and the save cannot replace it.
+    const std::string strIni = m_folder.PathOf("Tempiva.ini");
+    m_box.m_texts.clear();
+    ASSERT_TRUE(::CreateDirectoryA(strIni.c_str(), nullptr));
+    LoadSettingsFrom(strIni);
+    ASSERT_EQ(2u, m_box.m_texts.size()) << "the first-run greeting, then the failure";
+    EXPECT_EQ(0u, m_box.m_texts[1].find(strIni + " を保存できませんでした。\n")) << m_box.m_texts[1];
+    ::RemoveDirectoryA(strIni.c_str());
 }
 
 TEST_F(Saving, TheEndOfTheSessionSavesTheSettingsAsExitWould)

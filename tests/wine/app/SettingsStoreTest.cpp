@@ -13,7 +13,6 @@ class SettingsStore : public ::testing::Test
 {
 protected:
     void Load() { LoadSettingsFrom(m_folder.PathOf("Tempiva.ini")); }
-    std::string File() const { return m_folder.Read("Tempiva.ini").value_or("<missing>"); }
 
     CWinApp m_app;
     CScratchFolder m_folder;
@@ -25,9 +24,7 @@ protected:
 TEST_F(SettingsStore, AnExistingFileIsReadAsWrittenAndSavedBack)
 {
     // 15 two-byte characters plus "ab" = 32 bytes: the cut must not split the last one.
-    std::string strFont = "ab";
-    for (int i = 0; i < 15; ++i)
-        strFont += "ゴ";
+    const std::string strFont = "abゴゴゴゴゴゴゴゴゴゴゴゴゴゴゴ";
     const std::string strServer(258, 's');
     m_folder.Write("Tempiva.ini", "[TEMPIVA]\r\nHOTKEY=0\r\nRGB_ON=\r\nRGB_BACK=b3b78b\r\nFONT_NAME=" + strFont +
                                       "\r\n[NTP]\r\nSERVER3=" + strServer + "時\r\nUSE_NTP=1\r\nPORT=10123\r\n");
@@ -42,7 +39,7 @@ TEST_F(SettingsStore, AnExistingFileIsReadAsWrittenAndSavedBack)
     EXPECT_EQ(strFont.substr(0, 30), TheSettings().FONT_NAME);
     EXPECT_EQ("", TheSettings().SERVER[0]) << "no default server in a file that has none";
     EXPECT_EQ(strServer, TheSettings().SERVER[2]);
-    const std::string strFile = File();
+    const std::string strFile = m_folder.Read("Tempiva.ini").value_or("<missing>");
     for (const char* pszLine : {"HOTKEY=0\r\n", "RGB_BACK=B3B78B\r\n", "SERVER3=sss", "PORT=10123\r\n"})
         EXPECT_NE(std::string::npos, strFile.find(pszLine)) << pszLine;
     EXPECT_EQ(std::string::npos, strFile.find("SERVER1"));

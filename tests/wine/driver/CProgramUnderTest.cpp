@@ -2,16 +2,6 @@
 
 #include <cstdio>
 
-namespace {
-
-BOOL CALLBACK Collect(HWND hWnd, LPARAM lWindows)
-{
-    reinterpret_cast<std::vector<HWND>*>(lWindows)->push_back(hWnd);
-    return TRUE;
-}
-
-} // namespace
-
 bool WaitUntil(const std::function<bool()>& condition, DWORD nTimeoutMs)
 {
     const ULONGLONG nEnd = ::GetTickCount64() + nTimeoutMs;
@@ -42,15 +32,19 @@ std::string WindowText(HWND hWnd)
 
 std::vector<HWND> ProcessWindows(DWORD dwPid)
 {
+    const WNDENUMPROC collect = [](HWND hWnd, LPARAM lWindows) -> BOOL {
+        reinterpret_cast<std::vector<HWND>*>(lWindows)->push_back(hWnd);
+        return TRUE;
+    };
     std::vector<HWND> topLevel;
-    ::EnumWindows(&Collect, reinterpret_cast<LPARAM>(&topLevel));
+    ::EnumWindows(collect, reinterpret_cast<LPARAM>(&topLevel));
     std::vector<HWND> windows;
     for (HWND hWnd : topLevel) {
         DWORD dwOwner = 0;
         ::GetWindowThreadProcessId(hWnd, &dwOwner);
         if (dwPid == 0 || dwOwner == dwPid) {
             windows.push_back(hWnd);
-            ::EnumChildWindows(hWnd, &Collect, reinterpret_cast<LPARAM>(&windows));
+            ::EnumChildWindows(hWnd, collect, reinterpret_cast<LPARAM>(&windows));
         }
     }
     return windows;

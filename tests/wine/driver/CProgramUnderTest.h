@@ -14,25 +14,19 @@
 #include <vector>
 
 bool WaitUntil(const std::function<bool()>& condition, DWORD nTimeoutMs);
-inline std::string ExeBesideMe(const std::string& strName)
-{
-    return GetModuleDirectory() + strName;
-}
+inline std::string ExeBesideMe(const std::string& strName) { return GetModuleDirectory() + strName; }
 std::string WindowClass(HWND hWnd);
 std::string WindowText(HWND hWnd);
 // The top-level windows of a process (of every process for 0), hidden ones too, and their children.
 std::vector<HWND> ProcessWindows(DWORD dwPid);
-// The visible tool windows of a process: the panel, its notices, the calendar.
-std::vector<HWND> ToolWindows(DWORD dwPid);
-// Tempiva's hidden main dialog, in a process (in any for 0).
-HWND FindMainDialog(DWORD dwPid);
+std::vector<HWND> ToolWindows(DWORD dwPid); // the visible ones: the panel, its notices, the calendar
+HWND FindMainDialog(DWORD dwPid);          // Tempiva's hidden main dialog
 
 class CProgramUnderTest
 {
 public:
     explicit CProgramUnderTest(const CScratchFolder& folder) : m_strFolder(folder.Path()) {}
-    // A program still running at the end of a test is ended, so it cannot disturb the next.
-    ~CProgramUnderTest();
+    ~CProgramUnderTest(); // ends a program still running, so that it cannot disturb the next test
 
     // Copies the exe into the folder (once) and starts it there; its first argument is its
     // quoted path unless strFirstArgument is given.
@@ -45,8 +39,7 @@ public:
 
     std::vector<HWND> Windows() const { return ProcessWindows(m_dwPid); }
     HWND WaitForMainDialog(DWORD nTimeoutMs) const;
-    // Posts a command to the main dialog, as the panel's menu would.
-    bool SendCommand(UINT nId) const;
+    bool SendCommand(UINT nId) const; // posted to the main dialog, as the panel's menu would
 
 private:
     std::string m_strFolder;

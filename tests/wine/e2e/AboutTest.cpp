@@ -1,5 +1,4 @@
-// The About box end to end, the program started as a launcher might start it: by a name
-// relative to some other folder.
+// The About box end to end, the program started as a launcher might: by a name relative to another folder.
 #include "tests/wine/e2e/ProgramWindows.h"
 
 using AboutBox = ProgramTest;

@@ -7,9 +7,7 @@ using ClockSetting = ProgramTest;
 
 TEST_F(ClockSetting, SetTimeAsksTheServerOnceAndReportsOnThePanel)
 {
-    CTestNtpServer::Behaviour twoHoursOff;
-    twoHoursOff.dOffsetSeconds = 7200.0;
-    CTestNtpServer server(twoHoursOff);
+    CTestNtpServer server({.dOffsetSeconds = 7200.0}); // two hours off
     Start("[NTP]\r\nUSE_NTP=1\r\nSERVER1=127.0.0.1\r\nPORT=" + std::to_string(server.Port()) + "\r\n");
     ASSERT_TRUE(m_program.SendCommand(ID_SETTIME));
     EXPECT_EQ(2u, WaitForToolWindows(2).size()) << "the panel with the report";

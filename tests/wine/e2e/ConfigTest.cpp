@@ -7,9 +7,8 @@ using ConfigDialog = ProgramTest;
 
 TEST_F(ConfigDialog, TheMenusConfigShowsTheSettingsCentredAndBlueIsPreviewedAndSavedOnOk)
 {
-    // Ctrl+Alt+T: a key the hot key control can name, for the picture.
     Start("DRAW_SEC=250\r\n[NTP]\r\nSERVER1=ntp.example\r\nUSE_NTP=1\r\n", "", kPastReserved,
-          ('T' << 16) | HOTKEYF_CONTROL | HOTKEYF_ALT);
+          ('T' << 16) | HOTKEYF_CONTROL | HOTKEYF_ALT); // Ctrl+Alt+T, which the hot key control can name
     ChooseFromPanelMenu({VK_UP, VK_UP, VK_RETURN}); // CONFIG...
     HWND hDialog = WaitForWindow("Tempiva 設定");
     ASSERT_NE(nullptr, hDialog);
@@ -29,8 +28,7 @@ TEST_F(ConfigDialog, TheMenusConfigShowsTheSettingsCentredAndBlueIsPreviewedAndS
         << "Blue's, in the preview";
     ::PostMessageA(hDialog, WM_COMMAND, IDOK, 0);
     EXPECT_TRUE(WaitUntil([&] { return !::IsWindow(hDialog); }, kWaitMs));
-    // The file is replaced whole.
-    const auto file = [&] { return m_folder.Read("Tempiva.ini").value_or(""); };
+    const auto file = [&] { return m_folder.Read("Tempiva.ini").value_or(""); }; // replaced whole
     EXPECT_TRUE(WaitUntil([&] { return file().find("RGB_BACK=000000\r\n") != std::string::npos; }, kWaitMs));
     for (const char* pszLine :
          {"RGB_ON=3FB5FF\r\n", "RGB_OFF=002249\r\n", "DRAW_SEC=250\r\n", "SERVER1=ntp.example\r\n"})

@@ -12,9 +12,8 @@
 #include <vector>
 
 inline constexpr DWORD kWaitMs = 10000;
-// Reserved tasks of a past date: never due, never run at start-up.
 inline constexpr char kPastTask[] = "2020  1  1  *  0  0  *  *      *      *  \"\"\r\n";
-inline const std::string kPastReserved = std::string(kPastTask) + kPastTask;
+inline const std::string kPastReserved = std::string(kPastTask) + kPastTask; // never due nor run at start-up
 
 inline RECT WindowRect(HWND hWnd)
 {
@@ -51,12 +50,11 @@ inline void PictureWhenStill(HWND hWnd, const std::string& strName, bool bWholeW
     WaitUntil(still, kWaitMs);
 }
 
-// The pointer is kept out of the program's way; the program must end with 0 on EXIT.
 class ProgramTest : public ::testing::Test
 {
 protected:
-    void SetUp() override { ::SetCursorPos(0, 0); }
-    void TearDown() override { Exit(); }
+    void SetUp() override { ::SetCursorPos(0, 0); } // the pointer out of the program's way
+    void TearDown() override { Exit(); }            // which must end the program with 0
 
     void Start(const std::string& strSettings = "", const std::string& strTasks = "",
                const std::string& strReserved = kPastReserved, int nHotKey = VK_F20 << 16,
@@ -124,10 +122,9 @@ protected:
     std::vector<HWND> WaitForToolWindows(size_t nWindows) const
     {
         std::vector<HWND> windows;
-        const auto byTop = [](HWND a, HWND b) { return WindowRect(a).top < WindowRect(b).top; };
         if (!WaitUntil([&] { return (windows = ToolWindows(m_program.Pid())).size() == nWindows; }, kWaitMs))
             return {};
-        std::sort(windows.begin(), windows.end(), byTop);
+        std::ranges::sort(windows, {}, [](HWND hWnd) { return WindowRect(hWnd).top; });
         return windows;
     }
 

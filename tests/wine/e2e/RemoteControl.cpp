@@ -1,6 +1,6 @@
-// A Wine program for the run-script and release-package tests and the resident benchmark: finds
-// a Tempiva started by someone else in this Wine session, answers its message boxes with OK and
-// sends it a command; hover rests the pointer on the open panel, so that it stays open.
+// For the run-script and release-package tests and the resident benchmark: finds a Tempiva started by
+// someone else in this Wine session, answers its message boxes with OK and sends it a command; hover rests
+// the pointer on the open panel, so that it stays open.
 // Usage: tempiva_remote wait | hotkey | hover | exit   (exit code 0 when done, 1 when no Tempiva answered)
 #include "res/resource.h"
 #include "tests/wine/driver/CProgramUnderTest.h"
@@ -12,8 +12,7 @@ int main(int argc, char** argv)
     HWND hMain = nullptr;
     const bool bFound = WaitUntil(
         [&] {
-            // The first-run greeting comes before the main dialog.
-            for (HWND hWnd : ProcessWindows(0))
+            for (HWND hWnd : ProcessWindows(0)) // the first-run greeting comes before the main dialog
                 if (::IsWindowVisible(hWnd) && WindowClass(hWnd) == "#32770" && WindowText(hWnd) == "Tempiva")
                     ::PostMessageA(hWnd, WM_COMMAND, IDOK, 0);
             return (hMain = FindMainDialog(0)) != nullptr;

@@ -1,13 +1,11 @@
 // Tempiva.exe from its start: the first run, one copy at a time, and a time table it cannot read.
 #include "tests/wine/e2e/ProgramWindows.h"
 
-#include <cstring>
-
 namespace {
 
 constexpr char kFirstRunText[] = "ホットキーを \"CapsLock\" に割り当てます。\nホットキーで時計が出ます。\n"
                                  "設定は時計パネル上で右クリック！";
-constexpr char kDefaultSettings[] =
+const std::string kDefaultSettings =
     "[TEMPIVA]\r\nRGB_BACK=B3B78B\r\nRGB_ON=000000\r\nRGB_OFF=9EA46C\r\n"
     "RGB_SATURDAY=0000FF\r\nRGB_SUNDAY=FF0000\r\nDRAW_SEC=400\r\nSHOWSTYLE=4\r\n"
     "DISP_POS=3\r\nHOTKEY=15728640\r\nDELAY=1000\r\nFONT_NAME=ＭＳ Ｐゴシック\r\n"
@@ -27,8 +25,7 @@ TEST_F(StartUp, TheFirstStartGreetsAndWritesTheDefaultsASecondCopyEndsWithoutSav
     EXPECT_EQ(kDefaultSettings, m_folder.Read("Tempiva.ini").value_or(""));
 
     // Without its last line: a second copy that saved would put it back.
-    const std::string strPartial(kDefaultSettings,
-                                 std::strlen(kDefaultSettings) - std::strlen("USE_NTP=0\r\n"));
+    const std::string strPartial = kDefaultSettings.substr(0, kDefaultSettings.rfind("USE_NTP=0\r\n"));
     m_folder.Write("Tempiva.ini", strPartial);
     CProgramUnderTest second(m_folder);
     ASSERT_TRUE(second.Start());
@@ -43,8 +40,7 @@ TEST_F(StartUp, ATimeTableItCannotReadEndsTheStartWithAMessageOfTheFileTheLineAn
 {
     const std::string strBad = "   *  *  * 02 12 00 10 30 FF0000      *  \"Lunch|Go";
     const std::string strTask = "   *  *  *  * 12 00  *  *      *      *  \"good\"\r\n";
-    // The time table (none at first), and the message's lines after the file's.
-    const std::pair<std::string, std::string> rows[] = {
+    const std::pair<std::string, std::string> rows[] = { // the time table (none at first), the message's end
         {"", "\n理由：ファイルがありません"},
         {"[TIMETABLE_RESERVE]\r\n" + kPastReserved + "[TIMETABLE]\r\n" + strTask + "; a comment\r\n" +
              strBad + "\r\n" + strTask,

@@ -1,5 +1,4 @@
-// The time table end to end: from the panel's menu to the saved file, and EXIT from that menu
-// while both dialogs run.
+// The time table end to end: from the panel's menu to the saved file, and EXIT while both dialogs run.
 #include "tests/wine/e2e/ProgramWindows.h"
 
 #include <commctrl.h>
@@ -48,8 +47,7 @@ TEST_F(TimeTable, ATaskAddedInTheDialogsIsSavedOnOkAndExitWhileTheyRunSavesNothi
             EXPECT_EQ(strSaved, m_folder.Read("TimeTable.ini").value_or("<missing>"));
             break;
         }
-        // Entry 0 of each combo is "*": the value n is entry n + 1.
-        for (const auto& [nId, nValue] :
+        for (const auto& [nId, nValue] : // entry 0 of each combo is "*": the value n is entry n + 1
              {std::pair{IDC_TASK_HOUR, 9}, {IDC_TASK_MINUTE, 30}, {IDC_TASK_LEAD, 10}, {IDC_TASK_SHOW, 5}})
             Send(hTask, nId, CB_SETCURSEL, static_cast<WPARAM>(nValue + 1));
         Send(hTask, IDC_TASK_TEXT, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("会議が始まります|第2会議室へ"));
@@ -60,8 +58,7 @@ TEST_F(TimeTable, ATaskAddedInTheDialogsIsSavedOnOkAndExitWhileTheyRunSavesNothi
             << "the new task, selected";
         PictureWhenStill(hTable, "timetable-dialog.png");
         ::PostMessageA(hTable, WM_COMMAND, IDOK, 0);
-        // The save follows the dialog's end in the same command, before the main dialog answers a
-        // message. (Reading the file meanwhile could hold up its replacement.)
+        // Saved in the command that ends it: written once the main dialog answers (polling could hold it up).
         ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(hTable); }, kWaitMs));
         ASSERT_TRUE(::SendMessageTimeoutA(m_hMain, WM_NULL, 0, 0, SMTO_NORMAL, kWaitMs, nullptr));
         EXPECT_EQ(strSaved, m_folder.Read("TimeTable.ini").value_or("<missing>"));

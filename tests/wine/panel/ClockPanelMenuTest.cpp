@@ -2,7 +2,6 @@
 #include "app/AppSettings.h"
 #include "framework/WndClass.h"
 #include "panel/CClockPanel.h"
-#include "res/resource.h"
 #include "timetable/TimeTask.h"
 
 #include <gtest/gtest.h>
@@ -60,7 +59,7 @@ protected:
 
 } // namespace
 
-TEST_F(ClockPanel, TheMenuListsTheFiveCommandsWithSetTimeGreyWithoutTimeSync)
+TEST_F(ClockPanel, TheMenuGreysSetTimeWithoutTimeSyncAndTheAutoHidePeriodFollowsTheTask)
 {
     for (const int nUseNtp : {0, 1})
     {
@@ -73,10 +72,6 @@ TEST_F(ClockPanel, TheMenuListsTheFiveCommandsWithSetTimeGreyWithoutTimeSync)
                                             "TIME TABLE...", "CONFIG...", "-", "&EXIT"}),
                   m_owner.m_items);
     }
-}
-
-TEST_F(ClockPanel, TheAutoHidePeriodFollowsTheTask)
-{
     // -1 seconds stays open for about 49 days; the hot key's panel, without a task, ten seconds.
     for (const auto& [nSeconds, nPeriodMs] : {std::pair{30, 30000u}, {-1, 4294966296u}, {0, 10000u}})
     {

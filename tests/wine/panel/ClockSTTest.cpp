@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace {
 
 constexpr COLORREF kBack = RGB(179, 183, 139);
@@ -30,21 +32,12 @@ protected:
         return picture;
     }
 
-    // 23:59:58 on 31 December 2026: "31-12-2026", "23:59:58".
     CFakeClock m_time{LocalTime(2026, 12, 31, 23, 59, 58)};
     CClockST m_clock;
 };
 
-// Points inside segments of the cells at their face positions: (cell x, cell y) + offset.
-struct SegmentProbe
-{
-    const char* what;
-    int x;
-    int y;
-    bool bLit; // false: the segment is unlit for this digit
-};
-
-const SegmentProbe kProbes[] = {
+// {what, x, y, lit}: points inside segments of the cells at their face positions, (cell x, cell y) + offset.
+const std::tuple<const char*, int, int, bool> kProbes[] = {
     {"hour tens 2, top bar", 5 + 12, 33 + 2, true},
     {"hour tens 2, upper left bar", 5 + 2, 33 + 8, false},
     {"hour units 3, lower left bar", 32 + 2, 33 + 25, false},
@@ -66,15 +59,14 @@ const SegmentProbe kProbes[] = {
 
 void ExpectPicture(const CWindowPicture& picture, COLORREF crBack, COLORREF crOn, COLORREF crOff)
 {
-    for (const SegmentProbe& probe : kProbes)
-        EXPECT_EQ(probe.bLit ? crOn : crOff, picture.At(probe.x, probe.y)) << probe.what;
+    for (const auto& [pszWhat, x, y, bLit] : kProbes)
+        EXPECT_EQ(bLit ? crOn : crOff, picture.At(x, y)) << pszWhat;
     EXPECT_EQ(crBack, picture.At(5 + 12, 33 + 10)) << "inside the hour tens";
     EXPECT_EQ(crBack, picture.At(140, 20)) << "the empty face";
     EXPECT_EQ(crOn, picture.At(63, 13)) << "dash";
     EXPECT_EQ(crOn, picture.At(60, 42)) << "colon";
-    EXPECT_EQ(kWhite, picture.At(0, 0)) << "frame";
-    EXPECT_EQ(kWhite, picture.At(150, 71)) << "frame";
-    EXPECT_EQ(kWhite, picture.At(75, 71)) << "frame";
+    for (const auto& [x, y] : {std::pair{0, 0}, {150, 71}, {75, 71}})
+        EXPECT_EQ(kWhite, picture.At(x, y)) << "frame at " << x << ", " << y;
 }
 
 } // namespace
@@ -98,10 +90,7 @@ TEST_F(ClockST, ShowsTheCurrentSecondAndNewColoursOnlyAfterResetAndStart)
     EXPECT_EQ(crOn, picture.At(5 + 2, 33 + 8)) << "hour tens 0 has its upper left bar";
     EXPECT_EQ(crOff, picture.At(5 + 12, 33 + 16)) << "hour tens 0 has no middle bar";
     EXPECT_EQ(crOff, picture.At(119 + 1, 5 + 4)) << "day units 1";
-}
-
-TEST_F(ClockST, MissingBitmapsLeaveAPlainFace)
-{
+    m_clock.Reset();
     m_clock.Start(999, 998, 997);
-    EXPECT_EQ(kBack, Picture().At(5 + 12, 33 + 2));
+    EXPECT_EQ(crBack, Picture().At(5 + 12, 33 + 2)) << "missing bitmaps leave a plain face";
 }

@@ -1,6 +1,5 @@
 // Drives the real main dialog as a user who never restarts it (hot-key panels, then notices); at the
 // marks it reports the private memory on Wine's trace stream, which SoakTest.sh reads.
-// Usage: soak_probe.exe CYCLES NOTICES MARK...
 #include "app/AppSettings.h"
 #include "app/CMainDlg.h"
 #include "framework/CWinApp.h"

@@ -2,29 +2,19 @@
 
 #include <windows.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
+#include <iterator>
 #include <stdexcept>
 
 CScratchFolder::CScratchFolder()
 {
-    char szTemp[MAX_PATH + 1];
-    const DWORD nLength = ::GetTempPathA(sizeof szTemp, szTemp);
-    if (nLength == 0 || nLength >= sizeof szTemp)
-        throw std::runtime_error("no temporary folder");
     static unsigned s_nSerial = 0;
-    for (;;)
-    {
-        char szName[64];
-        std::snprintf(szName, sizeof szName, "tempiva-%lu-%u\\", ::GetCurrentProcessId(), ++s_nSerial);
-        m_strPath = std::string(szTemp, nLength) + szName;
-        if (::CreateDirectoryA(m_strPath.c_str(), nullptr))
-            return;
-        if (::GetLastError() != ERROR_ALREADY_EXISTS)
-            throw std::runtime_error("cannot create " + m_strPath);
-    }
+    const std::filesystem::path temp = std::filesystem::temp_directory_path();
+    const std::string strPrefix = "tempiva-" + std::to_string(::GetCurrentProcessId()) + "-";
+    do
+        m_strPath = (temp / (strPrefix + std::to_string(++s_nSerial))).string() + "\\";
+    while (!std::filesystem::create_directory(m_strPath)); // false: it was there; throws on any other error
 }
 
 CScratchFolder::~CScratchFolder()
@@ -35,9 +25,7 @@ CScratchFolder::~CScratchFolder()
 
 void CScratchFolder::Write(const std::string& strName, const std::string& strBytes) const
 {
-    std::ofstream file(PathOf(strName), std::ios::binary | std::ios::trunc);
-    file.write(strBytes.data(), static_cast<std::streamsize>(strBytes.size()));
-    if (!file)
+    if (!(std::ofstream(PathOf(strName), std::ios::binary) << strBytes))
         throw std::runtime_error("cannot write " + PathOf(strName));
 }
 
@@ -46,7 +34,5 @@ std::optional<std::string> CScratchFolder::Read(const std::string& strName) cons
     std::ifstream file(PathOf(strName), std::ios::binary);
     if (!file)
         return std::nullopt;
-    std::ostringstream bytes;
-    bytes << file.rdbuf();
-    return bytes.str();
+    return std::string(std::istreambuf_iterator<char>(file), {});
 }

@@ -31,8 +31,7 @@ void CWindowPicture::Take(HWND hWnd, PictureSource source, const RECT& rc)
 {
     nWidth = rc.right - rc.left;
     nHeight = rc.bottom - rc.top;
-    BITMAPINFO bmi{};
-    bmi.bmiHeader = {sizeof bmi.bmiHeader, nWidth, -nHeight, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    BITMAPINFO bmi{{sizeof(BITMAPINFOHEADER), nWidth, -nHeight, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};
     void* pBits = nullptr;
     CBitmap bitmap(::CreateDIBSection(nullptr, &bmi, DIB_RGB_COLORS, &pBits, nullptr, 0));
     pixels.assign(static_cast<size_t>(nWidth) * nHeight, 0);
@@ -41,14 +40,10 @@ void CWindowPicture::Take(HWND hWnd, PictureSource source, const RECT& rc)
     CMemoryDC dc(nullptr);
     CSelectObject keep(dc, bitmap);
     if (source == PictureSource::PrintClient)
-    {
         ::SendMessageA(hWnd, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(static_cast<HDC>(dc)), PRF_CLIENT);
-    }
-    else
-    {
-        CClientDC from(source == PictureSource::ClientNow ? hWnd : nullptr); // the client area, or the screen
-        ::BitBlt(dc, 0, 0, nWidth, nHeight, from, rc.left, rc.top, SRCCOPY);
-    }
+    else // the client area as the window holds it, or the screen
+        ::BitBlt(dc, 0, 0, nWidth, nHeight, CClientDC(source == PictureSource::ClientNow ? hWnd : nullptr),
+                 rc.left, rc.top, SRCCOPY);
     ::GdiFlush();
     const auto* pSource = static_cast<const std::uint32_t*>(pBits);
     for (size_t i = 0; i < pixels.size(); ++i)

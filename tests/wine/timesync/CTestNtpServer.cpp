@@ -4,26 +4,17 @@
 #include <cstring>
 #include <stdexcept>
 
-namespace {
-
-constexpr std::uint64_t kFileTimeTicksPerSecond = 10000000;
-constexpr std::uint64_t kSeconds1601To1900 = 9435484800; // from where FILETIME counts to where NTP does
-
-} // namespace
-
 CTestNtpServer::CTestNtpServer(Behaviour behaviour) : m_behaviour(std::move(behaviour))
 {
     m_hSocket = ::socket(AF_INET, SOCK_DGRAM, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
+    sockaddr_in address{AF_INET, 0, {}, {}};
     address.sin_addr.s_addr = ::htonl(INADDR_LOOPBACK);
     int nLength = sizeof address;
     if (m_hSocket == INVALID_SOCKET ||
         ::bind(m_hSocket, reinterpret_cast<const sockaddr*>(&address), sizeof address) == SOCKET_ERROR ||
         ::getsockname(m_hSocket, reinterpret_cast<sockaddr*>(&address), &nLength) == SOCKET_ERROR)
     {
-        if (m_hSocket != INVALID_SOCKET)
-            ::closesocket(m_hSocket);
+        ::closesocket(m_hSocket); // harmless on INVALID_SOCKET
         throw std::runtime_error("test NTP server: no loopback port");
     }
     m_nPort = ::ntohs(address.sin_port);
@@ -45,6 +36,8 @@ std::vector<std::vector<std::uint8_t>> CTestNtpServer::Requests() const
 
 CNtpStamp CTestNtpServer::PreciseNow()
 {
+    constexpr std::uint64_t kFileTimeTicksPerSecond = 10000000;
+    constexpr std::uint64_t kSeconds1601To1900 = 9435484800; // from where FILETIME counts to where NTP does
     FILETIME ft;
     ::GetSystemTimeAsFileTime(&ft);
     const std::uint64_t nTicks = static_cast<std::uint64_t>(ft.dwHighDateTime) << 32 | ft.dwLowDateTime;
@@ -81,13 +74,10 @@ void CTestNtpServer::Serve()
         if (m_behaviour.bSilent || request.size() < 48)
             continue;
 
-        if (m_behaviour.nDelayMs > 0)
-            ::Sleep(m_behaviour.nDelayMs);
+        ::Sleep(m_behaviour.nDelayMs);
         std::vector<std::uint8_t> reply(std::max<std::size_t>(m_behaviour.nReplyBytes, 48), 0);
-        reply[0] = 0x1C; // leap 0, version 3, server
-        reply[1] = 2;    // stratum
-        reply[2] = 6;    // poll
-        reply[3] = 0xEC; // precision 2^-20 s
+        const std::uint8_t header[] = {0x1C, 2, 6, 0xEC}; // leap 0, version 3, server; stratum; poll; 2^-20 s
+        std::memcpy(reply.data(), header, sizeof header);
         std::memcpy(reply.data() + 24, request.data() + 40, 8);
         for (const auto& [nOffset, stamp] : {std::pair{32, received}, {40, ServerNow()}})
             std::memcpy(reply.data() + nOffset, stamp.ToNetwork().data(), 8);

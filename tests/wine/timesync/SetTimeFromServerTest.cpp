@@ -16,16 +16,12 @@
 
 #include <gtest/gtest.h>
 
-#include <winsock.h>
-
 #include <tuple>
 
 namespace {
 
 const char* const kOwnText = "reserved task 1's own text";
-// " 時刻に失敗しました。" in Shift-JIS, spelt out so that the encoding itself is pinned.
-const char* const kSettingFailedBytes = "\x20\x8E\x9E\x8D\x8F\x82\xC9\x8E\xB8\x94\x73\x82\xB5\x82\xDC\x82\xB5"
-                                        "\x82\xBD\x81\x42";
+const char* const kSettingFailed = " 時刻に失敗しました。";
 const char* const kTooFar = " １時間以上ずれています。手動で調整して下さい。";
 
 class CRefusedPrivilegeClient : public CSntpClient
@@ -85,28 +81,15 @@ protected:
     CTestMainDlg m_dlg{m_folder.Path()};
 };
 
-SYSTEMTIME At(WORD wHour, WORD wMinute, WORD wSecond, WORD wMilliseconds)
-{
-    SYSTEMTIME st = LocalTime(2026, 12, 7, wHour, wMinute, wSecond);
-    st.wMilliseconds = wMilliseconds;
-    return st;
-}
-
 std::string Corrected(const char* pszSeconds)
 {
     return std::string(" 時刻を合わせました。\n ") + pszSeconds + " 秒補正しました。";
 }
 
-struct SetCase
-{
-    double dOffsetSeconds;
-    std::string strReport;
-    // The fixed clock reads 10:00:00.000, taken as 10:00:00.0005 (the middle of its
-    // millisecond); the stamp's fraction is rounded to the millisecond. wYear 0: never set.
-    SYSTEMTIME stSet;
-    enum { kNone, kSetterRefuses, kNoPrivilege, kSilentServer } twist = kNone;
-    const char* pszPicture = nullptr;
-};
+enum Twist { kNone, kSetterRefuses, kNoPrivilege, kSilentServer };
+// {offset, report, time set {y, m, day of week (not compared), d, h, min, s, ms}, twist, picture}. The clock
+// reads 10:00:00.000, taken as 10:00:00.0005; the stamp's fraction is rounded to the ms. wYear 0: never set.
+using SetCase = std::tuple<double, std::string, SYSTEMTIME, Twist, const char*>;
 
 class SetTimeFromServerCases : public SetTimeFromServer, public ::testing::WithParamInterface<SetCase>
 {
@@ -132,51 +115,45 @@ TEST_F(SetTimeFromServer, DoesNothingUnlessUseNtpAndServer1AreSet)
 
 TEST_P(SetTimeFromServerCases, SetsAFreshReadingPlusTheOffsetOrSaysWhyNotInANoticeOnThePanel)
 {
-    const SetCase& c = GetParam();
-    const auto pServer = StartServer(c.dOffsetSeconds, c.twist == SetCase::kSilentServer);
-    m_dlg.m_bRefusePrivilege = c.twist == SetCase::kNoPrivilege;
-    CClockSetterRecorder setter(c.twist != SetCase::kSetterRefuses);
+    const auto& [dOffsetSeconds, strReport, stExpected, twist, pszPicture] = GetParam();
+    const auto pServer = StartServer(dOffsetSeconds, twist == kSilentServer);
+    m_dlg.m_bRefusePrivilege = twist == kNoPrivilege;
+    CClockSetterRecorder setter(twist != kSetterRefuses);
     ASSERT_TRUE(m_dlg.Create(IDD_MAIN));
     m_dlg.SendMessage(WM_COMMAND, ID_SETTIME); // as the panel's menu sends it
     EXPECT_EQ(1u, pServer->Requests().size());
     const std::vector<CTaskNoticeWnd*> notices = ThreadWindowsOf<CTaskNoticeWnd>();
     ASSERT_EQ(1u, notices.size());
-    EXPECT_EQ(c.strReport, notices[0]->m_scroller.GetText()) << "the panel shows it as a notice";
+    EXPECT_EQ(strReport, notices[0]->m_scroller.GetText()) << "the panel shows it as a notice";
     EXPECT_EQ(kOwnText, m_dlg.m_tasks[1]->m_strText) << "the task's own text is back";
-    ASSERT_EQ(c.stSet.wYear != 0 ? 1u : 0u, setter.m_times.size());
+    ASSERT_EQ(stExpected.wYear != 0 ? 1u : 0u, setter.m_times.size());
     const auto fields = [](const SYSTEMTIME& st) {
         return std::tuple(st.wYear, st.wMonth, st.wDay, st.wHour, st.wMinute, st.wSecond, st.wMilliseconds);
     };
-    if (!setter.m_times.empty())
-    {
-        EXPECT_EQ(fields(c.stSet), fields(setter.m_times[0]));
-    }
-    ASSERT_NE(nullptr, m_dlg.Panel());
-    const HWND hNotice = notices[0]->m_hWnd;
-    const HWND hPanel = m_dlg.Panel()->m_hWnd;
-    RECT rcPanel{};
-    RECT rcNotice{};
-    ::GetWindowRect(hPanel, &rcPanel);
-    ::GetWindowRect(hNotice, &rcNotice);
+    for (const SYSTEMTIME& stSet : setter.m_times)
+        EXPECT_EQ(fields(stExpected), fields(stSet));
+    const CWnd* const pPanel = m_dlg.Panel();
+    ASSERT_NE(nullptr, pPanel);
+    const RECT rcPanel = pPanel->GetWindowRect();
+    const RECT rcNotice = notices[0]->GetWindowRect();
     EXPECT_EQ(rcPanel.top, rcNotice.bottom) << "the notice stands on the panel";
-    if (c.pszPicture == nullptr)
+    if (pszPicture == nullptr)
         return;
-    PumpMessages(2500, [&] { return ::IsWindowVisible(hPanel) && ::IsWindowVisible(hNotice); });
-    const RECT rcBoth{rcPanel.left, rcNotice.top, rcPanel.right, rcPanel.bottom};
-    EXPECT_FALSE(Screenshot(rcBoth, c.pszPicture).empty());
+    PumpMessages(2500, [&] { return ::IsWindowVisible(*pPanel) && ::IsWindowVisible(*notices[0]); });
+    EXPECT_FALSE(Screenshot({rcPanel.left, rcNotice.top, rcPanel.right, rcPanel.bottom}, pszPicture).empty());
 }
 
 // +3599.9996 prints as 3600.000, yet it is under the hour and is set; exactly an hour is too much.
 const SetCase kSetCases[] = {
-    {3599.9996, Corrected("3600.000"), At(11, 0, 0, 0)},
-    {0.0004, Corrected("0.000"), At(10, 0, 0, 1)},
-    {-0.25, Corrected("-0.250"), At(9, 59, 59, 751)},
-    {1.2504, Corrected("1.250"), At(10, 0, 1, 251), SetCase::kNone, "panel-clockset.png"},
-    {-3600.0, kTooFar, {}},
-    {3600.0, kTooFar, {}},
-    {2.0002, kSettingFailedBytes, At(10, 0, 2, 1), SetCase::kSetterRefuses},
-    {2.0, kSettingFailedBytes, {}, SetCase::kNoPrivilege},
+    {3599.9996, Corrected("3600.000"), {2026, 12, 0, 7, 11, 0, 0, 0}, kNone, nullptr},
+    {0.0004, Corrected("0.000"), {2026, 12, 0, 7, 10, 0, 0, 1}, kNone, nullptr},
+    {-0.25, Corrected("-0.250"), {2026, 12, 0, 7, 9, 59, 59, 751}, kNone, nullptr},
+    {1.2504, Corrected("1.250"), {2026, 12, 0, 7, 10, 0, 1, 251}, kNone, "panel-clockset.png"},
+    {-3600.0, kTooFar, {}, kNone, nullptr},
+    {3600.0, kTooFar, {}, kNone, nullptr},
+    {2.0002, kSettingFailed, {2026, 12, 0, 7, 10, 0, 2, 1}, kSetterRefuses, nullptr},
+    {2.0, kSettingFailed, {}, kNoPrivilege, nullptr},
     {0.0, " 時刻に失敗しました。\n Failed to retreive time from NTP server, GetLastError returned 10060\n", {},
-     SetCase::kSilentServer},
+     kSilentServer, nullptr},
 };
 INSTANTIATE_TEST_SUITE_P(Offsets, SetTimeFromServerCases, ::testing::ValuesIn(kSetCases));

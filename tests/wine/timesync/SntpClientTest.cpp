@@ -7,10 +7,7 @@
 
 #include <gtest/gtest.h>
 
-#include <winsock.h>
-
 #include <algorithm>
-#include <cstring>
 #include <optional>
 #include <tuple>
 
@@ -21,16 +18,17 @@ class SntpClient : public ::testing::Test
 protected:
     void TearDown() override { EXPECT_TRUE(m_setter.m_times.empty()) << "nothing here may set the clock"; }
 
-    bool Ask(const char* pszHost, std::uint16_t nPort, SntpResult& result, DWORD& nError)
+    bool Ask(const char* pszHost, std::uint16_t nPort, SntpResult& result)
     {
         ::SetLastError(0);
         const bool bOk = m_client.GetServerTime(pszHost, result, nPort);
-        nError = ::GetLastError();
+        m_nError = ::GetLastError();
         return bOk;
     }
 
     CClockSetterRecorder m_setter;
     CSntpClient m_client;
+    DWORD m_nError = 0;
 };
 
 } // namespace
@@ -50,15 +48,13 @@ TEST_F(SntpClient, MeasuresTheServersOffsetWithinFiveMilliseconds)
         {
             CTestNtpServer server({dOffsetSeconds, nDelayMs, false, nReplyBytes, nullptr, {}});
             SntpResult result;
-            DWORD nError = 0;
-            ASSERT_TRUE(Ask(pszHost, server.Port(), result, nError)) << nError;
+            ASSERT_TRUE(Ask(pszHost, server.Port(), result)) << m_nError;
             const double dPathSeconds = result.destinationTime.DiffSeconds(result.originateTime) -
                                         result.transmitTime.DiffSeconds(result.receiveTime);
             EXPECT_NEAR(dOffsetSeconds, result.clockOffset, dPathSeconds / 2 + 0.001); // seam's millisecond
             EXPECT_EQ(2, result.stratum);
             EXPECT_EQ(0, result.leapIndicator);
             EXPECT_GE(result.destinationTime.DiffSeconds(result.originateTime), nDelayMs / 1000.0 - 0.002);
-            // One request, of the client kind, whose transmit time is the originate we used.
             const auto requests = server.Requests();
             ASSERT_EQ(1u, requests.size());
             ASSERT_EQ(48u, requests[0].size());
@@ -79,37 +75,29 @@ TEST_F(SntpClient, FailsWithTheCauseAsSoonAsItIsKnown)
 {
     // The refusals themselves are proven on the packets. A closed port answers with ICMP port
     // unreachable: Windows reports WSAECONNRESET at the next read, Wine WSAECONNREFUSED.
-    struct FailCase
-    {
-        const char* pszWhat;
-        CTestNtpServer::Behaviour behaviour;
-        double dMinSeconds;
-        double dMaxSeconds;
-        std::vector<DWORD> errors;
-        bool bPortClosed = false;
-    };
-    const FailCase cases[] = {
-        {"silence", {.bSilent = true}, 4.95, 6.0, {WSAETIMEDOUT}},
-        {"client mode", {.malform = [](auto& r) { r[0] = 0x1B; }}, 0, 1.0, {ERROR_INVALID_DATA}},
-        {"empty datagram", {.nReplyBytes = 0}, 0, 1.0, {ERROR_INVALID_DATA}},
-        {"69 bytes, more than the buffer", {.nReplyBytes = 69}, 0, 1.0, {WSAEMSGSIZE}},
+    // {what, server, least and most seconds taken, errors allowed, port closed}
+    using Behaviour = CTestNtpServer::Behaviour;
+    const std::tuple<const char*, Behaviour, double, double, std::vector<DWORD>, bool> cases[] = {
+        {"silence", {.bSilent = true}, 4.95, 6.0, {WSAETIMEDOUT}, false},
+        {"client mode", {.malform = [](auto& r) { r[0] = 0x1B; }}, 0, 1.0, {ERROR_INVALID_DATA}, false},
+        {"empty datagram", {.nReplyBytes = 0}, 0, 1.0, {ERROR_INVALID_DATA}, false},
+        {"69 bytes, more than the buffer", {.nReplyBytes = 69}, 0, 1.0, {WSAEMSGSIZE}, false},
         {"closed port", {}, 0, 1.0, {WSAECONNRESET, WSAECONNREFUSED}, true},
     };
-    for (const FailCase& c : cases)
+    for (const auto& [pszWhat, behaviour, dMinSeconds, dMaxSeconds, errors, bPortClosed] : cases)
     {
-        SCOPED_TRACE(c.pszWhat);
-        std::optional<CTestNtpServer> server(std::in_place, c.behaviour);
+        SCOPED_TRACE(pszWhat);
+        std::optional<CTestNtpServer> server(std::in_place, behaviour);
         const std::uint16_t nPort = server->Port();
-        if (c.bPortClosed)
+        if (bPortClosed)
             server.reset();
         SntpResult result;
-        DWORD nError = 0;
         const ULONGLONG nStartMs = ::GetTickCount64();
-        EXPECT_FALSE(Ask("127.0.0.1", nPort, result, nError));
+        EXPECT_FALSE(Ask("127.0.0.1", nPort, result));
         const double dSeconds = static_cast<double>(::GetTickCount64() - nStartMs) / 1000.0;
-        EXPECT_EQ(1, std::count(c.errors.begin(), c.errors.end(), nError)) << nError;
-        EXPECT_GE(dSeconds, c.dMinSeconds);
-        EXPECT_LT(dSeconds, c.dMaxSeconds);
+        EXPECT_EQ(1, std::count(errors.begin(), errors.end(), m_nError)) << m_nError;
+        EXPECT_GE(dSeconds, dMinSeconds);
+        EXPECT_LT(dSeconds, dMaxSeconds);
         if (server)
         {
             EXPECT_EQ(1u, server->Requests().size()) << "no second try";
@@ -134,8 +122,7 @@ TEST_F(SntpClient, WaitsForALateReplyWithoutSpinning)
         for (int i = 0; i < kExchanges; ++i)
         {
             SntpResult result;
-            DWORD nError = 0;
-            EXPECT_TRUE(Ask("127.0.0.1", server.Port(), result, nError)) << nError;
+            EXPECT_TRUE(Ask("127.0.0.1", server.Port(), result)) << m_nError;
         }
         return threadMs() - nBeforeMs;
     };
@@ -154,8 +141,7 @@ TEST(NetSocket, ExceptionTextIsTheSystemsCutToTheBuffer)
     EXPECT_EQ(strFull.substr(0, 4), szShort) << "capacity counts the terminator";
 
     const CWSocketException unknown(0x2FFF1234);
-    char szText[64];
-    std::memset(szText, 'x', sizeof szText);
+    char szText[64] = "not cleared";
     EXPECT_FALSE(unknown.GetErrorMessage(szText, sizeof szText));
     EXPECT_STREQ("", szText);
     EXPECT_EQ("", unknown.GetErrorMessage());

@@ -15,9 +15,7 @@ namespace {
 class CLaggingClock : public IClock
 {
 public:
-    explicit CLaggingClock(double dBehindSeconds) : m_nBehindTicks(static_cast<LONGLONG>(dBehindSeconds * 1e7))
-    {
-    }
+    explicit CLaggingClock(double dSeconds) : m_nBehindTicks(static_cast<LONGLONG>(dSeconds * 1e7)) {}
     SYSTEMTIME GetLocalTime() override { return GetUtcTime(); }
     SYSTEMTIME GetUtcTime() override
     {
