@@ -90,7 +90,6 @@ tempiva_wine_test(wine_calendar_tests
     tests/wine/calendar/CalendarCtrlTest.cpp
     tests/wine/calendar/CalendarWndTest.cpp
     tests/wine/support/WindowPicture.cpp
-    tests/wine/driver/CProgramUnderTest.cpp
     tests/wine/support/ScratchFolder.cpp
     res/Tempiva.rc)
 # Wine sees this machine's root as drive Z:.

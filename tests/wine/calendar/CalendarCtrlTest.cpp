@@ -19,8 +19,6 @@ class CNotifyRecorder : public CWnd
 {
 public:
     std::vector<UINT> m_codes; // of every WM_NOTIFY whose ids are the calendar's
-
-protected:
     LRESULT WindowProc(UINT uMsg, WPARAM wParam, LPARAM lParam) override
     {
         const auto* pHeader = reinterpret_cast<const NMHDR*>(lParam);
@@ -62,7 +60,6 @@ protected:
         Send(WM_LBUTTONDOWN, pt);
         Send(WM_LBUTTONUP, pt, 0);
     }
-    // The pointer moves to pt, the message comes through the queue and the program's loop runs.
     void Post(UINT uMsg, POINT pt, WPARAM wKeys = MK_LBUTTON)
     {
         POINT ptScreen = pt;
@@ -76,11 +73,6 @@ protected:
                     ::TranslateMessage(&msg);
                     ::DispatchMessageA(&msg);
                 }
-    }
-    POINT ToClient(POINT ptScreen) const
-    {
-        ::ScreenToClient(m_calendar, &ptScreen);
-        return ptScreen;
     }
 
     static constexpr COLORREF kDate = RGB(0, 0, 160);
@@ -151,7 +143,6 @@ TEST_F(CalendarCtrl, PressAndDragMoveOneSelectedDateTheReleaseNotifiesOnceAndADo
     EXPECT_EQ(nullptr, ::GetCapture());
     EXPECT_EQ((CalendarMonth{12, 2026}), m_calendar.DisplayedMonth()) << "a neighbour's date does not page";
 
-    // The second press of a double click comes as WM_LBUTTONDBLCLK.
     ASSERT_NE(0u, ::GetClassLongPtrA(m_calendar, GCL_STYLE) & CS_DBLCLKS);
     m_host.m_codes.clear();
     const POINT pt = CellCentre({2026, 12, 22});
@@ -177,7 +168,8 @@ TEST_F(CalendarCtrl, ThePickerOpensCentredScrollsOnTicksAboveItAndTheReleasePick
     ASSERT_TRUE(::IsWindowVisible(*pPicker));
     EXPECT_EQ(m_calendar.m_hWnd, ::GetCapture());
     const RECT rcPicker = pPicker->GetWindowRect();
-    const POINT ptCentre = ToClient(Centre(rcPicker));
+    POINT ptCentre = Centre(rcPicker);
+    ::ScreenToClient(m_calendar, &ptCentre);
     EXPECT_EQ(ptTitle.x, ptCentre.x);
     EXPECT_EQ(ptTitle.y, ptCentre.y);
     EXPECT_EQ((CalendarMonth{1, 2027}), pPicker->CentreMonth());
@@ -187,7 +179,8 @@ TEST_F(CalendarCtrl, ThePickerOpensCentredScrollsOnTicksAboveItAndTheReleasePick
     const int nRowHeight = pPicker->RowHeight();
     POINT ptClientTop{0, 0};
     ::ClientToScreen(*pPicker, &ptClientTop);
-    const POINT ptThirdRow = ToClient({rcPicker.left - 30, ptClientTop.y + 2 * nRowHeight + nRowHeight / 2});
+    POINT ptThirdRow{rcPicker.left - 30, ptClientTop.y + 2 * nRowHeight + nRowHeight / 2};
+    ::ScreenToClient(m_calendar, &ptThirdRow);
     Post(WM_MOUSEMOVE, ptThirdRow);
     EXPECT_EQ((CalendarMonth{12, 2026}), pPicker->HighlightedMonth());
     EXPECT_EQ((CalendarMonth{1, 2027}), pPicker->CentreMonth()) << "level with the list: no scrolling";

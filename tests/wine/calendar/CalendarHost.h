@@ -9,7 +9,6 @@
 
 constexpr COLORREF kTodayFrame = RGB(132, 0, 0);
 
-// The cell showing the date, or -1.
 inline int CellOf(const CCalendarCtrl& calendar, const CalendarDate& date)
 {
     const CalendarGridDates& dates = calendar.MonthBlock().m_dates;

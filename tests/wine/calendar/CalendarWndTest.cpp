@@ -130,10 +130,7 @@ TEST_F(CalendarWindow, PictureOfAMonthWithHolidaysFromTheShippedFile)
     const CWindowPicture picture(Calendar().m_hWnd, PictureSource::PrintClient);
     EXPECT_GT(picture.Count(RGB(255, 0, 0), Text({2026, 11, 23})), 3) << "Labour Thanksgiving Day in its colour";
 
-    PumpMessages(800, [] { // what is left to paint
-        MSG msg;
-        return !::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE);
-    });
+    PumpMessages(800, [] { return HIWORD(::GetQueueStatus(QS_ALLINPUT)) == 0; }); // what is left to paint
     RECT rcAll = m_dlg.Panel()->GetWindowRect();
     const RECT rcWnd = m_pWnd->GetWindowRect();
     rcAll.top = rcWnd.top;

@@ -24,8 +24,6 @@ class CColourHost : public CWnd
 public:
     std::vector<std::string> m_reports;
     bool m_bOnlyOwnId = true;
-
-protected:
     LRESULT WindowProc(UINT uMsg, WPARAM wParam, LPARAM lParam) override
     {
         static const char* const kNames[] = {"CHANGE", "DROPDOWN", "CLOSEUP", "OK", "CANCEL"};
@@ -62,12 +60,6 @@ protected:
         return popups.size() == 1 ? popups[0] : nullptr;
     }
 
-    static POINT CellCentre(const CColourPopup& popup, int nCell)
-    {
-        const PopupRect rc = CellRect(popup.Layout(), nCell);
-        return {(rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2};
-    }
-
     CColourHost m_host;
     CColorButton m_button;
 };
@@ -76,8 +68,7 @@ protected:
 
 TEST_F(ColourPopup, ShowsTheFortyColoursMarksTheOpeningOneAndReportsEachSelectionInOrder)
 {
-    // Inputs: a key, or (WM_MOUSEMOVE, cell) a move to the centre of a cell.
-    using Inputs = std::vector<std::pair<UINT, int>>;
+    using Inputs = std::vector<std::pair<UINT, int>>; // keys, or (WM_MOUSEMOVE, cell): to the cell's centre
     // The opening colour and its marked cell, the inputs, whether they open "More Colors...", the
     // reports, the colour after.
     const std::tuple<COLORREF, int, Inputs, bool, std::vector<std::string>, COLORREF> cases[] = {
@@ -103,10 +94,10 @@ TEST_F(ColourPopup, ShowsTheFortyColoursMarksTheOpeningOneAndReportsEachSelectio
         picture.Save("colour-popup.png");
         for (int i = 0; i < kColourCount; ++i)
         {
-            const POINT pt = CellCentre(*pPopup, i);
-            EXPECT_EQ(kColourTable[static_cast<size_t>(i)].crColour, picture.At(pt.x, pt.y)) << "cell " << i;
-            // Inside the cell's edge: the marked cell is lit, the others are plain.
             const PopupRect rc = CellRect(pPopup->Layout(), i);
+            const COLORREF crCentre = picture.At((rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2);
+            EXPECT_EQ(kColourTable[static_cast<size_t>(i)].crColour, crCentre) << "cell " << i;
+            // Inside the cell's edge: the marked cell is lit, the others are plain.
             const COLORREF crEdge = ::GetSysColor(i == nMarked ? COLOR_BTNHIGHLIGHT : COLOR_BTNFACE);
             EXPECT_EQ(crEdge, picture.At(rc.left + 1, rc.top + 1)) << "cell " << i;
         }
@@ -114,8 +105,9 @@ TEST_F(ColourPopup, ShowsTheFortyColoursMarksTheOpeningOneAndReportsEachSelectio
         for (const auto& [uMsg, nValue] : inputs)
             if (uMsg == WM_MOUSEMOVE)
             {
-                const POINT pt = CellCentre(*pPopup, nValue);
-                pPopup->SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(pt.x, pt.y));
+                const PopupRect rc = CellRect(pPopup->Layout(), nValue);
+                const int x = (rc.left + rc.right) / 2;
+                pPopup->SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(x, (rc.top + rc.bottom) / 2));
             }
             else
                 pPopup->SendMessage(uMsg, static_cast<WPARAM>(nValue));
@@ -127,7 +119,7 @@ TEST_F(ColourPopup, ShowsTheFortyColoursMarksTheOpeningOneAndReportsEachSelectio
     }
 }
 
-TEST_F(ColourPopup, APopupThatCannotBeMadeLeavesTheButtonUpAndTellsTheParent)
+TEST_F(ColourPopup, APopupThatCannotBeMadeLeavesTheButtonUpAndTheFaceShowsAutomaticButNoSwatchWhenDisabled)
 {
     const HOOKPROC refuseCreation = [](int nCode, WPARAM wParam, LPARAM lParam) -> LRESULT {
         return nCode == HCBT_CREATEWND ? 1 : ::CallNextHookEx(nullptr, nCode, wParam, lParam);
@@ -138,14 +130,10 @@ TEST_F(ColourPopup, APopupThatCannotBeMadeLeavesTheButtonUpAndTellsTheParent)
     ::UnhookWindowsHookEx(hHook);
     EXPECT_FALSE(m_button.IsPopupOpen());
     EXPECT_EQ((std::vector<std::string>{"DROPDOWN 0000FF", "CLOSEUP 0000FF"}), m_host.m_reports);
-    // And the next click opens one as usual.
-    CColourPopup* pPopup = Open(kBlue);
+    CColourPopup* pPopup = Open(kBlue); // the next click opens one as usual
     ASSERT_NE(nullptr, pPopup);
     pPopup->SendMessage(WM_KEYDOWN, VK_ESCAPE);
-}
 
-TEST_F(ColourPopup, TheFaceShowsTheDefaultColourForAutomaticAndNoSwatchWhenDisabled)
-{
     m_button.SetDefaultColour(RGB(12, 34, 56));
     m_button.SetColour(kClrDefault);
     const RECT rcSwatch{6, 6, 12, 10}; // inside the swatch whatever the edge sizes

@@ -35,7 +35,6 @@ protected:
         TheSettings().SERVER[0] = "ntp.example";
     }
 
-    // Runs the dialog; the action runs once it shows and ends it.
     INT_PTR Run(std::function<void()> action)
     {
         CTimerSteps timer({[&] { return ::IsWindowVisible(m_dlg.m_hWnd) && (action(), true); }});
@@ -51,14 +50,11 @@ protected:
         ::GetWindowTextA(Item(nId), sz, sizeof sz);
         return sz;
     }
-    void SetText(int nId, const char* pszText) const { ::SetWindowTextA(Item(nId), pszText); }
-    void Click(int nId) const { ::SendMessageA(Item(nId), BM_CLICK, 0, 0); }
     bool Checked(int nId) const { return ::IsDlgButtonChecked(m_dlg.m_hWnd, nId) == BST_CHECKED; }
     COLORREF PreviewAt(POINT pt) const
     {
         return CWindowPicture(Item(IDC_PREVIEW), PictureSource::PrintClient).At(pt.x, pt.y);
     }
-    void PressOk() const { m_dlg.SendMessage(WM_COMMAND, IDOK); }
 
     CWinApp m_app;
     CFakeMessageBox m_box;
@@ -96,15 +92,15 @@ TEST_F(ConfigDialog, ShowsTheSettingsAndWritesThemBackOnOk)
         EXPECT_TRUE(::IsWindowEnabled(Item(IDC_SERVER)));
         EXPECT_EQ(0x000000u, PreviewAt(kFaceBackground));
         EXPECT_EQ(0xFFB53Fu, PreviewAt(kDateDash));
-        SetText(IDC_SERVER, "C.EXAMPLE");
+        ::SetWindowTextA(Item(IDC_SERVER), "C.EXAMPLE");
         // A hot key another program holds keeps the dialog open and stores nothing.
         ASSERT_TRUE(::RegisterHotKey(nullptr, 9, MOD_CONTROL | MOD_ALT, 0x54));
-        PressOk();
+        m_dlg.SendMessage(WM_COMMAND, IDOK);
         ::UnregisterHotKey(nullptr, 9);
         EXPECT_EQ(std::vector<std::string>{kHotKeyRefusedText}, m_box.m_texts);
         EXPECT_TRUE(::IsWindowVisible(m_dlg.m_hWnd));
         EXPECT_EQ("c.example", TheSettings().SERVER[2]);
-        PressOk();
+        m_dlg.SendMessage(WM_COMMAND, IDOK);
     }));
     const std::array<std::string, kServerCount> servers = {"C.EXAMPLE", "b.example"};
     EXPECT_EQ(servers, s.SERVER) << "SERVER1 was empty; the typed name replaces c.example, whatever its case";
@@ -120,15 +116,14 @@ TEST_F(ConfigDialog, SwitchesGovernTheirGroupsAndTypedFieldsSurviveSchemeAndColo
     TheSettings().USE_NTP = 1;
     const AppSettings before = TheSettings();
     EXPECT_EQ(IDOK, Run([&] {
-        SetText(IDC_DRAW_SEC, "10001");
-        SetText(IDC_PORT, "555");
-        Click(IDC_HORIZONTAL);
-        Click(IDC_FADE);
+        ::SetWindowTextA(Item(IDC_DRAW_SEC), "10001");
+        ::SetWindowTextA(Item(IDC_PORT), "555");
+        ::SendMessageA(Item(IDC_HORIZONTAL), BM_CLICK, 0, 0);
+        ::SendMessageA(Item(IDC_FADE), BM_CLICK, 0, 0);
         for (const int nId : {IDC_DIRECTION_GROUP, IDC_HORIZONTAL, IDC_VERTICAL})
             EXPECT_FALSE(::IsWindowEnabled(Item(nId))) << nId;
-        Click(IDC_ROLL);
-        Click(IDC_USE_NTP);
-        // Every control of the dialog that is now disabled, by id or, for a label, by text.
+        ::SendMessageA(Item(IDC_ROLL), BM_CLICK, 0, 0);
+        ::SendMessageA(Item(IDC_USE_NTP), BM_CLICK, 0, 0);
         std::set<std::string> disabled;
         for (HWND hChild = ::GetWindow(m_dlg.m_hWnd, GW_CHILD); hChild;
              hChild = ::GetWindow(hChild, GW_HWNDNEXT))
@@ -148,7 +143,7 @@ TEST_F(ConfigDialog, SwitchesGovernTheirGroupsAndTypedFieldsSurviveSchemeAndColo
         EXPECT_EQ("555", Text(IDC_PORT));
         EXPECT_TRUE(Checked(IDC_HORIZONTAL));
 
-        Click(IDC_COLOUR_ON);
+        ::SendMessageA(Item(IDC_COLOUR_ON), BM_CLICK, 0, 0);
         const std::vector<CColourPopup*> popups = ThreadWindowsOf<CColourPopup>();
         ASSERT_EQ(1u, popups.size());
         const PopupRect rc = CellRect(popups[0]->Layout(), 16);
@@ -159,19 +154,19 @@ TEST_F(ConfigDialog, SwitchesGovernTheirGroupsAndTypedFieldsSurviveSchemeAndColo
         EXPECT_TRUE(m_box.m_texts.empty()) << "picking a colour checks no field";
         EXPECT_EQ("10001", Text(IDC_DRAW_SEC));
         // "Automatic" for the background: the grey its swatch shows is what counts.
-        Click(IDC_COLOUR_BACK);
+        ::SendMessageA(Item(IDC_COLOUR_BACK), BM_CLICK, 0, 0);
         ThreadWindowsOf<CColourPopup>().at(0)->SendMessage(WM_KEYDOWN, VK_UP);
         ThreadWindowsOf<CColourPopup>().at(0)->SendMessage(WM_KEYDOWN, VK_SPACE);
         EXPECT_EQ(::GetSysColor(COLOR_APPWORKSPACE), PreviewAt(kFaceBackground));
 
-        PressOk();
-        SetText(IDC_DRAW_SEC, "-1");
-        PressOk();
+        m_dlg.SendMessage(WM_COMMAND, IDOK);
+        ::SetWindowTextA(Item(IDC_DRAW_SEC), "-1");
+        m_dlg.SendMessage(WM_COMMAND, IDOK);
         EXPECT_EQ((std::vector<std::string>{kRangeMessage, "正の整数を入力してください。"}), m_box.m_texts);
         EXPECT_TRUE(::IsWindowVisible(m_dlg.m_hWnd));
         EXPECT_EQ(before.RGB_ON, TheSettings().RGB_ON) << "nothing is stored before the fields are right";
-        SetText(IDC_DRAW_SEC, " 10000 ");
-        PressOk();
+        ::SetWindowTextA(Item(IDC_DRAW_SEC), " 10000 ");
+        m_dlg.SendMessage(WM_COMMAND, IDOK);
     }));
     // Roll with the direction kept while fade disabled it; Green's "off" colour; and the automatic
     // background's grey: no file can hold CLR_DEFAULT.

@@ -2,7 +2,6 @@
 // (Reflection to controls is proven by the colour button, the check group box and the link line.)
 #include "framework/CDialog.h"
 #include "framework/CWinApp.h"
-#include "framework/CWnd.h"
 #include "framework/ModulePath.h"
 #include "framework/WndClass.h"
 #include "tests/wine/support/TimerSteps.h"
@@ -26,6 +25,7 @@ public:
     std::vector<std::string> m_log;
     bool m_bRefuseCreate = false;
     bool m_bPassProbe = false;
+    bool m_bEndOnProbe = false; // destroys itself and ends its object in PostNcDestroy
 
     int OnCreate(CREATESTRUCT* pcs)
     {
@@ -36,11 +36,23 @@ public:
     LRESULT OnProbe(WPARAM w, LPARAM)
     {
         SetMsgHandled(!m_bPassProbe);
+        if (m_bEndOnProbe)
+            DestroyWindow();
         return static_cast<LRESULT>(w) * 2;
     }
     void OnCommandRange(UINT nId) { m_log.push_back("range:" + std::to_string(nId)); }
     void OnExact() { m_log.push_back("exact"); }
     DECLARE_MSG_MAP()
+
+protected:
+    // The object's bytes are poisoned, so a write into the dead object shows.
+    void PostNcDestroy() override
+    {
+        if (!m_bEndOnProbe)
+            return;
+        this->~CProbeWnd();
+        std::memset(static_cast<void*>(this), 0xDD, sizeof(CProbeWnd));
+    }
 };
 
 BEGIN_MSG_MAP(CProbeWnd, CWnd)
@@ -67,44 +79,6 @@ BOOL CreateProbe(CWnd& wnd, const char* pszTitle)
 {
     return wnd.CreateEx(0, AfxRegisterWndClass(0), pszTitle, WS_POPUP, 0, 0, 10, 10, nullptr, nullptr);
 }
-
-class CTestDialog : public CDialog
-{
-public:
-    CTestDialog() : CDialog(900) {}
-    int m_nInits = 0;
-
-protected:
-    BOOL OnInitDialog() override
-    {
-        ++m_nInits;
-        return TRUE;
-    }
-};
-
-// A window that destroys itself from its own handler and ends its object in PostNcDestroy. The
-// object's bytes are poisoned then, so a write into the dead object shows.
-class CSelfDeletingWnd : public CWnd
-{
-public:
-    LRESULT OnProbe(WPARAM, LPARAM)
-    {
-        DestroyWindow();
-        return 7;
-    }
-
-protected:
-    void PostNcDestroy() override
-    {
-        this->~CSelfDeletingWnd();
-        std::memset(static_cast<void*>(this), 0xDD, sizeof(CSelfDeletingWnd));
-    }
-    DECLARE_MSG_MAP()
-};
-
-BEGIN_MSG_MAP(CSelfDeletingWnd, CWnd)
-    MapMessage<WM_APP_PROBE, &CSelfDeletingWnd::OnProbe>(),
-END_MSG_MAP()
 
 } // namespace
 
@@ -149,11 +123,12 @@ TEST(WindowFramework, CreationReachesWmCreateMapsDispatchTypedAndFallThroughAndT
 
 TEST(WindowFramework, AWindowMayDeleteItsObjectFromItsOwnHandler)
 {
-    alignas(CSelfDeletingWnd) unsigned char block[sizeof(CSelfDeletingWnd)];
-    auto* pWnd = new (block) CSelfDeletingWnd;
+    alignas(CProbeWnd) unsigned char block[sizeof(CProbeWnd)];
+    auto* pWnd = new (block) CProbeWnd;
+    pWnd->m_bEndOnProbe = true;
     ASSERT_TRUE(CreateProbe(*pWnd, "self"));
     HWND hWnd = pWnd->m_hWnd;
-    EXPECT_EQ(7, ::SendMessageA(hWnd, WM_APP_PROBE, 0, 0));
+    EXPECT_EQ(42, ::SendMessageA(hWnd, WM_APP_PROBE, 21, 0));
     EXPECT_FALSE(::IsWindow(hWnd));
     EXPECT_EQ(sizeof block, static_cast<size_t>(std::count(block, block + sizeof block, 0xDD)))
         << "ended in PostNcDestroy, and the framework wrote nothing into the dead object after";
@@ -161,18 +136,16 @@ TEST(WindowFramework, AWindowMayDeleteItsObjectFromItsOwnHandler)
 
 TEST(WindowFramework, AModalDialogEndsByEndDialogCloseOrQuit)
 {
-    // The action, the result, and whether a quit reaches the outer loop.
-    const std::tuple<void (*)(CTestDialog&), INT_PTR, bool> rows[] = {
-        {[](CTestDialog& d) { d.EndDialog(IDRETRY); }, IDRETRY, false},
-        {[](CTestDialog& d) { d.SendMessage(WM_CLOSE); }, IDCANCEL, false},
-        {[](CTestDialog&) { ::PostQuitMessage(5); }, IDCANCEL, true},
+    const std::tuple<void (*)(CDialog&), INT_PTR, bool> rows[] = { // and a quit left for the outer loop
+        {[](CDialog& d) { d.EndDialog(IDRETRY); }, IDRETRY, false},
+        {[](CDialog& d) { d.SendMessage(WM_CLOSE); }, IDCANCEL, false},
+        {[](CDialog&) { ::PostQuitMessage(5); }, IDCANCEL, true},
     };
     for (const auto& [pfnAction, nResult, bQuit] : rows)
     {
-        CTestDialog dlg;
+        CDialog dlg(900);
         CTimerSteps steps({[&] { return dlg.IsWindow() && (pfnAction(dlg), true); }});
         EXPECT_EQ(nResult, dlg.DoModal());
-        EXPECT_EQ(1, dlg.m_nInits);
         EXPECT_FALSE(dlg.IsWindow());
         MSG msg{};
         EXPECT_EQ(bQuit, ::PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) != FALSE);

@@ -28,7 +28,7 @@ protected:
 
 } // namespace
 
-TEST_F(TaskFile, AThousandTasksLoadAndSavingNoneEmptiesOnlyItsSection)
+TEST_F(TaskFile, AThousandTasksLoadSavingNoneEmptiesOnlyItsSectionAndAMalformedLineIsReportedWithItsNumber)
 {
     // Far more than the 10,240 bytes a fixed buffer would hold.
     std::string strFile = "[OTHER]\r\nKEEP=me\r\n[TIMETABLE]\r\n";
@@ -48,22 +48,18 @@ TEST_F(TaskFile, AThousandTasksLoadAndSavingNoneEmptiesOnlyItsSection)
     EXPECT_TRUE(LoadHolidaySection(m_folder.PathOf("Holiday.ini"), holidays, "HOLIDAY")) << "no file";
     EXPECT_TRUE(holidays.empty());
     EXPECT_TRUE(m_box.m_texts.empty());
-}
 
-TEST_F(TaskFile, AMalformedLineIsReportedWithItsNumberAndTheLinesBeforeItStay)
-{
     m_folder.Write("TimeTable.ini", "[OTHER]\r\n\r\n[TIMETABLE]\r\n" + kAnyTime + "\"good\"\r\n   *  *  * 02 12\r\n");
-    const TaskList tasks = Load(false);
+    const TaskList good = Load(false);
     EXPECT_EQ(std::vector<std::string>{"ERROR: Time Table Format error\nファイル：" + Path() +
                                        "\nセクション：[TIMETABLE]\n5 行目：   *  *  * 02 12\n理由：項目が足りません"},
               m_box.m_texts);
-    ASSERT_EQ(1u, tasks.size());
-    EXPECT_EQ("good", tasks[0]->m_strText);
+    ASSERT_EQ(1u, good.size());
+    EXPECT_EQ("good", good[0]->m_strText);
 
     m_folder.Write("Holiday.ini", "[HOLIDAY]\r\n   *  1  1 \"no colour\"\r\n");
-    HolidayList holidays;
     EXPECT_FALSE(LoadHolidaySection(m_folder.PathOf("Holiday.ini"), holidays, "HOLIDAY"));
-    EXPECT_EQ(2u, m_box.m_texts.size());
+    EXPECT_EQ(2u, m_box.m_texts.size()) << "the holiday file's too";
 }
 
 TEST_F(TaskFile, FilesSavedAsUtf8ReadAsShiftJisAndAreWrittenBackWhollyInShiftJis)
@@ -79,8 +75,7 @@ TEST_F(TaskFile, FilesSavedAsUtf8ReadAsShiftJisAndAreWrittenBackWhollyInShiftJis
     const std::string strSjisText = "ソフト表示ポ|予定表";
     // The writer doubles the backslash that 表 ends in before the closing quote.
     const std::string strSaved = file("; 予定表", strSjisText + "\\");
-    // The file, the text read, and the file saved.
-    const std::tuple<std::string, std::string, std::string> rows[] = {
+    const std::tuple<std::string, std::string, std::string> rows[] = { // file, text read, file saved
         {strUtf8, strSjisText, strSaved},
         {"\xEF\xBB\xBF" + strUtf8, strSjisText, strSaved},
         {file("; 予定表", strSjisText), strSjisText, strSaved},

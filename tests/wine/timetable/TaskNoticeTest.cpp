@@ -13,7 +13,6 @@
 #include <cstdint>
 #include <memory>
 #include <tuple>
-#include <vector>
 
 namespace {
 
@@ -23,15 +22,6 @@ constexpr COLORREF kDefaultBack = RGB(179, 183, 139);
 // The owner stands in for the panel; the rectangle is the one the panel gives a notice.
 const RECT kPanel{700, 600, 857, 697};
 const RECT kGiven{700, 600 - 1 - 49, 857, 600 - 1};
-
-TimeTask Task(const std::string& strText, int crText = -1, int crBack = -1)
-{
-    TimeTask task;
-    task.m_strText = strText;
-    task.m_crText = crText;
-    task.m_crBack = crBack;
-    return task;
-}
 
 // The lowest row holding the colour, in the picture an animation asks for.
 int LastRowWith(HWND hWnd, COLORREF cr)
@@ -43,14 +33,12 @@ int LastRowWith(HWND hWnd, COLORREF cr)
     return y;
 }
 
-// A timer expiry, then the paint the loop would give first.
 void Step(CScrollerCtrl& scroller, UINT_PTR nTimerId)
 {
     scroller.SendMessage(WM_TIMER, nTimerId);
     ::UpdateWindow(scroller.m_hWnd);
 }
 
-// Steps until the text changes or the scroller rests; the number of steps taken.
 int StepUntilPageOrRest(CScrollerCtrl& scroller)
 {
     const std::string strBefore = scroller.GetText();
@@ -67,11 +55,8 @@ int StepUntilPageOrRest(CScrollerCtrl& scroller)
 int ThreeLinesHigh(int nPoints, const char* pszFace)
 {
     CClientDC screen(nullptr);
-    LOGFONTA lf{};
-    lf.lfHeight = -(::GetDeviceCaps(screen, LOGPIXELSY) * nPoints / 72);
-    lf.lfCharSet = DEFAULT_CHARSET;
-    ::lstrcpynA(lf.lfFaceName, pszFace, LF_FACESIZE);
-    CFont font(::CreateFontIndirectA(&lf));
+    CFont font(::CreateFontA(-(::GetDeviceCaps(screen, LOGPIXELSY) * nPoints / 72), 0, 0, 0, 0, 0, 0, 0,
+                             DEFAULT_CHARSET, 0, 0, 0, 0, pszFace));
     CSelectObject keep(screen, font);
     RECT rc{0, 0, 1000, 1000};
     return ::DrawTextA(screen, "1\n2\n3", -1, &rc, DT_CALCRECT | DT_NOPREFIX);
@@ -90,10 +75,15 @@ protected:
     }
     void TearDown() override { EXPECT_TRUE(m_boxes.m_texts.empty()); }
 
-    std::unique_ptr<CTaskNoticeWnd> Open(const TimeTask& task)
+    std::unique_ptr<CTaskNoticeWnd> Open(const std::string& strText, int crText = -1, int crBack = -1,
+                                         BOOL bMade = TRUE)
     {
+        TimeTask task;
+        task.m_strText = strText;
+        task.m_crText = crText;
+        task.m_crBack = crBack;
         auto pNotice = std::make_unique<CTaskNoticeWnd>();
-        EXPECT_TRUE(pNotice->Create(&m_owner, kGiven, 0x40008, 0x50004, 3, 0, &task));
+        EXPECT_EQ(bMade, pNotice->Create(&m_owner, kGiven, 0x40008, 0x50004, 3, 0, &task)) << strText;
         return pNotice;
     }
 
@@ -116,7 +106,7 @@ TEST_F(TaskNotice, IsThreeLinesOfItsFontHighEndsAboveWhatItStacksOnAndDrawsInThe
         SCOPED_TRACE(pszWhat);
         TheSettings().FONT_SIZE = nPoints;
         TheSettings().RGB_ON = nSettingsOn;
-        const auto pNotice = Open(Task("Wide WWW|two", crTaskText, crTaskBack));
+        const auto pNotice = Open("Wide WWW|two", crTaskText, crTaskBack);
         ASSERT_TRUE(pNotice->IsWindow());
         const RECT rcClient = pNotice->GetClientRect();
         EXPECT_EQ(ThreeLinesHigh(nPoints, "Tahoma") + 4, rcClient.bottom);
@@ -132,69 +122,29 @@ TEST_F(TaskNotice, IsThreeLinesOfItsFontHighEndsAboveWhatItStacksOnAndDrawsInThe
         EXPECT_EQ(std::make_tuple(5, 2, rcClient.right - 5, rcClient.bottom - 2),
                   std::make_tuple(rcScroller.left, rcScroller.top, rcScroller.right, rcScroller.bottom));
 
-        const CWindowPicture picture(pNotice->m_scroller.m_hWnd, PictureSource::PrintClient);
-        picture.Save(std::string("notice-colours-") + pszWhat + ".png");
-        EXPECT_EQ(crBack, picture.At(0, 0));
-        EXPECT_EQ(crBack, picture.At(picture.nWidth - 2, picture.nHeight - 2));
-        EXPECT_GT(picture.Count(crText, RECT{0, 0, picture.nWidth, picture.nHeight}), 40);
+        const int w = rcClient.right;
+        const int h = rcClient.bottom;
+        RECT rcScreen = rcClient;
+        ::MapWindowPoints(pNotice->m_hWnd, HWND_DESKTOP, reinterpret_cast<POINT*>(&rcScreen), 2);
+        std::unique_ptr<CWindowPicture> p; // on the screen, framed in the settings' background
+        PumpMessages(2000, [&] {
+            p = std::make_unique<CWindowPicture>(rcScreen);
+            return p->At(w / 2, h - 4) == crBack && p->Count(crText, RECT{0, 0, w, h}) > 40;
+        });
+        p->Save(std::string("notice-colours-") + pszWhat + ".png");
+        const POINT frame[] = {{0, 0}, {4, h / 2}, {w - 1, h - 1}, {w / 2, 1}, {w / 2, h - 2}};
+        for (const POINT pt : frame)
+            EXPECT_EQ(kDefaultBack, p->At(pt.x, pt.y)) << pt.x << "," << pt.y;
+        EXPECT_EQ(crBack, p->At(5, 2));
+        EXPECT_EQ(crBack, p->At(w - 6, h - 3));
+        EXPECT_GT(p->Count(crText, RECT{0, 0, w, h}), 40);
     }
 }
 
-TEST_F(TaskNotice, OnTheScreenTheFrameAroundTheScrollerIsTheSettingsBackground)
+TEST_F(TaskNotice, APageRestsRisesOutTheNextComesInFromBelowPagesComeRoundAndEndingTheNoticeIsSafe)
 {
-    const auto pNotice = Open(Task("Wide WWW|two", static_cast<int>(kTaskText), static_cast<int>(kTaskBack)));
-    RECT rc = pNotice->GetClientRect();
-    const int w = rc.right;
-    const int h = rc.bottom;
-    ::MapWindowPoints(pNotice->m_hWnd, HWND_DESKTOP, reinterpret_cast<POINT*>(&rc), 2);
-    std::unique_ptr<CWindowPicture> p; // once the animation is over
-    PumpMessages(2000, [&] {
-        p = std::make_unique<CWindowPicture>(rc);
-        return p->At(w / 2, h - 4) == kTaskBack;
-    });
-    p->Save("notice-on-screen.png");
-    for (POINT pt : {POINT{0, 0}, POINT{4, h / 2}, POINT{w - 1, h - 1}, POINT{w / 2, 1}, POINT{w / 2, h - 2}})
-        EXPECT_EQ(kDefaultBack, p->At(pt.x, pt.y)) << pt.x << "," << pt.y;
-    EXPECT_EQ(kTaskBack, p->At(5, 2));
-    EXPECT_EQ(kTaskBack, p->At(w - 6, h - 3));
-    EXPECT_GT(p->Count(kTaskText, RECT{0, 0, w, h}), 40);
-}
-
-TEST_F(TaskNotice, PagesComeRoundNoPageMeansNoWindowAndClosingOrDeletingEndsItSafely)
-{
-    const auto pNotice = Open(Task("|one|two||three"));
-    std::string strSeen = pNotice->m_scroller.GetText();
-    const LPARAM lScroller = reinterpret_cast<LPARAM>(pNotice->m_scroller.m_hWnd);
-    for (int i = 0; i < 3; ++i) // the scroller tells its notice that the page has scrolled out
-    {
-        pNotice->SendMessage(WM_COMMAND, MAKEWPARAM(1, 0), lScroller);
-        strSeen += "," + pNotice->m_scroller.GetText();
-    }
-    EXPECT_EQ("one,two,three,one", strSeen);
-    for (const char* pszText : {"", "||"})
-    {
-        const TimeTask task = Task(pszText);
-        CTaskNoticeWnd notice;
-        EXPECT_FALSE(notice.Create(&m_owner, kGiven, 0x40008, 0x50004, 3, 0, &task)) << pszText;
-        EXPECT_EQ(nullptr, notice.m_hWnd);
-    }
-
-    Open(Task("one"))->SendMessage(WM_CLOSE); // then deleted
-    auto pOpen = Open(Task("one"));
-    const HWND hOpen = pOpen->m_hWnd;
-    const HWND hScroller = pOpen->m_scroller.m_hWnd;
-    pOpen.reset();
-    EXPECT_FALSE(::IsWindow(hOpen));
-    EXPECT_FALSE(::IsWindow(hScroller));
-
-    m_owner.DestroyWindow();
-    EXPECT_FALSE(pNotice->IsWindow()) << "an owner that goes first takes its notice with it";
-}
-
-TEST_F(TaskNotice, APageRestsRisesOutAtTheTopAndTheNextComesInFromBelow)
-{
-    const auto pNotice = Open(Task("one|1\n2\n3\n4\n5"));
-    CScrollerCtrl& scroller = pNotice->m_scroller;
+    const auto pRising = Open("one|1\n2\n3\n4\n5");
+    CScrollerCtrl& scroller = pRising->m_scroller;
     const int nHeight = scroller.GetClientRect().bottom;
     const int nLine = scroller.GetTextHeight();
     ASSERT_EQ(3 * nLine, nHeight);
@@ -214,15 +164,33 @@ TEST_F(TaskNotice, APageRestsRisesOutAtTheTopAndTheNextComesInFromBelow)
     EXPECT_EQ(nHeight, StepUntilPageOrRest(scroller));
     EXPECT_EQ(0, scroller.GetOffset());
     EXPECT_EQ(5 * nLine, scroller.GetTextHeight());
-}
 
-TEST_F(TaskNotice, ScrollsOnTheShortestRealTimer)
-{
-    const auto pNotice = Open(Task("1\n2\n3\n4\n5\n6\n7\n8\n9"));
-    CScrollerCtrl& scroller = pNotice->m_scroller;
     Step(scroller, kPauseTimerId);
     const ULONGLONG nStart = ::GetTickCount64();
     PumpMessages(5000, [&] { return scroller.GetOffset() <= -20; });
     EXPECT_LE(scroller.GetOffset(), -20);
     EXPECT_LT(::GetTickCount64() - nStart, 20u * 80u) << "no faster than at the default delay";
+
+    const auto pNotice = Open("|one|two||three");
+    std::string strSeen = pNotice->m_scroller.GetText();
+    const LPARAM lScroller = reinterpret_cast<LPARAM>(pNotice->m_scroller.m_hWnd);
+    for (int i = 0; i < 3; ++i) // the scroller tells its notice that the page has scrolled out
+    {
+        pNotice->SendMessage(WM_COMMAND, MAKEWPARAM(1, 0), lScroller);
+        strSeen += "," + pNotice->m_scroller.GetText();
+    }
+    EXPECT_EQ("one,two,three,one", strSeen);
+    for (const char* pszText : {"", "||"})
+        EXPECT_EQ(nullptr, Open(pszText, -1, -1, FALSE)->m_hWnd);
+
+    Open("one")->SendMessage(WM_CLOSE); // then deleted
+    auto pOpen = Open("one");
+    const HWND hOpen = pOpen->m_hWnd;
+    const HWND hScroller = pOpen->m_scroller.m_hWnd;
+    pOpen.reset();
+    EXPECT_FALSE(::IsWindow(hOpen));
+    EXPECT_FALSE(::IsWindow(hScroller));
+
+    m_owner.DestroyWindow();
+    EXPECT_FALSE(pNotice->IsWindow()) << "an owner that goes first takes its notice with it";
 }

@@ -32,7 +32,6 @@ CListCtrl& List()
     return ControlOf<CListCtrl>(ShowingWindowOf<CTimeTableDlg>()->m_hWnd, IDC_TASK_LIST);
 }
 
-// Steps: the action once the dialog is up, then (task dialog) the button.
 std::function<bool()> InTaskDialog(std::function<void(CTaskDlg&)> action, int nButton = IDOK)
 {
     return [action, nButton] {
@@ -210,7 +209,6 @@ TEST_F(TimeTableDialogs, DeleteAsksRefusesAReservedTaskAndCancelAfterAnyChangeWr
             ::PostMessageA(dialog.GetDlgItem(IDOK), WM_KEYDOWN, VK_DELETE, 0);
         });
     };
-    // The rows left, the row that takes the deleted one's place, and the boxes shown so far.
     const auto expectRows = [this](int nRows, int nSelected, size_t nBoxes) {
         return InTimeTable([this, nRows, nSelected, nBoxes](CTimeTableDlg&) {
             EXPECT_EQ(nRows, List().GetItemCount());

@@ -49,7 +49,6 @@ public:
     const LinkArea& Area() { return Link().Line().TextArea(); }
     CWindowPicture Picture() { return CWindowPicture(Link().m_hWnd, PictureSource::ClientNow); }
 
-    // Timer expiries, each followed by the paint the loop would give first.
     void Step(int nSteps)
     {
         for (int i = 0; i < nSteps; ++i)
@@ -59,7 +58,6 @@ public:
         }
     }
 
-    // Of the first copy's part on the line.
     POINT MiddleOfTheFirstCopy()
     {
         const LinkCopy copy = Link().Line().Copies().front();
@@ -77,12 +75,6 @@ public:
         ::ClientToScreen(Link().m_hWnd, &ptScreen);
         ::SetCursorPos(ptScreen.x, ptScreen.y);
         Link().SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(ptClient.x, ptClient.y));
-    }
-
-    void Click(POINT ptClient)
-    {
-        Link().SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(ptClient.x, ptClient.y));
-        Link().SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(ptClient.x, ptClient.y));
     }
 
     CAboutDlg m_dlg;
@@ -156,7 +148,8 @@ TEST_F(AboutBox, TheLineStepsAPixelLeftInItsFrameStopsInRedUnderThePointerWhereA
     ::SetTimer(Link().m_hWnd, kLinkScrollTimerId, kLinkScrollPeriodMs, nullptr);
     const POINT pt = MiddleOfTheFirstCopy();
     RestPointerAt(POINT{1, 1});
-    Click(POINT{1, 1});
+    Link().SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(1, 1));
+    Link().SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(1, 1));
     EXPECT_TRUE(opener.m_calls.empty()) << "a click on the frame while the line moves";
     const RECT rcSpan = SpanOf(Link(), Link().Line().Copies().front());
     RestPointerAt(pt);
@@ -172,7 +165,8 @@ TEST_F(AboutBox, TheLineStepsAPixelLeftInItsFrameStopsInRedUnderThePointerWhereA
     PumpMessages(300); // twenty steps, were it running
     EXPECT_TRUE(Link().IsHovering());
     EXPECT_EQ(resting.pixels, Picture().pixels) << "the line stands still under the pointer";
-    Click(pt);
+    Link().SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
+    Link().SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(pt.x, pt.y));
     EXPECT_EQ((std::vector<CShellCall>{{"open", kTempivaHomePage, nullptr, nullptr, SW_SHOW}}), opener.m_calls);
 
     // Moving off the links, or out of the control, resumes it.
@@ -194,12 +188,12 @@ TEST_F(AboutBox, TheLineStepsAPixelLeftInItsFrameStopsInRedUnderThePointerWhereA
     // OK destroys the modeless box with its timer and fonts: a hidden box would tick on for nobody.
     const HFONT hBold = Link().BoldFont();
     const HFONT hHover = Link().HoverFont();
-    EXPECT_EQ(static_cast<DWORD>(OBJ_FONT), ::GetObjectType(hBold));
-    EXPECT_EQ(static_cast<DWORD>(OBJ_FONT), ::GetObjectType(hHover));
+    for (const HFONT hFont : {hBold, hHover})
+        EXPECT_EQ(static_cast<DWORD>(OBJ_FONT), ::GetObjectType(hFont));
     const HWND hLink = Link().m_hWnd;
     m_dlg.SendMessage(WM_COMMAND, IDOK);
     EXPECT_FALSE(::IsWindow(hLink));
     EXPECT_FALSE(m_dlg.IsWindow());
-    EXPECT_EQ(0u, ::GetObjectType(hBold));
-    EXPECT_EQ(0u, ::GetObjectType(hHover));
+    for (const HFONT hFont : {hBold, hHover})
+        EXPECT_EQ(0u, ::GetObjectType(hFont)) << "deleted with the box";
 }

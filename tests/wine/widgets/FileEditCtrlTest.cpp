@@ -11,7 +11,6 @@
 
 #include <gtest/gtest.h>
 
-#include <commctrl.h>
 #include <shlobj.h>
 
 namespace {
@@ -27,8 +26,7 @@ bool MakeShortcut(const std::string& strLink, const std::string& strTarget)
         FAILED(pLink->SetPath(strTarget.c_str())) ||
         FAILED(pLink->QueryInterface(IID_IPersistFile, pFile.Receive())))
         return false;
-    const std::wstring wide(strLink.begin(), strLink.end()); // the scratch folder's path is ASCII
-    return SUCCEEDED(pFile->Save(wide.c_str(), TRUE));
+    return SUCCEEDED(pFile->Save(std::wstring(strLink.begin(), strLink.end()).c_str(), TRUE)); // ASCII
 }
 
 HWND FindBrowseDialog()
