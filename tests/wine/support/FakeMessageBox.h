@@ -20,8 +20,8 @@ public:
 
     std::vector<std::string> m_texts;
     std::vector<UINT> m_types;
+    int m_nAnswer;
 
 private:
-    int m_nAnswer;
     CMessageBoxScope m_scope;
 };

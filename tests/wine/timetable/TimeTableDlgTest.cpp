@@ -214,10 +214,13 @@ TEST_F(TimeTableDialogs, DeleteAsksRefusesAReservedTaskAndCancelAfterAnyChangeWr
             EXPECT_EQ(nRows, List().GetItemCount());
             EXPECT_EQ(nSelected, List().GetSelectedItem());
             EXPECT_EQ(nBoxes, m_box.m_texts.size());
+            m_box.m_nAnswer = IDYES; // only the first delete is answered No
         });
     };
     CFailingFileSystem disk(0, 0); // counts the writes
-    RunTimeTableCommand({InTimeTable([](CTimeTableDlg& d) { d.PostMessage(WM_COMMAND, IDC_TASK_ADD); }),
+    m_box.m_nAnswer = IDNO;
+    RunTimeTableCommand({pressDelete(2), expectRows(4, 2, 1),
+                         InTimeTable([](CTimeTableDlg& d) { d.PostMessage(WM_COMMAND, IDC_TASK_ADD); }),
                          InTaskDialog([](CTaskDlg&) {}), InTimeTable([](CTimeTableDlg& dialog) {
                              List().SelectItem(2);
                              dialog.PostMessage(WM_COMMAND, IDC_TASK_EDIT);
@@ -225,14 +228,14 @@ TEST_F(TimeTableDialogs, DeleteAsksRefusesAReservedTaskAndCancelAfterAnyChangeWr
                          InTaskDialog([](CTaskDlg& dialog) {
                              ::SetDlgItemTextA(dialog.m_hWnd, IDC_TASK_TEXT, "changed");
                          }),
-                         pressDelete(1), expectRows(5, 1, 2), pressDelete(4), expectRows(4, 3, 3), pressDelete(2),
-                         expectRows(3, 2, 4),
+                         pressDelete(1), expectRows(5, 1, 3), pressDelete(4), expectRows(4, 3, 4), pressDelete(2),
+                         expectRows(3, 2, 5),
                          InTimeTable([](CTimeTableDlg& d) { d.PostMessage(WM_COMMAND, IDCANCEL); })});
-    EXPECT_EQ((std::vector<std::string>{"選択されているタスクを削除します。よろしいですか？",
-                                        "このタスクは保護タスクなので削除できません"}),
-              std::vector<std::string>(m_box.m_texts.begin(), m_box.m_texts.begin() + 2));
-    EXPECT_EQ((std::vector<UINT>{MB_YESNO, MB_OK}),
-              std::vector<UINT>(m_box.m_types.begin(), m_box.m_types.begin() + 2));
+    const std::string strAsk = "選択されているタスクを削除します。よろしいですか？";
+    EXPECT_EQ((std::vector<std::string>{strAsk, strAsk, "このタスクは保護タスクなので削除できません"}),
+              std::vector<std::string>(m_box.m_texts.begin(), m_box.m_texts.begin() + 3));
+    EXPECT_EQ((std::vector<UINT>{MB_YESNO, MB_YESNO, MB_OK}),
+              std::vector<UINT>(m_box.m_types.begin(), m_box.m_types.begin() + 3));
     EXPECT_EQ(kFile, m_folder.Read("TimeTable.ini").value());
     EXPECT_EQ(0, disk.m_nWriteSteps);
     ASSERT_EQ(4u, m_main.m_tasks.size());
