@@ -8,6 +8,7 @@
 #include "tests/wine/support/FakeClock.h"
 #include "tests/wine/support/FakeMessageBox.h"
 #include "tests/wine/support/ScratchFolder.h"
+#include "tests/wine/support/ThreadWindows.h"
 #include "tests/wine/support/TimerSteps.h"
 
 #include <gtest/gtest.h>
@@ -107,9 +108,7 @@ protected:
         ::UnregisterHotKey(m_other.m_hWnd, 1);
         if (m_dlg.IsWindow())
             m_dlg.DestroyWindow();
-        MSG msg;
-        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-            continue;
+        DiscardMessages();
     }
 
     void WriteTimeTable(const std::string& strReserve, const std::string& strTasks = "")

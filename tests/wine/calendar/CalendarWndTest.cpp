@@ -6,7 +6,7 @@
 #include "res/resource.h"
 #include "tests/wine/calendar/CalendarHost.h"
 #include "tests/wine/support/ScratchFolder.h"
-#include "tests/wine/support/Screenshot.h"
+#include "tests/wine/support/WindowPicture.h"
 #include "tests/wine/support/ThreadWindows.h"
 
 #include <gtest/gtest.h>

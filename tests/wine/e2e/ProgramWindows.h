@@ -3,7 +3,7 @@
 
 #include "res/resource.h"
 #include "tests/wine/driver/CProgramUnderTest.h"
-#include "tests/wine/support/Screenshot.h"
+#include "tests/wine/support/WindowPicture.h"
 
 #include <gtest/gtest.h>
 
@@ -39,15 +39,17 @@ inline void PictureWhenStill(HWND hWnd, const std::string& strName, bool bWholeW
         ::MapWindowPoints(hWnd, nullptr, reinterpret_cast<POINT*>(&rc), 2);
     }
     std::vector<std::uint32_t> before;
-    std::vector<std::uint32_t> pixels;
+    CWindowPicture picture(rc);
     const auto still = [&] {
-        before = std::move(pixels);
+        before = std::move(picture.pixels);
         ::Sleep(100);
-        pixels = Screenshot(rc, strName);
+        picture = CWindowPicture(rc);
+        const std::vector<std::uint32_t>& pixels = picture.pixels;
         return !pixels.empty() && pixels == before &&
                std::ranges::count(pixels, pixels[0]) < std::ssize(pixels);
     };
     WaitUntil(still, kWaitMs);
+    picture.Save(strName);
 }
 
 class ProgramTest : public ::testing::Test

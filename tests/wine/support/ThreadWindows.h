@@ -34,6 +34,13 @@ template <typename T> T& ControlOf(HWND hDialog, int nId)
     return *dynamic_cast<T*>(CWnd::FromHandlePermanent(::GetDlgItem(hDialog, nId)));
 }
 
+// Drops this thread's pending messages: a quit one test posted must not end the next test's loop.
+inline void DiscardMessages()
+{
+    for (MSG msg; ::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE);)
+        continue;
+}
+
 // Dispatches this thread's messages until done() holds or the time is up.
 inline void PumpMessages(DWORD nMs, const std::function<bool()>& done = {})
 {

@@ -7,7 +7,7 @@
 #include "tests/wine/support/CClockSetterRecorder.h"
 #include "tests/wine/support/FakeClock.h"
 #include "tests/wine/support/ScratchFolder.h"
-#include "tests/wine/support/Screenshot.h"
+#include "tests/wine/support/WindowPicture.h"
 #include "tests/wine/support/SocketsEnvironment.h"
 #include "tests/wine/support/ThreadWindows.h"
 #include "tests/wine/timesync/CTestNtpServer.h"

@@ -87,9 +87,7 @@ protected:
     void TearDown() override
     {
         m_main.SendMessage(WM_COMMAND, ID_APP_EXIT);
-        for (MSG msg; ::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE);)
-        {
-        }
+        DiscardMessages();
     }
 
     void RunTimeTableCommand(std::vector<std::function<bool()>> steps)

@@ -1,2 +1,0 @@
-#pragma once
-#include "tests/wine/support/WindowPicture.h"
